@@ -1,0 +1,6 @@
+#pragma once
+
+class ScreenRegistry;
+
+// Makes the program's screens known to the registry.
+void RegisterScreens(ScreenRegistry& registry);

@@ -1,0 +1,35 @@
+#include "app/Screens.h"
+#include "data/Connection.h"
+#include "ui/Clock.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/DevicePrinter.h"
+#include "ui/DialogPrompter.h"
+#include "ui/LinkOpener.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QApplication::setApplicationName(QStringLiteral("Morvane"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    DialogPrompter prompter;
+    SystemClock clock;
+    DevicePrinter printer;
+    DesktopLinkOpener links;
+    ScreenRegistry registry(prompter, clock, printer, links);
+    RegisterScreens(registry);
+    QObject::connect(&registry, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+
+    {
+        Connection first;
+        if (!OpenDatabaseOrEnd(first, registry))
+            return 1;
+    }
+    registry.Show(QStringLiteral("frmDbase"));
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/DbError.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+// One screen's connection to the database file. The file is created with its
+// tables on first start; an existing file is opened as it is.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool Open(const QString& connectionString);
+    bool IsOpen() const { return open_; }
+    QString FilePath() const { return filePath_; }
+
+    // Runs a statement that returns no rows; values are bound to its placeholders.
+    bool Execute(const QString& sql, const QVariantList& values = {}, int* recordsAffected = nullptr);
+
+    // The last failure of this connection or of a recordset on it.
+    const DbError& LastError() const { return lastError_; }
+    void SetError(const DbError& error) { lastError_ = error; }
+    void ClearError() { lastError_ = {}; }
+
+    QSqlDatabase Database() const;
+
+private:
+    bool Fail(const QString& reason);
+    bool CheckTables();
+
+    QString name_;
+    QString filePath_;
+    bool open_ = false;
+    DbError lastError_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSqlError>
+#include <QString>
+
+// A failure of the store: its number and its description, as the store gives them.
+struct DbError {
+    QString number;
+    QString description;
+
+    static DbError From(const QSqlError& error);
+
+    bool IsSet() const { return !number.isEmpty() || !description.isEmpty(); }
+    // The store's unique-index failure (SQLITE_CONSTRAINT_UNIQUE).
+    bool IsUniqueViolation() const { return number == QLatin1String("2067"); }
+    // The number immediately followed by the description, as the operator sees it.
+    QString Text() const { return number + description; }
+};

@@ -1,0 +1,314 @@
+#include "teachers/frmDbase.h"
+
+#include "teachers/TimetableColours.h"
+#include "ui/Colours.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/LockableComboBox.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString TeacherTableQuery = QStringLiteral("select* from TabelPB ORDER BY adno1");
+
+QString FreePeriodText(int count)
+{
+    return QString::number(count) + QStringLiteral(" Free Period(s)");
+}
+}
+
+frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
+    : QWidget(parent)
+    , registry_(registry)
+    , TeacherRecordset(TeacherConnection)
+{
+    BuildScreen();
+
+    for (QLineEdit* cell : Text1)
+        connect(cell, &QLineEdit::textChanged, this, &frmDbase::UpperCaseClassCells);
+    connect(txtADNo, &QLineEdit::textChanged, txtAdno1, &QLineEdit::setText);
+    connect(txttitle->lineEdit(), &QLineEdit::returnPressed, this, &frmDbase::TitleEntered);
+    connect(Check1, &QCheckBox::toggled, this, &frmDbase::Check1Toggled);
+    connect(Check2, &QCheckBox::toggled, this, &frmDbase::Check2Toggled);
+
+    connect(cmdFirst, &QPushButton::clicked, this, &frmDbase::cmdFirst_Click);
+    connect(cmdLast, &QPushButton::clicked, this, &frmDbase::cmdLast_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmDbase::cmdNext_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmDbase::cmdPrevious_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDbase::cmdExit_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmDbase::cmdAdd_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmDbase::cmdSave_Click);
+    connect(cmdUpdate, &QPushButton::clicked, this, &frmDbase::cmdUpdate_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmDbase::cmdCancel_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDbase::cmdDelete_Click);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmDbase::cmdSearch_Click);
+
+    const auto opens = [this](QPushButton* button, const QString& screen) {
+        connect(button, &QPushButton::clicked, this, [this, screen] { registry_.Show(screen); });
+    };
+    opens(cmdAtten, QStringLiteral("frmAtten"));
+    opens(cmdBackup, QStringLiteral("frmBackup"));
+    opens(Command6, QStringLiteral("frmSetting"));
+    opens(Command3, QStringLiteral("frmAbout"));
+    opens(Command4, QStringLiteral("DR2"));
+
+    Form_Load();
+}
+
+void frmDbase::Form_Load()
+{
+    if (!OpenDatabaseOrEnd(TeacherConnection, registry_) || !OpenTeacherTable()) {
+        setEnabled(false);
+        return;
+    }
+    txttitle->addItems({QStringLiteral("Rev."), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss.")});
+    ShowCurrentTeacher();
+    EnterBrowseMode();
+    ShowRecordCounters();
+}
+
+// Reads the whole teacher table in number order and moves to the first teacher.
+bool frmDbase::OpenTeacherTable()
+{
+    if (!TeacherRecordset.Open(TeacherTableQuery)) {
+        registry_.prompter().Report(TeacherRecordset.LastError().Text());
+        return false;
+    }
+    TeacherRecordset.MoveFirst();
+    return true;
+}
+
+void frmDbase::ShowCurrentTeacher()
+{
+    if (TeacherRecordset.HasCurrentRow())
+        ShowTeacherRow(TeacherRow::Read(TeacherRecordset));
+    else
+        ShowEmptyRecord();
+}
+
+void frmDbase::ShowTeacherRow(const TeacherRow& row)
+{
+    txtADNo->setText(row.adno);
+    txttitle->setEditText(row.title);
+    txtName->setText(row.name1);
+    txtComName->setText(row.comname);
+    txtAdno1->setText(row.adno1);
+    Check1->setChecked(row.salOnly);
+    Check2->setChecked(row.relFree);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        Text1[slot]->setText(row.classes[slot]);
+        Text10[slot]->setText(row.subjects[slot]);
+    }
+    txtSubj->setText(row.subject);
+    txtClass->setText(row.class1);
+    ShowFreePeriods();
+}
+
+void frmDbase::ShowEmptyRecord()
+{
+    for (QLineEdit* field : {txtADNo, txtName, txtComName, txtAdno1, txtSubj, txtClass})
+        field->clear();
+    txttitle->setEditText(QString());
+    Check1->setChecked(false);
+    Check2->setChecked(false);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        Text1[slot]->clear();
+        Text10[slot]->clear();
+        SetBackground(Text1[slot], WorkingColour);
+        SetBackground(Text10[slot], WorkingColour);
+    }
+    freePeriodCount_ = 0;
+    Label21->clear();
+}
+
+// Colours the cells from their texts and shows the number of free periods:
+// the class cells that hold exactly "0".
+void frmDbase::ShowFreePeriods()
+{
+    freePeriodCount_ = 0;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const bool classOff = Text1[slot]->text() == OffPeriod;
+        freePeriodCount_ += classOff ? 1 : 0;
+        SetBackground(Text1[slot], classOff ? OffPeriodColour : WorkingColour);
+        SetBackground(Text10[slot], Text10[slot]->text() == OffPeriod ? OffPeriodColour : WorkingColour);
+    }
+    Label21->setText(FreePeriodText(freePeriodCount_));
+}
+
+void frmDbase::MarkTimetableErrors()
+{
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const bool classOff = Text1[slot]->text() == OffPeriod;
+        const bool subjectOff = Text10[slot]->text() == OffPeriod;
+        if (classOff != subjectOff) {
+            SetBackground(Text1[slot], TimetableErrorColour);
+            SetBackground(Text10[slot], TimetableErrorColour);
+            Text1[slot]->setFocus();
+        }
+    }
+}
+
+void frmDbase::ShowRecordCounters()
+{
+    lbl_total->setText(QString::number(TeacherRecordset.RecordCount()));
+    lbl_rec->setText(QString::number(TeacherRecordset.AbsolutePosition()));
+}
+
+TeacherRow frmDbase::TeacherRowFromScreen() const
+{
+    TeacherRow row;
+    row.adno = txtADNo->text();
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        row.classes[slot] = Text1[slot]->text();
+        row.subjects[slot] = Text10[slot]->text();
+    }
+    row.title = txttitle->currentText();
+    row.name1 = txtName->text();
+    row.comname = txtComName->text();
+    row.salOnly = Check1->isChecked();
+    row.adno1 = txtAdno1->text();
+    row.relFree = Check2->isChecked();
+    row.subject = txtSubj->text();
+    row.class1 = txtClass->text();
+    return row;
+}
+
+void frmDbase::EnterBrowseMode()
+{
+    editMode_ = false;
+    const bool hasTeachers = TeacherRecordset.RecordCount() > 0;
+    for (QPushButton* button : {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate})
+        button->setEnabled(hasTeachers);
+    for (QPushButton* button : {cmdAtten, cmdBackup, cmdExit})
+        button->setEnabled(true);
+    cmdAdd->show();
+    cmdSave->hide();
+    cmdCancel->setEnabled(false);
+    SetRecordFieldsEditable(false);
+}
+
+void frmDbase::EnterEditMode()
+{
+    editMode_ = true;
+    for (QPushButton* button :
+         {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit})
+        button->setEnabled(false);
+    cmdAdd->hide();
+    cmdSave->show();
+    cmdCancel->setEnabled(true);
+    SetRecordFieldsEditable(true);
+}
+
+void frmDbase::SetRecordFieldsEditable(bool editable)
+{
+    for (QLineEdit* field : {txtADNo, txtName, txtComName, txtSubj, txtClass, txtAdno1})
+        field->setReadOnly(!editable);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        Text1[slot]->setReadOnly(!editable);
+        Text10[slot]->setReadOnly(!editable);
+    }
+    txttitle->SetLocked(!editable);
+    Check1->setEnabled(editable);
+    Check2->setEnabled(editable);
+}
+
+// Classes are kept in upper case; the caret stays at the end of the field being typed in.
+void frmDbase::UpperCaseClassCells()
+{
+    for (QLineEdit* cell : Text1) {
+        const QString upper = cell->text().toUpper();
+        if (cell->text() != upper)
+            cell->setText(upper);
+    }
+    if (auto* focused = qobject_cast<QLineEdit*>(focusWidget()))
+        focused->end(false);
+}
+
+void frmDbase::TitleEntered()
+{
+    txtName->setFocus();
+    txtName->selectAll();
+}
+
+// A teacher is either attached for substitution or free of relief duty, never both.
+void frmDbase::Check1Toggled(bool ticked)
+{
+    if (ticked)
+        Check2->setChecked(false);
+}
+
+void frmDbase::Check2Toggled(bool ticked)
+{
+    if (ticked)
+        Check1->setChecked(false);
+}
+
+void frmDbase::ShowAfterMove()
+{
+    ShowCurrentTeacher();
+    MarkTimetableErrors();
+    ShowRecordCounters();
+}
+
+void frmDbase::cmdFirst_Click()
+{
+    TeacherRecordset.MoveFirst();
+    ShowAfterMove();
+}
+
+void frmDbase::cmdLast_Click()
+{
+    TeacherRecordset.MoveLast();
+    ShowAfterMove();
+}
+
+void frmDbase::cmdNext_Click()
+{
+    TeacherRecordset.MoveNext();
+    if (TeacherRecordset.IsEOF()) {
+        registry_.prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
+                                    MessageIcon::Exclamation);
+        TeacherRecordset.MoveLast();
+    }
+    ShowAfterMove();
+}
+
+void frmDbase::cmdPrevious_Click()
+{
+    TeacherRecordset.MovePrevious();
+    if (TeacherRecordset.IsBOF()) {
+        registry_.prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
+                                    MessageIcon::Exclamation);
+        TeacherRecordset.MoveFirst();
+    }
+    ShowAfterMove();
+}
+
+bool frmDbase::AskToQuit()
+{
+    return registry_.prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
+                                    MessageIcon::Information);
+}
+
+void frmDbase::cmdExit_Click()
+{
+    if (AskToQuit())
+        registry_.EndProgram();
+}
+
+// Closing the main screen ends the program, after the same question as Exit.
+void frmDbase::closeEvent(QCloseEvent* event)
+{
+    if (registry_.IsEnding()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (AskToQuit())
+        registry_.EndProgram();
+}

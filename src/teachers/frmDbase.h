@@ -1,0 +1,135 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "data/TeacherRow.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class LockableComboBox;
+class ScreenRegistry;
+
+// The teacher database screen: one teacher record at a time with the personal
+// timetable, the record commands and the buttons that lead to every other screen.
+class frmDbase : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmDbase(ScreenRegistry& registry, QWidget* parent = nullptr);
+
+    void ShowCurrentTeacher();
+    void MarkTimetableErrors();
+    void ShowRecordCounters();
+
+    bool IsEditMode() const { return editMode_; }
+    int FreePeriodCount() const { return freePeriodCount_; }
+
+    // The school's name and logo path, written by the login and read by the reports.
+    QLabel* Label25 = nullptr;
+    QLabel* Label24 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the screen.
+    void BuildScreen();
+    QWidget* BuildBanner();
+    QGroupBox* BuildRecordArea();
+    QGroupBox* BuildGrid(const QString& caption, const QString& frameName, std::array<QLineEdit*, SlotCount>& cells,
+                         const QString& cellName);
+    QWidget* BuildLegend();
+    QWidget* BuildUpperButtons();
+    QWidget* BuildLowerButtons();
+    QPushButton* AddButton(const QString& caption, const QString& name);
+
+    // Loading and showing.
+    void Form_Load();
+    void ShowTeacherRow(const TeacherRow& row);
+    void ShowEmptyRecord();
+    void ShowFreePeriods();
+    TeacherRow TeacherRowFromScreen() const;
+
+    // Modes.
+    void EnterBrowseMode();
+    void EnterEditMode();
+    void SetRecordFieldsEditable(bool editable);
+
+    // Field events.
+    void UpperCaseClassCells();
+    void TitleEntered();
+    void Check1Toggled(bool ticked);
+    void Check2Toggled(bool ticked);
+
+    // Commands.
+    void cmdFirst_Click();
+    void cmdLast_Click();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void cmdExit_Click();
+    void ShowAfterMove();
+    bool AskToQuit();
+
+    // Record commands (adding, saving, changing, deleting, searching).
+    void cmdAdd_Click();
+    void cmdSave_Click();
+    void cmdUpdate_Click();
+    void cmdCancel_Click();
+    void cmdDelete_Click();
+    void cmdSearch_Click();
+    bool TimetableCheck();
+    void StoreEmptyClassSlotsAsOff();
+    bool RequiredFieldsPresent();
+    void FillBlankOptionalFields();
+    void ReportSaveFailure();
+    bool OpenTeacherTable();
+    void PositionOnTeacher(const QString& number);
+    std::optional<QString> FindTeacherNumber(const QString& typed);
+
+    ScreenRegistry& registry_;
+    Connection TeacherConnection;
+    Recordset TeacherRecordset;
+    int freePeriodCount_ = 0;
+    bool editMode_ = false;
+
+    // Controls, named as on the screen.
+    QLabel* Label19 = nullptr;
+    QLineEdit* txtADNo = nullptr;
+    QLineEdit* txtAdno1 = nullptr;
+    QLabel* Label21 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    LockableComboBox* txttitle = nullptr;
+    QLineEdit* txtName = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QLineEdit* txtSubj = nullptr;
+    QLineEdit* txtClass = nullptr;
+    QLineEdit* txtComName = nullptr;
+    std::array<QLineEdit*, SlotCount> Text1 {};
+    std::array<QLineEdit*, SlotCount> Text10 {};
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QPushButton* cmdAtten = nullptr;
+    QPushButton* cmdBackup = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* cmdFirst = nullptr;
+    QPushButton* cmdPrevious = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdLast = nullptr;
+    QLabel* lbl_rec = nullptr;
+    QLabel* lbl_total = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command6 = nullptr;
+};

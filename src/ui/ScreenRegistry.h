@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class Clock;
+class LinkOpener;
+class Printer;
+class Prompter;
+
+// Hands out the program's screens, one instance each: a screen that is closed
+// is created (and so loaded) when asked for, and forgotten when it closes.
+// Screens reach each other and the platform only through the registry.
+class ScreenRegistry : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget*(ScreenRegistry&)>;
+
+    ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printer, LinkOpener& links);
+
+    template <class Screen>
+    void Register()
+    {
+        factories_.insert(QString::fromLatin1(Screen::staticMetaObject.className()),
+                          [](ScreenRegistry& registry) { return new Screen(registry); });
+    }
+
+    // The open screen, or a newly created and loaded one; null for an unknown name.
+    QWidget* Open(const QString& name);
+    // As Open, and shows the screen in front.
+    QWidget* Show(const QString& name);
+    // The open screen, or null.
+    QWidget* Find(const QString& name) const;
+
+    template <class Screen>
+    Screen* Open() { return qobject_cast<Screen*>(Open(NameOf<Screen>())); }
+    template <class Screen>
+    Screen* Show() { return qobject_cast<Screen*>(Show(NameOf<Screen>())); }
+    template <class Screen>
+    Screen* Find() const { return qobject_cast<Screen*>(Find(NameOf<Screen>())); }
+
+    // Closes every screen and ends the program with the given exit code.
+    void EndProgram(int exitCode = 0);
+    bool IsEnding() const { return ending_; }
+
+    Prompter& prompter() const { return prompter_; }
+    Clock& clock() const { return clock_; }
+    Printer& printer() const { return printer_; }
+    LinkOpener& links() const { return links_; }
+
+signals:
+    void programEnded(int exitCode);
+
+private:
+    template <class Screen>
+    static QString NameOf() { return QString::fromLatin1(Screen::staticMetaObject.className()); }
+
+    Prompter& prompter_;
+    Clock& clock_;
+    Printer& printer_;
+    LinkOpener& links_;
+    QHash<QString, Factory> factories_;
+    QHash<QString, QPointer<QWidget>> screens_;
+    bool ending_ = false;
+};

@@ -1,0 +1,324 @@
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "data/ApplicationFolder.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
+#include "data/NextTeacherNumber.h"
+#include "data/Recordset.h"
+#include "data/TeacherRow.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+class tst_data : public QObject {
+    Q_OBJECT
+
+private:
+    static QByteArray FileHash(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+
+    static QStringList ColumnNames(TestProgram& program, const QString& table)
+    {
+        QStringList names;
+        for (const QVariantList& row : program.Query(QStringLiteral("PRAGMA table_info(%1)").arg(table)))
+            names << row[1].toString();
+        return names;
+    }
+
+private slots:
+    void connectionStringIsBuiltFromTheApplicationFolderEachTime()
+    {
+        SetApplicationFolder(QStringLiteral("/srv/school"));
+        const QString first = ConnectionString();
+        QCOMPARE(first, QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:Database Password=QVX;")
+                            .arg(QDir::toNativeSeparators(QStringLiteral("/srv/school/teacherdb2.mdb"))));
+        QCOMPARE(DataSourcePath(first), QStringLiteral("/srv/school/teacherdb2.mdb"));
+        SetApplicationFolder(QStringLiteral("/srv/other"));
+        QCOMPARE(DataSourcePath(ConnectionString()), QStringLiteral("/srv/other/teacherdb2.mdb"));
+        SetApplicationFolder(QString());
+    }
+
+    void firstStartCreatesTheThreeTablesInColumnOrderWithTheSettingsRow()
+    {
+        TestProgram program;
+        QVERIFY(!QFile::exists(program.DatabasePath()));
+        program.CreateDatabase();
+
+        const QStringList teacher = ColumnNames(program, QStringLiteral("TabelPB"));
+        QCOMPARE(teacher.size(), 89);
+        QCOMPARE(teacher[0], QStringLiteral("adno"));
+        QCOMPARE(teacher[1], QStringLiteral("a11"));
+        QCOMPARE(teacher[9], QStringLiteral("a21"));
+        QCOMPARE(teacher[40], QStringLiteral("a58"));
+        QCOMPARE(teacher[41], QStringLiteral("s11"));
+        QCOMPARE(teacher[80], QStringLiteral("s58"));
+        QCOMPARE(teacher.mid(81), QStringList({"title", "name1", "comname", "SalOnly", "adno1", "RelFree", "subject", "class1"}));
+        QCOMPARE(ColumnNames(program, QStringLiteral("reltable")),
+                 QStringList({"Adno1", "AbName", "Grade", "Period", "PrName", "Subject", "ComName", "Tenop", "Adno"}));
+        QCOMPARE(ColumnNames(program, QStringLiteral("Custom")),
+                 QStringList({"Key", "Dayslimit", "Fratepday", "Maxhold", "Pass", "Refcopy", "Salnew", "Salper", "Saltemp",
+                              "Splashtime", "Viewe", "Welcometime", "Welcome", "schName", "Picture"}));
+
+        const QList<QVariantList> settings = program.Query(QStringLiteral("SELECT * FROM Custom"));
+        QCOMPARE(settings.size(), 1);
+        const QVariantList expected = {1, 15, 1, 2, "admin", 2, 2000, 4500, 3000, 2000, 3, 1000, 1, "School Name Here", "N/A"};
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(settings[0][i].toString(), expected[i].toString());
+        QVERIFY(!QFile::exists(program.DatabasePath() + ".new"));
+    }
+
+    void anExistingFileIsOpenedUntouched()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        program.Exec(QStringLiteral("UPDATE Custom SET Pass = 'secret'"));
+        const QByteArray before = FileHash(program.DatabasePath());
+
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
+        QCOMPARE(teachers.RecordCount(), 2);
+
+        QCOMPARE(FileHash(program.DatabasePath()), before);
+        QCOMPARE(program.Query(QStringLiteral("SELECT Pass FROM Custom"))[0][0].toString(), QStringLiteral("secret"));
+    }
+
+    void anUnopenableDatabaseNamesTheReason_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "missing folder" << "does not exist";
+        QTest::newRow("not a database") << "garbage" << "not a database";
+        QTest::newRow("locked") << "locked" << "locked";
+        QTest::newRow("empty database") << "empty" << "no table TabelPB";
+    }
+
+    void anUnopenableDatabaseNamesTheReason()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, reason);
+        TestProgram program;
+        QSqlDatabase holder;
+        if (damage == "missing folder") {
+            SetApplicationFolder(program.Folder() + "/gone");
+        } else if (damage == "garbage") {
+            QFile file(program.DatabasePath());
+            file.open(QIODevice::WriteOnly);
+            file.write(QByteArray(4096, 'x'));
+        } else if (damage == "empty") {
+            QFile file(program.DatabasePath());
+            file.open(QIODevice::WriteOnly);
+        } else {
+            program.CreateDatabase();
+            holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            holder.setDatabaseName(program.DatabasePath());
+            QVERIFY(holder.open());
+            QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            QSqlQuery(holder).exec(QStringLiteral("INSERT INTO reltable (Adno) VALUES (1)"));
+        }
+
+        {
+            Connection connection;
+            QVERIFY(!connection.Open(ConnectionString()));
+            QVERIFY(!connection.IsOpen());
+            QVERIFY2(connection.LastError().description.contains(reason), qPrintable(connection.LastError().description));
+            QCOMPARE(QFileInfo(connection.FilePath()).fileName(), QStringLiteral("teacherdb2.mdb"));
+        }
+        if (holder.isValid()) {
+            holder.close();
+            holder = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        }
+        QVERIFY(!QFile::exists(program.DatabasePath() + ".new"));
+    }
+
+    void teachersAreWalkedInNumericOrderBothWays()
+    {
+        TestProgram program;
+        program.CreateDatabase({Teacher(10), Teacher(2), Teacher(1)});
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select* from TabelPB ORDER BY adno1")));
+
+        QCOMPARE(teachers.RecordCount(), 3);
+        QStringList order;
+        for (teachers.MoveFirst(); !teachers.IsEOF(); teachers.MoveNext())
+            order << teachers.Text(QStringLiteral("ADNO1"));
+        QCOMPARE(order, QStringList({"1", "2", "10"}));
+        QVERIFY(teachers.IsEOF());
+        QCOMPARE(teachers.AbsolutePosition(), 0);
+
+        teachers.MoveLast();
+        QCOMPARE(teachers.AbsolutePosition(), 3);
+        teachers.Move(-2);
+        QCOMPARE(teachers.Text(TeacherColumn::adno), QStringLiteral("1"));
+        teachers.MovePrevious();
+        QVERIFY(teachers.IsBOF());
+        teachers.MoveFirst();
+        teachers.Move(1);
+        QCOMPARE(teachers.AbsolutePosition(), 2);
+        QCOMPARE(teachers.Text(QStringLiteral("Name1")), QStringLiteral("Teacher 2"));
+    }
+
+    void anEmptyTableIsAtBothEnds()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
+        QVERIFY(teachers.IsBOF() && teachers.IsEOF());
+        QCOMPARE(teachers.RecordCount(), 0);
+        QCOMPARE(teachers.FieldCount(), 89);
+    }
+
+    void changesStayPendingUntilUpdateAndCancelDropsThem()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB order by adno1")));
+
+        teachers.MoveLast();
+        teachers.SetField(QStringLiteral("name1"), QStringLiteral("Changed"));
+        QCOMPARE(teachers.Text(TeacherColumn::name1), QStringLiteral("Changed"));
+        teachers.CancelUpdate();
+        QCOMPARE(teachers.Text(TeacherColumn::name1), QStringLiteral("Teacher 2"));
+
+        teachers.SetField(TeacherColumn::name1, QStringLiteral("Stored"));
+        QVERIFY(teachers.Update());
+        QCOMPARE(program.Query(QStringLiteral("SELECT name1 FROM TabelPB WHERE adno1 = 2"))[0][0].toString(),
+                 QStringLiteral("Stored"));
+        QCOMPARE(program.Query(QStringLiteral("SELECT name1 FROM TabelPB WHERE adno1 = 1"))[0][0].toString(),
+                 QStringLiteral("Teacher 1"));
+
+        teachers.AddNew();
+        QCOMPARE(teachers.RecordCount(), 3);
+        teachers.CancelUpdate();
+        QCOMPARE(teachers.RecordCount(), 2);
+        QCOMPARE(teachers.AbsolutePosition(), 2);
+
+        teachers.AddNew();
+        const QStringList row = Teacher(3);
+        for (int i = 0; i < row.size(); ++i)
+            teachers.SetField(i, row[i]);
+        QVERIFY(teachers.Update());
+        QVERIFY(teachers.Requery());
+        QCOMPARE(teachers.RecordCount(), 3);
+        QCOMPARE(teachers.AbsolutePosition(), 1);
+
+        int deleted = 0;
+        QVERIFY(connection.Execute(QStringLiteral("delete from TabelPB where adno1=?"), {QStringLiteral("2")}, &deleted));
+        QCOMPARE(deleted, 1);
+        QVERIFY(teachers.Requery());
+        QCOMPARE(teachers.RecordCount(), 2);
+    }
+
+    void theStoreRefusesBadTeacherNumbers_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("duplicate") << "1" << "2067";
+        QTest::newRow("text") << "12a" << "3091";
+        QTest::newRow("fraction") << "2.5" << "3091";
+        QTest::newRow("zero") << "0" << "275";
+        QTest::newRow("negative") << "-4" << "275";
+        QTest::newRow("too large") << "32768" << "275";
+    }
+
+    void theStoreRefusesBadTeacherNumbers()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, failure);
+        TestProgram program;
+        program.CreateDatabase(Teachers(1));
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
+
+        teachers.AddNew();
+        QStringList row = Teacher(5);
+        row[TeacherColumn::adno] = number;
+        row[TeacherColumn::adno1] = number;
+        for (int i = 0; i < row.size(); ++i)
+            teachers.SetField(i, row[i]);
+        QVERIFY(!teachers.Update());
+        QCOMPARE(teachers.LastError().number, failure);
+        QVERIFY(!teachers.LastError().description.isEmpty());
+        QCOMPARE(teachers.LastError().IsUniqueViolation(), failure == "2067");
+        QVERIFY(teachers.IsPending());
+        QCOMPARE(program.Query(QStringLiteral("SELECT count(*) FROM TabelPB"))[0][0].toInt(), 1);
+    }
+
+    void nextTeacherNumber_data()
+    {
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("empty table") << QList<int>() << "1";
+        QTest::newRow("numeric not text order") << QList<int>{1, 2, 10} << "11";
+        QTest::newRow("highest but one") << QList<int>{3, 32766} << "32767";
+        QTest::newRow("highest in use") << QList<int>{1, 32767} << "";
+    }
+
+    void nextTeacherNumber()
+    {
+        QFETCH(QList<int>, numbers);
+        QFETCH(QString, next);
+        TestProgram program;
+        QList<QStringList> rows;
+        for (int number : numbers)
+            rows << Teacher(number);
+        program.CreateDatabase(rows);
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+
+        const std::optional<QString> proposal = NextTeacherNumber(connection);
+        QCOMPARE(proposal.value_or(QString()), next);
+        QVERIFY(!connection.LastError().IsSet());
+    }
+
+    void aFlagIsSetOnlyByExactlyOne_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("set");
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("leading blank") << " 1" << false;
+        QTest::newRow("leading zero") << "01" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void aFlagIsSetOnlyByExactlyOne()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, set);
+        TestProgram program;
+        QStringList teacher = Teacher(1);
+        SetFlags(teacher, text, text);
+        program.CreateDatabase({teacher});
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
+        const TeacherRow row = TeacherRow::Read(teachers);
+        QCOMPARE(row.salOnly, set);
+        QCOMPARE(row.relFree, set);
+    }
+};
+
+QTEST_MAIN(tst_data)
+#include "tst_data.moc"

@@ -1,0 +1,37 @@
+#include "ScriptedPrompter.h"
+
+Answer ScriptedPrompter::Show(const Question& question)
+{
+    asked << question;
+    if (question.buttons == MessageButtons::Ok)
+        return Answer::Ok;
+    if (answers_.isEmpty()) {
+        unexpected << question.text;
+        return Answer::No;
+    }
+    return answers_.takeFirst();
+}
+
+std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    inputsAsked << InputQuestion{prompt, title, defaultText};
+    if (inputs_.isEmpty()) {
+        unexpected << prompt;
+        return std::nullopt;
+    }
+    return inputs_.takeFirst();
+}
+
+QString ScriptedPrompter::OpenFile(const QString& caption, const QString&)
+{
+    unexpected << caption;
+    return {};
+}
+
+QStringList ScriptedPrompter::AskedTexts() const
+{
+    QStringList texts;
+    for (const Question& question : asked)
+        texts << question.text;
+    return texts;
+}

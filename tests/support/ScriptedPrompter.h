@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// A prompter that answers from a plan and keeps every question asked. A Yes/No
+// question or an input box without a planned answer is noted as unexpected.
+class ScriptedPrompter : public Prompter {
+public:
+    struct InputQuestion {
+        QString prompt;
+        QString title;
+        QString defaultText;
+    };
+
+    void PlanAnswer(Answer answer) { answers_ << answer; }
+    void PlanInput(std::optional<QString> text) { inputs_ << text; }
+
+    std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString OpenFile(const QString& caption, const QString& filter) override;
+
+    QList<Question> asked;
+    QList<InputQuestion> inputsAsked;
+    QStringList unexpected;
+
+    QStringList AskedTexts() const;
+    const Question& Last() const { return asked.last(); }
+    bool AllAnswersUsed() const { return answers_.isEmpty() && inputs_.isEmpty(); }
+
+protected:
+    Answer Show(const Question& question) override;
+
+private:
+    QList<Answer> answers_;
+    QList<std::optional<QString>> inputs_;
+};
