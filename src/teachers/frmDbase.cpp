@@ -30,7 +30,7 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     BuildScreen();
 
     for (QLineEdit* cell : Text1)
-        connect(cell, &QLineEdit::textChanged, this, &frmDbase::UpperCaseClassCells);
+        connect(cell, &QLineEdit::textChanged, this, &frmDbase::ClassCellChanged);
     connect(txtADNo, &QLineEdit::textChanged, txtAdno1, &QLineEdit::setText);
     connect(txttitle->lineEdit(), &QLineEdit::returnPressed, this, &frmDbase::TitleEntered);
     connect(Check1, &QCheckBox::toggled, this, &frmDbase::Check1Toggled);
@@ -218,7 +218,7 @@ void frmDbase::SetRecordFieldsEditable(bool editable)
 }
 
 // Classes are kept in upper case; the caret stays at the end of the field being typed in.
-void frmDbase::UpperCaseClassCells()
+void frmDbase::ClassCellChanged()
 {
     for (QLineEdit* cell : Text1) {
         const QString upper = cell->text().toUpper();

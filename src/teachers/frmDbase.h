@@ -64,7 +64,7 @@ private:
     void SetRecordFieldsEditable(bool editable);
 
     // Field events.
-    void UpperCaseClassCells();
+    void ClassCellChanged();
     void TitleEntered();
     void Check1Toggled(bool ticked);
     void Check2Toggled(bool ticked);

@@ -156,7 +156,7 @@ void frmDbase::cmdUpdate_Click()
     EnterEditMode();
     txtADNo->setFocus();
     txtADNo->selectAll();
-    UpperCaseClassCells();
+    Text1[0]->setText(Text1[0]->text().toUpper());
 }
 
 void frmDbase::cmdCancel_Click()

@@ -244,7 +244,7 @@ QWidget* frmDbase::BuildLowerButtons()
     lbl_total = NewLabel(QString(), row);
     lbl_total->setObjectName(QStringLiteral("lbl_total"));
     for (QLabel* counter : {lbl_rec, lbl_total}) {
-        counter->setMinimumWidth(40);
+        counter->setFixedWidth(48);
         counter->setAlignment(Qt::AlignCenter);
         counter->setFrameShape(QFrame::StyledPanel);
     }
@@ -256,9 +256,12 @@ QWidget* frmDbase::BuildLowerButtons()
         layout->addWidget(button);
     layout->addSpacing(8);
     layout->addWidget(lbl_rec);
-    layout->addWidget(NewLabel(QStringLiteral("of"), row));
+    auto* of = NewLabel(QStringLiteral("of"), row);
+    of->setAlignment(Qt::AlignCenter);
+    layout->addWidget(of, 0);
     layout->addWidget(lbl_total);
     layout->addSpacing(8);
+    layout->addStretch();
     layout->addWidget(Command4);
     layout->addWidget(Command6);
     return row;

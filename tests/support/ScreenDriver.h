@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+// Finds a control of a screen by its name; a missing control fails the test.
+template <class Control = QWidget>
+Control* Find(const QWidget* screen, const QString& name)
+{
+    auto* control = screen->findChild<Control*>(name);
+    if (!control)
+        QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
+    return control;
+}
+
+inline void Click(const QWidget* screen, const QString& button)
+{
+    Find<QAbstractButton>(screen, button)->click();
+}
+
+inline QString TextOf(const QWidget* screen, const QString& name)
+{
+    QWidget* control = Find(screen, name);
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        return field->text();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    return control->windowTitle();
+}
+
+inline QString Cell(const QString& array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}

@@ -1,0 +1,121 @@
+#include "TestProgram.h"
+#include "ui/DialogPrompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class Probe : public QWidget {
+    Q_OBJECT
+public:
+    explicit Probe(ScreenRegistry&) { ++loads; }
+    static inline int loads = 0;
+};
+
+class tst_platform : public QObject {
+    Q_OBJECT
+
+private:
+    // Answers the next modal dialog once it is up, after noting what it showed.
+    template <class Dialog, class Answer>
+    void WhenShown(Answer answer)
+    {
+        QTimer::singleShot(0, this, [answer] {
+            QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+            answer(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+        });
+    }
+
+private slots:
+    void theRegistryKeepsOneInstancePerScreen()
+    {
+        TestProgram program;
+        program.registry.Register<Probe>();
+        Probe::loads = 0;
+        QCOMPARE(program.registry.Find("Probe"), nullptr);
+
+        QPointer<QWidget> first = program.registry.Open("Probe");
+        QVERIFY(first);
+        QCOMPARE(Probe::loads, 1);
+        QCOMPARE(first->objectName(), QStringLiteral("Probe"));
+        QCOMPARE(program.registry.Show("Probe"), first.data());
+        QCOMPARE(program.registry.Open<Probe>(), first.data());
+        QCOMPARE(Probe::loads, 1);
+        QVERIFY(first->isVisible());
+
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QCOMPARE(program.registry.Find("Probe"), nullptr);
+        QVERIFY(program.registry.Open("Probe"));
+        QCOMPARE(Probe::loads, 2);
+
+        QCOMPARE(program.registry.Show("frmNotBuilt"), nullptr);
+    }
+
+    void endingTheProgramClosesEveryScreen()
+    {
+        TestProgram program;
+        program.registry.Register<Probe>();
+        QPointer<QWidget> screen = program.registry.Show("Probe");
+        QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
+        program.registry.EndProgram(3);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(screen.isNull());
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.at(0).at(0).toInt(), 3);
+    }
+
+    void messagesShowExactlyTheirTextTitleIconAndButtons()
+    {
+        DialogPrompter prompter;
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!prompter.Ask("Do you really want to Quit this Software?", "QUIT", MessageIcon::Information));
+        QCOMPARE(title, QStringLiteral("QUIT"));
+        QCOMPARE(text, QStringLiteral("Do you really want to Quit this Software?"));
+        QCOMPARE(icon, QMessageBox::Information);
+
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            title = box->windowTitle();
+            icon = box->icon();
+            QVERIFY(box->button(QMessageBox::Ok));
+            QVERIFY(!box->button(QMessageBox::Yes));
+            box->button(QMessageBox::Ok)->click();
+        });
+        prompter.Report("No permision for delete Records.");
+        QCOMPARE(title, QStringLiteral("Morvane"));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+    }
+
+    void theInputBoxGivesTheTextOrNothingOnCancel()
+    {
+        DialogPrompter prompter;
+        QString shownDefault;
+        WhenShown<QInputDialog>([&](QInputDialog* box) {
+            shownDefault = box->textValue();
+            box->setTextValue("7");
+            box->accept();
+        });
+        QCOMPARE(prompter.Input("Teacher Number: ", "Teacher Number", "1"), std::optional<QString>("7"));
+        QCOMPARE(shownDefault, QStringLiteral("1"));
+
+        WhenShown<QInputDialog>([](QInputDialog* box) { box->reject(); });
+        QCOMPARE(prompter.Input("Teacher Number: ", "Teacher Number", "1"), std::nullopt);
+    }
+};
+
+QTEST_MAIN(tst_platform)
+#include "tst_platform.moc"
