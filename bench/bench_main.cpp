@@ -1,1 +1,143 @@
-int main(){}
+// Timings of the operations the office waits for, with 220 teachers.
+// Run: morvane_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+#include "ScreenDriver.h"
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "app/Screens.h"
+#include "data/ApplicationFolder.h"
+#include "data/Connection.h"
+#include "teachers/frmDbase.h"
+#include "ui/DatabaseConnection.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int BoardTeachers = 220;
+
+// A program with 220 teachers, built once for all benchmarks.
+TestProgram& Program()
+{
+    static TestProgram* program = [] {
+        auto* created = new TestProgram;
+        created->CreateDatabase(Teachers(BoardTeachers));
+        return created;
+    }();
+    return *program;
+}
+
+// What main() does up to the teacher screen being on the display, in a fresh
+// process; the parent times the whole process.
+int StartUpProbe(const QString& folder)
+{
+    SetApplicationFolder(folder);
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    RecordingPrinter printer;
+    RecordingLinks links;
+    ScreenRegistry registry(prompter, clock, printer, links);
+    RegisterScreens(registry);
+    {
+        Connection first;
+        if (!OpenDatabaseOrEnd(first, registry))
+            return 1;
+    }
+    QWidget* screen = registry.Show(QStringLiteral("frmDbase"));
+    screen->repaint();
+    QApplication::processEvents();
+    return 0;
+}
+
+void StartToTeacherScreenShown(benchmark::State& state)
+{
+    const QString folder = Program().Folder();
+    for (auto _ : state) {
+        QProcess probe;
+        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        probe.start(QCoreApplication::applicationFilePath(), {"--start-up-probe", folder});
+        probe.waitForFinished();
+        if (probe.exitCode() != 0)
+            state.SkipWithError("the start-up probe failed");
+    }
+}
+BENCHMARK(StartToTeacherScreenShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+void TeacherScreenLoad(benchmark::State& state)
+{
+    TestProgram& program = Program();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(program.Open<frmDbase>());
+        state.PauseTiming();
+        program.CloseScreens();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TeacherScreenLoad)->Unit(benchmark::kMillisecond);
+
+void TeacherScreenNext(benchmark::State& state)
+{
+    TestProgram& program = Program();
+    auto* screen = program.Open<frmDbase>();
+    int position = 1;
+    for (auto _ : state) {
+        if (position == BoardTeachers) {
+            state.PauseTiming();
+            Click(screen, "cmdFirst");
+            position = 1;
+            state.ResumeTiming();
+        }
+        Click(screen, "cmdNext");
+        ++position;
+    }
+    program.CloseScreens();
+}
+BENCHMARK(TeacherScreenNext)->Unit(benchmark::kMicrosecond);
+
+void TeacherSave(benchmark::State& state)
+{
+    TestProgram& program = Program();
+    auto* screen = program.Open<frmDbase>();
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        Find<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Teacher %1").arg(++round));
+        state.ResumeTiming();
+        Click(screen, "cmdSave");
+    }
+    program.prompter.asked.clear();
+    program.CloseScreens();
+}
+BENCHMARK(TeacherSave)->Unit(benchmark::kMillisecond);
+
+void TeacherSearch(benchmark::State& state)
+{
+    TestProgram& program = Program();
+    auto* screen = program.Open<frmDbase>();
+    int number = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.prompter.PlanInput(QString::number(number++ % BoardTeachers + 1));
+        state.ResumeTiming();
+        Click(screen, "cmdSearch");
+    }
+    program.CloseScreens();
+}
+BENCHMARK(TeacherSearch)->Unit(benchmark::kMillisecond);
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc == 3 && QByteArray(argv[1]) == "--start-up-probe")
+        return StartUpProbe(QString::fromLocal8Bit(argv[2]));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

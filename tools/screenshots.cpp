@@ -1,0 +1,58 @@
+// Writes pictures of the screens in their typical states into a folder:
+//   morvane_screenshots OUTPUT_FOLDER
+#include "ScreenDriver.h"
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "data/TeacherRow.h"
+#include "teachers/frmDbase.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+QList<QStringList> SampleTeachers(int count)
+{
+    const QStringList titles = {"Mr.", "Mrs.", "Miss.", "Rev.", "Mr."};
+    const QStringList names = {"Perera Silva", "Anula Fernando", "Kumari Jayasinghe", "Sumana Thero", "Nimal Dias"};
+    const QStringList subjects = {"Maths", "English", "Science", "History", "Art", "Music", "Sinhala", "Tamil"};
+    QList<QStringList> teachers;
+    for (int number = 1; number <= count; ++number) {
+        QStringList teacher = Teacher(number, titles[number % 5], names[number % 5] + " " + QString::number(number));
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const bool off = (slot * 7 + number) % 6 == 0;
+            SetSlot(teacher, slot, off ? "0" : QStringLiteral("%1%2").arg(6 + (slot + number) % 6).arg(QChar('A' + (slot + number) % 4)),
+                    off ? "0" : subjects[(slot + number) % 8]);
+        }
+        SetFlags(teacher, number % 7 == 0 ? "1" : "0", number % 9 == 0 ? "1" : "0");
+        teachers << teacher;
+    }
+    SetSlot(teachers[1], 2, "10A", "0");
+    return teachers;
+}
+
+void Save(QWidget* screen, const QString& folder, const QString& name)
+{
+    screen->show();
+    QApplication::processEvents();
+    screen->grab().save(QDir(folder).filePath(name + ".png"));
+}
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(folder);
+
+    TestProgram program;
+    program.CreateDatabase(SampleTeachers(30));
+    auto* teachers = program.Open<frmDbase>();
+    Save(teachers, folder, "frmDbase");
+    Click(teachers, "cmdNext");
+    Save(teachers, folder, "frmDbase-error");
+    program.prompter.PlanAnswer(Answer::Yes);
+    Click(teachers, "cmdUpdate");
+    Save(teachers, folder, "frmDbase-edit");
+    return 0;
+}
