@@ -4,6 +4,8 @@
 #include "TeacherFixture.h"
 #include "TestProgram.h"
 #include "data/TeacherRow.h"
+#include "attendance/frmAtten.h"
+#include "attendance/frmTeaName.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
@@ -54,5 +56,22 @@ int main(int argc, char* argv[])
     program.prompter.PlanAnswer(Answer::Yes);
     Click(teachers, "cmdUpdate");
     Save(teachers, folder, "frmDbase-edit");
+    program.CloseScreens();
+
+    program.CreateDatabase(SampleTeachers(120).mid(30));
+    auto* board = program.Open<frmAtten>();
+    Save(board, folder, "frmAtten-load");
+    Click(board, "cmdClear");
+    Save(board, folder, "frmAtten-checkall");
+    for (int box : {1, 4, 6, 13, 20, 33, 47, 50, 77, 90, 101})
+        Click(board, Cell("Check1", box));
+    Click(board, "cmdAbs");
+    Save(board, folder, "frmAtten-absence");
+    Click(board, "cmdPres");
+    Save(board, folder, "frmAtten-presence");
+    Click(board, "cmdDisplay");
+    auto* names = program.registry.Find<frmTeaName>();
+    Click(names, "cmdMale");
+    Save(names, folder, "frmTeaName");
     return 0;
 }

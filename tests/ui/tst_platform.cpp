@@ -1,9 +1,12 @@
 #include "TestProgram.h"
+#include "ui/DevicePrinter.h"
 #include "ui/DialogPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -114,6 +117,18 @@ private slots:
 
         WhenShown<QInputDialog>([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompter.Input("Teacher Number: ", "Teacher Number", "1"), std::nullopt);
+    }
+
+    void aPictureIsPrintedScaledOntoThePage()
+    {
+        QTemporaryDir folder;
+        QImage picture(400, 200, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("names.pdf"));
+        PaintImageOnPage(printer, picture);
+        QVERIFY(QFileInfo(folder.filePath("names.pdf")).size() > 1000);
     }
 };
 

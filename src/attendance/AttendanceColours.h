@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+
+// Colours of the attendance board and the names screen.
+inline const QColor BoardBackground(224, 224, 224);
+inline const QColor BoxBackground(192, 192, 0);
+inline const QColor SubstitutionAttachColour(255, 0, 0);
+inline const QColor ReliefFreeColour(0, 255, 255);
+inline const QColor CountBackground(192, 192, 192);
+inline const QColor ClearedCountBackground(128, 128, 128);
+inline const QColor TeacherCountBackground(192, 255, 192);
+
+inline const QColor EmptyCellColour(255, 255, 255);
+inline const QColor AbsentColour(255, 128, 128);
+inline const QColor PresentColour(35, 88, 228);
+inline const QColor ListedColour(192, 255, 192);
+inline const QColor PresenceButtonColour(128, 128, 255);
+inline const QColor VisitedTextColour(0, 255, 255);
+inline const QColor LegendTextColour(0, 0, 255);
+inline const QColor LightCyan(128, 255, 255);
+inline const QColor AllTeachersNamesBackground(128, 255, 128);
+inline const QColor MarkedNameColour(255, 0, 0);

@@ -1,0 +1,123 @@
+#include "attendance/frmAtten.h"
+
+#include "attendance/AttendanceColours.h"
+#include "data/Recordset.h"
+#include "ui/Colours.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
+    : QWidget(parent)
+    , registry_(registry)
+{
+    BuildScreen();
+    for (QCheckBox* box : Check1)
+        connect(box, &QCheckBox::toggled, this, &frmAtten::Recount);
+    connect(cmdAbs, &QPushButton::clicked, this, &frmAtten::cmdAbs_Click);
+    connect(cmdPres, &QPushButton::clicked, this, &frmAtten::cmdPres_Click);
+    connect(cmdAllT, &QPushButton::clicked, this, &frmAtten::cmdAllT_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmAtten::cmdClear_Click);
+    connect(cmdDisplay, &QPushButton::clicked, this, &frmAtten::cmdDisplay_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, [this] { registry_.Show(QStringLiteral("frmList")); });
+    Form_Load();
+}
+
+void frmAtten::Form_Load()
+{
+    if (!OpenDatabaseOrEnd(connection_, registry_)) {
+        setEnabled(false);
+        return;
+    }
+    const int rows = ReadTeachers();
+    BindBoxes();
+    for (QPushButton* button : {cmdDisplay, cmdPres, cmdAbs, cmdAllT})
+        button->setEnabled(false);
+    for (QLineEdit* count : {Text1, Text2}) {
+        count->setText(QStringLiteral(" "));
+        SetBackground(count, CountBackground);
+    }
+    lblRec2->setText(QString::number(TeacherCount()));
+    ShowGridLegends(ListMode::None);
+    for (int cell = 0; cell < GridCells; ++cell)
+        ShowCell(cell);
+    if (rows > BoxCount) {
+        registry_.prompter().Report(
+            QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
+                           "The teachers after number %3 are not on the board.")
+                .arg(rows)
+                .arg(BoxCount)
+                .arg(bound_.last().number),
+            QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
+    }
+}
+
+// Reads the teachers in number order and keeps the first 220 for the boxes;
+// gives the number of teachers in the table.
+int frmAtten::ReadTeachers()
+{
+    Recordset teachers(connection_);
+    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1"))) {
+        registry_.prompter().Report(teachers.LastError().Text());
+        return 0;
+    }
+    for (teachers.MoveFirst(); !teachers.IsEOF() && bound_.size() < BoxCount; teachers.MoveNext()) {
+        bound_ << BoundTeacher{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
+                               KindOf(teachers.Text(3), teachers.Text(4))};
+    }
+    return teachers.RecordCount();
+}
+
+// Box i carries the i-th teacher's number, name and kind. The boxes after the
+// last teacher go on numbering from there and stay disabled.
+void frmAtten::BindBoxes()
+{
+    int number = 0;
+    for (int box = 0; box < BoxCount; ++box) {
+        QCheckBox* check = Check1[box];
+        const bool bound = box < TeacherCount();
+        number = bound ? bound_[box].number : number + 1;
+        check->setText(QString::number(number));
+        check->setEnabled(bound);
+        if (!bound)
+            continue;
+        check->setToolTip(bound_[box].title + ' ' + bound_[box].name1);
+        if (bound_[box].kind == TeacherKind::SubstitutionAttach)
+            SetTextColour(check, SubstitutionAttachColour);
+        else if (bound_[box].kind == TeacherKind::ReliefFree)
+            SetTextColour(check, ReliefFreeColour);
+    }
+}
+
+bool frmAtten::IsPresent(int box) const
+{
+    return Check1.at(box)->isChecked();
+}
+
+// Runs after every change of a box, by the operator or by a command.
+void frmAtten::Recount()
+{
+    presentCount_ = 0;
+    for (int box = 0; box < TeacherCount(); ++box)
+        presentCount_ += IsPresent(box) ? 1 : 0;
+    Text1->setText(QString::number(presentCount_));
+    Text2->setText(QString::number(TeacherCount() - presentCount_));
+    if (presentCount_ > 0) {
+        cmdPres->setEnabled(true);
+        cmdAbs->setEnabled(true);
+        cmdAllT->setEnabled(false);
+        cmdDisplay->setEnabled(false);
+    }
+}
+
+void frmAtten::SetVisited(int cell, bool visited)
+{
+    cells_.at(cell).visited = visited;
+    ShowCell(cell);
+}

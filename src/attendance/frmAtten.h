@@ -1,0 +1,116 @@
+#pragma once
+
+#include "attendance/ListMode.h"
+#include "data/Connection.h"
+#include "data/TeacherKind.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ScreenRegistry;
+
+// The daily attendance board: one box per teacher, ticked when present, with
+// the teacher's relief kind in the colour of its number; the lists of absent,
+// present and all teachers in the selected-numbers grid; and the way to the
+// names lists, timetables and relief lists.
+class frmAtten : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int BoxCount = 220;
+    static constexpr int GridCells = 228;
+
+    // A grid cell's meaning, shown as its background colour.
+    enum class CellMark { Empty, Absent, PresentReliefOn, PresentReliefFree, Listed };
+
+    explicit frmAtten(ScreenRegistry& registry, QWidget* parent = nullptr);
+
+    // The day's attendance as other screens read it; box i holds the i-th teacher in number order.
+    int TeacherCount() const { return int(bound_.size()); }
+    int TeacherNumber(int box) const { return bound_.at(box).number; }
+    bool IsPresent(int box) const;
+    TeacherKind Kind(int box) const { return bound_.at(box).kind; }
+    int PresentCount() const { return presentCount_; }
+    ListMode Mode() const { return listMode_; }
+
+    // The selected-numbers grid: the teacher number in a cell (0 for an empty cell) and its meaning.
+    int SelectedNumber(int cell) const { return cells_.at(cell).number; }
+    CellMark Mark(int cell) const { return cells_.at(cell).mark; }
+    bool IsVisited(int cell) const { return cells_.at(cell).visited; }
+    void SetVisited(int cell, bool visited);
+
+private:
+    struct BoundTeacher {
+        int number = 0;
+        QString title;
+        QString name1;
+        TeacherKind kind = TeacherKind::ReliefOn;
+    };
+    struct GridCell {
+        int number = 0;
+        CellMark mark = CellMark::Empty;
+        bool visited = false;
+        QString tooltip;
+    };
+
+    void BuildScreen();
+    QWidget* BuildBoard();
+    QWidget* BuildBoardLegend();
+    QWidget* BuildGrid();
+    QWidget* BuildGridLegend();
+    QWidget* BuildCounters();
+    QWidget* BuildButtons();
+    QPushButton* AddButton(const QString& caption, const QString& name);
+
+    void Form_Load();
+    int ReadTeachers();
+    void BindBoxes();
+
+    void Recount();
+    void cmdAbs_Click();
+    void cmdPres_Click();
+    void cmdAllT_Click();
+    void cmdClear_Click();
+    void cmdDisplay_Click();
+
+    void EmptyCells();
+    void FillCell(int cell, int box, CellMark mark);
+    QString TeacherTooltip(int number);
+    QString NamesCellText(int number);
+    QString ListCount() const;
+    void ShowCell(int cell);
+    void ShowListMode(ListMode mode);
+    void ShowGridLegends(ListMode mode);
+    void ShowCountColours(const QColor& present, const QColor& absent);
+
+    ScreenRegistry& registry_;
+    Connection connection_;
+    QList<BoundTeacher> bound_;
+    std::array<GridCell, GridCells> cells_ {};
+    ListMode listMode_ = ListMode::None;
+    int presentCount_ = 0;
+    bool checkAllNext_ = true;
+
+    std::array<QCheckBox*, BoxCount> Check1 {};
+    std::array<QLabel*, GridCells> Label1 {};
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* lblRec2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QPushButton* cmdPres = nullptr;
+    QPushButton* cmdAbs = nullptr;
+    QPushButton* cmdAllT = nullptr;
+    QPushButton* cmdDisplay = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* Command1 = nullptr;
+};

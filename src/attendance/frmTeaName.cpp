@@ -1,0 +1,192 @@
+#include "attendance/frmTeaName.h"
+
+#include "attendance/AttendanceColours.h"
+#include "ui/Clock.h"
+#include "ui/Colours.h"
+#include "ui/Printer.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int HeaderHeight = 36;
+constexpr int ButtonWidth = 104;
+constexpr int ButtonHeight = 26;
+const int CellLeft = Twips(120);
+const int CellWidth = Twips(3135);
+const int ColumnStep = Twips(3240);
+const int RowStep = Twips(240);
+const int ButtonsTop = HeaderHeight + frmTeaName::Rows * RowStep + 8;
+
+// Only the cells that can hold a teacher are marked.
+constexpr int ListedCells = 220;
+
+// Where a title stands in a name cell: after a number of one to three digits and ".  ".
+constexpr int FirstTitlePosition = 4;
+constexpr int LastTitlePosition = 7;
+}
+
+frmTeaName::frmTeaName(ScreenRegistry& registry, QWidget* parent)
+    : QWidget(parent)
+    , registry_(registry)
+{
+    BuildScreen();
+    connect(cmdMale, &QPushButton::clicked, this, &frmTeaName::cmdMale_Click);
+    connect(cmdFemale, &QPushButton::clicked, this, &frmTeaName::cmdFemale_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmTeaName::cmdPrint_Click);
+    connect(cmdHome, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmTeaName::BuildScreen()
+{
+    setWindowTitle(QStringLiteral("Teachers' Names"));
+    setAutoFillBackground(true);
+
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setAlignment(Qt::AlignCenter);
+    QFont headerFont = Label3->font();
+    headerFont.setBold(true);
+    headerFont.setPointSize(11);
+    Label3->setFont(headerFont);
+    Label3->move(0, 8);
+
+    QFont nameFont = font();
+    nameFont.setPointSize(8);
+    for (int cell = 0; cell < NameCells; ++cell) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Label1(%1)").arg(cell));
+        label->setFont(nameFont);
+        label->setGeometry(CellLeft + cell / Rows * ColumnStep, HeaderHeight + cell % Rows * RowStep, CellWidth, RowStep);
+        Label1[cell] = label;
+    }
+
+    const auto button = [this](const QString& caption, const QString& name, int column, int row) {
+        auto* created = new QPushButton(caption, this);
+        created->setObjectName(name);
+        created->setGeometry(CellLeft + column * (ButtonWidth + 4), ButtonsTop + row * (ButtonHeight + 4), ButtonWidth,
+                             ButtonHeight);
+        return created;
+    };
+    cmdMale = button(QStringLiteral("Gents Teachers"), QStringLiteral("cmdMale"), 0, 0);
+    cmdFemale = button(QStringLiteral("Lady Teachers"), QStringLiteral("cmdFemale"), 1, 0);
+    cmdPrint = button(QStringLiteral("Print"), QStringLiteral("cmdPrint"), 0, 1);
+    cmdHome = button(QStringLiteral("Home"), QStringLiteral("cmdHome"), 1, 1);
+    for (QPushButton* hidden : {cmdMale, cmdFemale, cmdPrint})
+        hidden->hide();
+
+    setFixedSize(Twips(3450), ButtonsTop + 2 * (ButtonHeight + 4) + 6);
+}
+
+int frmTeaName::WidthForCount(int count)
+{
+    static const struct {
+        int upTo;
+        int width;
+    } widths[] = {{38, 3450}, {76, 6705}, {114, 9915}, {152, 13170}, {190, 16185}, {220, 19200}};
+    for (const auto& step : widths) {
+        if (count <= step.upTo)
+            return step.width;
+    }
+    return 0;
+}
+
+void frmTeaName::ShowList(ListMode mode, const QString& count, const QStringList& names)
+{
+    for (int cell = 0; cell < NameCells; ++cell)
+        Label1[cell]->setText(names.value(cell));
+    if (mode != ListMode::None) {
+        ShowHeader(mode, count);
+        ResizeForCount(count.trimmed().toInt());
+    }
+    for (QPushButton* shown : {cmdFemale, cmdMale, cmdPrint})
+        shown->show();
+    CentreHeader();
+    CentreOnDisplay();
+}
+
+void frmTeaName::ShowHeader(ListMode mode, const QString& count)
+{
+    const QString today = QLocale::system().toString(registry_.clock().Today(), QLocale::ShortFormat);
+    QString header;
+    QString caption;
+    QColor background;
+    switch (mode) {
+    case ListMode::Presence:
+        header = QStringLiteral("Presence Teachers  ");
+        caption = QStringLiteral("Pre: Tea: Names");
+        background = PresenceButtonColour;
+        break;
+    case ListMode::Absence:
+        header = QStringLiteral("Absence Teachers  ");
+        caption = QStringLiteral("Abs: Tea: Names");
+        background = AbsentColour;
+        break;
+    case ListMode::AllTeachers:
+    case ListMode::None:
+        header = QStringLiteral("All Teachers   ");
+        caption = QStringLiteral("All Teachers' Names");
+        background = AllTeachersNamesBackground;
+        break;
+    }
+    Label3->setText(header + count + QStringLiteral("- ") + today);
+    Label3->adjustSize();
+    setWindowTitle(caption);
+    SetBackground(this, background);
+}
+
+void frmTeaName::ResizeForCount(int count)
+{
+    if (const int width = WidthForCount(count))
+        setFixedWidth(Twips(width));
+}
+
+void frmTeaName::CentreHeader()
+{
+    Label3->move((width() - Label3->width()) / 2, Label3->y());
+}
+
+void frmTeaName::CentreOnDisplay()
+{
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    const QRect area = display->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+// Marks in red every name whose title, standing at one of the title positions,
+// begins with one of the given texts; every other name is black.
+void frmTeaName::MarkNames(const QStringList& titles)
+{
+    for (int cell = 0; cell < ListedCells; ++cell) {
+        const QString text = Label1[cell]->text();
+        bool marked = false;
+        for (int position = FirstTitlePosition; position <= LastTitlePosition && !marked; ++position) {
+            for (const QString& title : titles)
+                marked = marked || text.mid(position - 1, title.size()) == title;
+        }
+        SetTextColour(Label1[cell], marked ? MarkedNameColour : QColor(Qt::black));
+    }
+}
+
+void frmTeaName::cmdMale_Click()
+{
+    MarkNames({QStringLiteral("Mr."), QStringLiteral("Rev")});
+}
+
+void frmTeaName::cmdFemale_Click()
+{
+    MarkNames({QStringLiteral("Mi"), QStringLiteral("Mrs")});
+}
+
+void frmTeaName::cmdPrint_Click()
+{
+    registry_.printer().PrintImage(grab().toImage());
+}
