@@ -6,6 +6,8 @@
 #include "app/Screens.h"
 #include "data/ApplicationFolder.h"
 #include "data/Connection.h"
+#include "attendance/frmAtten.h"
+#include "attendance/frmTeaName.h"
 #include "teachers/frmDbase.h"
 #include "ui/DatabaseConnection.h"
 
@@ -128,6 +130,64 @@ void TeacherSearch(benchmark::State& state)
     program.CloseScreens();
 }
 BENCHMARK(TeacherSearch)->Unit(benchmark::kMillisecond);
+
+void BoardLoad(benchmark::State& state)
+{
+    TestProgram& program = Program();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(program.Open<frmAtten>());
+        state.PauseTiming();
+        program.CloseScreens();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BoardLoad)->Unit(benchmark::kMillisecond);
+
+// Times one board command, each round on a freshly loaded board brought to the
+// state the command starts from.
+template <class Prepare>
+void TimeBoardCommand(benchmark::State& state, const QString& command, Prepare prepare)
+{
+    TestProgram& program = Program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* board = program.Open<frmAtten>();
+        prepare(board);
+        state.ResumeTiming();
+        Click(board, command);
+        state.PauseTiming();
+        program.CloseScreens();
+        state.ResumeTiming();
+    }
+}
+
+// Every other teacher present, so that half the board is listed.
+void MarkHalfPresent(QWidget* board)
+{
+    for (int box = 0; box < BoardTeachers; box += 2)
+        Click(board, Cell("Check1", box));
+}
+
+void BoardCheckAll(benchmark::State& state)
+{
+    TimeBoardCommand(state, "cmdClear", [](QWidget*) {});
+}
+BENCHMARK(BoardCheckAll)->Unit(benchmark::kMillisecond);
+
+void BoardAbsence(benchmark::State& state)
+{
+    TimeBoardCommand(state, "cmdAbs", MarkHalfPresent);
+}
+BENCHMARK(BoardAbsence)->Unit(benchmark::kMillisecond);
+
+void BoardNames(benchmark::State& state)
+{
+    TimeBoardCommand(state, "cmdDisplay", [](QWidget* board) {
+        Click(board, "cmdClear");
+        Click(board, "cmdPres");
+    });
+}
+BENCHMARK(BoardNames)->Unit(benchmark::kMillisecond);
 }
 
 int main(int argc, char* argv[])

@@ -44,6 +44,7 @@ TestProgram::~TestProgram()
 void TestProgram::CloseScreens()
 {
     registry.EndProgram();
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
