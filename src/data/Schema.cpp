@@ -70,6 +70,11 @@ bool CreateDatabaseFile(const QString& path, QString* reason)
         *reason = QStringLiteral("its folder %1 does not exist").arg(QDir::toNativeSeparators(target.absolutePath()));
         return false;
     }
+    if (!QFileInfo(target.absolutePath()).isWritable()) {
+        *reason = QStringLiteral("it does not exist, and its folder %1 cannot be written to")
+                      .arg(QDir::toNativeSeparators(target.absolutePath()));
+        return false;
+    }
     const QString building = path + QStringLiteral(".new");
     QFile::remove(building);
     if (!RunStatements(building, reason) || !QFile::rename(building, path)) {
