@@ -64,7 +64,6 @@ private:
     QWidget* BuildGridLegend();
     QWidget* BuildCounters();
     QWidget* BuildButtons();
-    QPushButton* AddButton(const QString& caption, const QString& name);
 
     void Form_Load();
     int ReadTeachers();

@@ -2,6 +2,7 @@
 
 #include "attendance/AttendanceColours.h"
 #include "ui/Colours.h"
+#include "ui/Controls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -198,28 +199,20 @@ QWidget* frmAtten::BuildCounters()
     return counters;
 }
 
-QPushButton* frmAtten::AddButton(const QString& caption, const QString& name)
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QWidget* frmAtten::BuildButtons()
 {
     auto* buttons = new QWidget(this);
     auto* layout = new QGridLayout(buttons);
     layout->setContentsMargins(8, 0, 0, 0);
-    cmdPres = AddButton(QStringLiteral("Presence"), QStringLiteral("cmdPres"));
+    cmdPres = NewButton(QStringLiteral("Presence"), QStringLiteral("cmdPres"), this);
     SetBackground(cmdPres, PresenceButtonColour);
-    cmdAbs = AddButton(QStringLiteral("Absence"), QStringLiteral("cmdAbs"));
+    cmdAbs = NewButton(QStringLiteral("Absence"), QStringLiteral("cmdAbs"), this);
     SetBackground(cmdAbs, AbsentColour);
-    cmdAllT = AddButton(QStringLiteral("All Names"), QStringLiteral("cmdAllT"));
-    cmdDisplay = AddButton(QStringLiteral("Names"), QStringLiteral("cmdDisplay"));
-    cmdClear = AddButton(QStringLiteral("Check All"), QStringLiteral("cmdClear"));
-    cmdExit = AddButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"));
-    Command1 = AddButton(QStringLiteral("Previous Relief List"), QStringLiteral("Command1"));
+    cmdAllT = NewButton(QStringLiteral("All Names"), QStringLiteral("cmdAllT"), this);
+    cmdDisplay = NewButton(QStringLiteral("Names"), QStringLiteral("cmdDisplay"), this);
+    cmdClear = NewButton(QStringLiteral("Check All"), QStringLiteral("cmdClear"), this);
+    cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
+    Command1 = NewButton(QStringLiteral("Previous Relief List"), QStringLiteral("Command1"), this);
 
     layout->addWidget(cmdPres, 0, 0);
     layout->addWidget(cmdAbs, 0, 1);

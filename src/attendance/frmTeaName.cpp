@@ -3,6 +3,7 @@
 #include "attendance/AttendanceColours.h"
 #include "ui/Clock.h"
 #include "ui/Colours.h"
+#include "ui/Controls.h"
 #include "ui/Printer.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Twips.h"
@@ -68,8 +69,7 @@ void frmTeaName::BuildScreen()
     }
 
     const auto button = [this](const QString& caption, const QString& name, int column, int row) {
-        auto* created = new QPushButton(caption, this);
-        created->setObjectName(name);
+        QPushButton* created = NewButton(caption, name, this);
         created->setGeometry(CellLeft + column * (ButtonWidth + 4), ButtonsTop + row * (ButtonHeight + 4), ButtonWidth,
                              ButtonHeight);
         return created;

@@ -49,7 +49,6 @@ private:
     QWidget* BuildLegend();
     QWidget* BuildUpperButtons();
     QWidget* BuildLowerButtons();
-    QPushButton* AddButton(const QString& caption, const QString& name);
 
     // Loading and showing.
     void Form_Load();

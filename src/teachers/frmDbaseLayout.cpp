@@ -2,6 +2,7 @@
 
 #include "teachers/TimetableColours.h"
 #include "ui/Colours.h"
+#include "ui/Controls.h"
 #include "ui/LockableComboBox.h"
 
 #include <QCheckBox>
@@ -201,31 +202,24 @@ QWidget* frmDbase::BuildLegend()
     return legend;
 }
 
-QPushButton* frmDbase::AddButton(const QString& caption, const QString& name)
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setMinimumWidth(72);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QWidget* frmDbase::BuildUpperButtons()
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    cmdAdd = AddButton(QStringLiteral("Add"), QStringLiteral("cmdAdd"));
-    cmdSave = AddButton(QStringLiteral("Save"), QStringLiteral("cmdSave"));
-    cmdDelete = AddButton(QStringLiteral("Delete"), QStringLiteral("cmdDelete"));
-    cmdUpdate = AddButton(QStringLiteral("Update"), QStringLiteral("cmdUpdate"));
-    cmdSearch = AddButton(QStringLiteral("Search"), QStringLiteral("cmdSearch"));
-    cmdAtten = AddButton(QStringLiteral("Attendance"), QStringLiteral("cmdAtten"));
-    cmdBackup = AddButton(QStringLiteral("Backup"), QStringLiteral("cmdBackup"));
-    cmdCancel = AddButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
-    cmdExit = AddButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"));
-    for (QPushButton* button : {cmdAdd, cmdSave, cmdDelete, cmdUpdate, cmdSearch, cmdAtten, cmdBackup, cmdCancel, cmdExit})
+    cmdAdd = NewButton(QStringLiteral("Add"), QStringLiteral("cmdAdd"), this);
+    cmdSave = NewButton(QStringLiteral("Save"), QStringLiteral("cmdSave"), this);
+    cmdDelete = NewButton(QStringLiteral("Delete"), QStringLiteral("cmdDelete"), this);
+    cmdUpdate = NewButton(QStringLiteral("Update"), QStringLiteral("cmdUpdate"), this);
+    cmdSearch = NewButton(QStringLiteral("Search"), QStringLiteral("cmdSearch"), this);
+    cmdAtten = NewButton(QStringLiteral("Attendance"), QStringLiteral("cmdAtten"), this);
+    cmdBackup = NewButton(QStringLiteral("Backup"), QStringLiteral("cmdBackup"), this);
+    cmdCancel = NewButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), this);
+    cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
+    for (QPushButton* button : {cmdAdd, cmdSave, cmdDelete, cmdUpdate, cmdSearch, cmdAtten, cmdBackup, cmdCancel, cmdExit}) {
+        button->setMinimumWidth(72);
         layout->addWidget(button);
+    }
     return row;
 }
 
@@ -234,11 +228,11 @@ QWidget* frmDbase::BuildLowerButtons()
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    Command3 = AddButton(QStringLiteral("Contact"), QStringLiteral("Command3"));
-    cmdFirst = AddButton(QStringLiteral("<<"), QStringLiteral("cmdFirst"));
-    cmdPrevious = AddButton(QStringLiteral("<"), QStringLiteral("cmdPrevious"));
-    cmdNext = AddButton(QStringLiteral(">"), QStringLiteral("cmdNext"));
-    cmdLast = AddButton(QStringLiteral(">>"), QStringLiteral("cmdLast"));
+    Command3 = NewButton(QStringLiteral("Contact"), QStringLiteral("Command3"), this);
+    cmdFirst = NewButton(QStringLiteral("<<"), QStringLiteral("cmdFirst"), this);
+    cmdPrevious = NewButton(QStringLiteral("<"), QStringLiteral("cmdPrevious"), this);
+    cmdNext = NewButton(QStringLiteral(">"), QStringLiteral("cmdNext"), this);
+    cmdLast = NewButton(QStringLiteral(">>"), QStringLiteral("cmdLast"), this);
     lbl_rec = NewLabel(QString(), row);
     lbl_rec->setObjectName(QStringLiteral("lbl_rec"));
     lbl_total = NewLabel(QString(), row);
@@ -248,12 +242,14 @@ QWidget* frmDbase::BuildLowerButtons()
         counter->setAlignment(Qt::AlignCenter);
         counter->setFrameShape(QFrame::StyledPanel);
     }
-    Command4 = AddButton(QStringLiteral("TT Print"), QStringLiteral("Command4"));
+    Command4 = NewButton(QStringLiteral("TT Print"), QStringLiteral("Command4"), this);
     Command4->setToolTip(QStringLiteral("Time Table Print"));
-    Command6 = AddButton(QStringLiteral("Settings"), QStringLiteral("Command6"));
+    Command6 = NewButton(QStringLiteral("Settings"), QStringLiteral("Command6"), this);
 
-    for (QPushButton* button : {Command3, cmdFirst, cmdPrevious, cmdNext, cmdLast})
+    for (QPushButton* button : {Command3, cmdFirst, cmdPrevious, cmdNext, cmdLast}) {
+        button->setMinimumWidth(72);
         layout->addWidget(button);
+    }
     layout->addSpacing(8);
     layout->addWidget(lbl_rec);
     auto* of = NewLabel(QStringLiteral("of"), row);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+// A command button carrying its control name; Enter in a text box never presses it.
+inline QPushButton* NewButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
