@@ -8,6 +8,7 @@
 #include "ui/Colours.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QPushButton>
 #include <QTest>
 
@@ -85,6 +86,19 @@ private slots:
         auto* board = program.Open<frmAtten>();
 
         QCOMPARE(board->windowTitle(), QStringLiteral("Teachers' Attendance"));
+        board->show();
+        board->layout()->activate();
+        const QPoint first = Box(board, 0)->mapTo(board, QPoint());
+        QCOMPARE(Box(board, 19)->mapTo(board, QPoint()).x(), first.x());
+        QVERIFY(Box(board, 19)->mapTo(board, QPoint()).y() > first.y());
+        QCOMPARE(Box(board, 20)->mapTo(board, QPoint()).y(), first.y());
+        QVERIFY(Box(board, 20)->mapTo(board, QPoint()).x() > first.x());
+        QCOMPARE(GridCell(board, 11)->y(), GridCell(board, 0)->y());
+        QCOMPARE(GridCell(board, 12)->x(), GridCell(board, 0)->x());
+        QCOMPARE(GridCell(board, 227)->y(), GridCell(board, 216)->y());
+        QCOMPARE(GridCell(board, 216)->x(), GridCell(board, 0)->x());
+        QCOMPARE(GridCell(board, 227)->x(), GridCell(board, 11)->x());
+        QVERIFY(GridCell(board, 216)->y() > GridCell(board, 204)->y());
         QCOMPARE(TextOf(board, "Label2"), QStringLiteral("Teachers' Daily Attendance"));
         QCOMPARE(TextOf(board, "lblRec2"), QStringLiteral("37"));
         QCOMPARE(board->TeacherCount(), 37);

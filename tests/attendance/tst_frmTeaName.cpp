@@ -79,6 +79,10 @@ private slots:
         TestProgram program;
         auto* names = program.Open<frmTeaName>();
         QVERIFY(Find(names, "cmdPrint")->isHidden());
+        QCOMPARE(Find(names, "Label1(37)")->x(), Find(names, "Label1(0)")->x());
+        QCOMPARE(Find(names, "Label1(38)")->y(), Find(names, "Label1(0)")->y());
+        QCOMPARE(Find(names, "Label1(38)")->x() - Find(names, "Label1(0)")->x(), Twips(3240));
+        QCOMPARE(Find(names, "Label1(227)")->x(), Find(names, "Label1(0)")->x() + 5 * Twips(3240));
         names->ShowList(mode, "40", {});
         QCOMPARE(TextOf(names, "Label3"), header + Today(program));
         QCOMPARE(names->windowTitle(), caption);

@@ -1,0 +1,50 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The built program, copied alone into a new folder, takes that folder as its
+// home: it creates its database there on first start and comes up.
+class tst_program : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theProgramCopiedAloneStartsInItsOwnFolder()
+    {
+        QTemporaryDir folder;
+        const QString program = folder.filePath("morvane");
+        QVERIFY(QFile::copy(MORVANE_EXECUTABLE, program));
+
+        QProcess running;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        running.setProcessEnvironment(environment);
+        running.setWorkingDirectory(QDir::tempPath());
+        running.start(program, {});
+        QVERIFY(running.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath("teacherdb2.mdb")), 10000);
+        QTest::qWait(300);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        running.waitForFinished();
+
+        QString schoolName;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+            db.setDatabaseName(folder.filePath("teacherdb2.mdb"));
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("SELECT schName FROM Custom WHERE Key = 1"));
+            QVERIFY(query.next());
+            schoolName = query.value(0).toString();
+        }
+        QSqlDatabase::removeDatabase("check");
+        QCOMPARE(schoolName, QStringLiteral("School Name Here"));
+    }
+};
+
+QTEST_MAIN(tst_program)
+#include "tst_program.moc"
