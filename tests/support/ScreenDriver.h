@@ -37,3 +37,9 @@ inline QString Cell(const QString& array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);
 }
+
+// The teacher screen's record counters as the operator reads them, "3 of 25".
+inline QString Counters(const QWidget* screen)
+{
+    return TextOf(screen, "lbl_rec") + " of " + TextOf(screen, "lbl_total");
+}

@@ -50,11 +50,6 @@ void VerifyMode(const QWidget* screen, bool edit)
     QCOMPARE(Find(screen, "Check1")->isEnabled(), edit);
     QCOMPARE(Find(screen, "Check2")->isEnabled(), edit);
 }
-
-QString Counters(const QWidget* screen)
-{
-    return TextOf(screen, "lbl_rec") + " of " + TextOf(screen, "lbl_total");
-}
 }
 
 class tst_frmDbase_browse : public QObject {

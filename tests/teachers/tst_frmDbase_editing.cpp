@@ -19,11 +19,6 @@ void Type(QWidget* screen, const QString& field, const QString& text)
         Find<QLineEdit>(screen, field)->setText(text);
 }
 
-QString Counters(const QWidget* screen)
-{
-    return TextOf(screen, "lbl_rec") + " of " + TextOf(screen, "lbl_total");
-}
-
 bool InEditMode(const QWidget* screen)
 {
     return !Find(screen, "cmdSave")->isHidden() && Find(screen, "cmdAdd")->isHidden()
