@@ -103,12 +103,12 @@ bool frmAtten::IsPresent(int box) const
 // Runs after every change of a box, by the operator or by a command.
 void frmAtten::Recount()
 {
-    presentCount_ = 0;
+    int present = 0;
     for (int box = 0; box < TeacherCount(); ++box)
-        presentCount_ += IsPresent(box) ? 1 : 0;
-    Text1->setText(QString::number(presentCount_));
-    Text2->setText(QString::number(TeacherCount() - presentCount_));
-    if (presentCount_ > 0) {
+        present += IsPresent(box) ? 1 : 0;
+    Text1->setText(QString::number(present));
+    Text2->setText(QString::number(TeacherCount() - present));
+    if (present > 0) {
         cmdPres->setEnabled(true);
         cmdAbs->setEnabled(true);
         cmdAllT->setEnabled(false);

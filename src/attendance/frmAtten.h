@@ -34,13 +34,12 @@ public:
     int TeacherNumber(int box) const { return bound_.at(box).number; }
     bool IsPresent(int box) const;
     TeacherKind Kind(int box) const { return bound_.at(box).kind; }
-    int PresentCount() const { return presentCount_; }
     ListMode Mode() const { return listMode_; }
 
-    // The selected-numbers grid: the teacher number in a cell (0 for an empty cell) and its meaning.
+    // The selected-numbers grid: the teacher number in a cell (0 for an empty cell), its meaning,
+    // and whether the teacher's timetable has been looked at (the number then shows in cyan).
     int SelectedNumber(int cell) const { return cells_.at(cell).number; }
     CellMark Mark(int cell) const { return cells_.at(cell).mark; }
-    bool IsVisited(int cell) const { return cells_.at(cell).visited; }
     void SetVisited(int cell, bool visited);
 
 private:
@@ -91,7 +90,6 @@ private:
     QList<BoundTeacher> bound_;
     std::array<GridCell, GridCells> cells_ {};
     ListMode listMode_ = ListMode::None;
-    int presentCount_ = 0;
     bool checkAllNext_ = true;
 
     std::array<QCheckBox*, BoxCount> Check1 {};

@@ -180,7 +180,6 @@ TeacherRow frmDbase::TeacherRowFromScreen() const
 
 void frmDbase::EnterBrowseMode()
 {
-    editMode_ = false;
     const bool hasTeachers = TeacherRecordset.RecordCount() > 0;
     for (QPushButton* button : {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate})
         button->setEnabled(hasTeachers);
@@ -194,7 +193,6 @@ void frmDbase::EnterBrowseMode()
 
 void frmDbase::EnterEditMode()
 {
-    editMode_ = true;
     for (QPushButton* button :
          {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit})
         button->setEnabled(false);

@@ -10,7 +10,6 @@
 #include <optional>
 
 class QCheckBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,7 +28,6 @@ public:
     void MarkTimetableErrors();
     void ShowRecordCounters();
 
-    bool IsEditMode() const { return editMode_; }
     int FreePeriodCount() const { return freePeriodCount_; }
 
     // The school's name and logo path, written by the login and read by the reports.
@@ -97,7 +95,6 @@ private:
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
-    bool editMode_ = false;
 
     // Controls, named as on the screen.
     QLabel* Label19 = nullptr;
