@@ -73,5 +73,9 @@ int main(int argc, char* argv[])
     auto* names = program.registry.Find<frmTeaName>();
     Click(names, "cmdMale");
     Save(names, folder, "frmTeaName");
+    Click(board, "cmdAbs");
+    Click(board, "cmdDisplay");
+    Click(names, "cmdFemale");
+    Save(names, folder, "frmTeaName-absence");
     return 0;
 }

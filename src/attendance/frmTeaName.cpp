@@ -15,8 +15,11 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
-constexpr int HeaderHeight = 36;
+constexpr int HeaderHeight = 48;
+constexpr int HeaderTop = 4;
 constexpr int ButtonWidth = 104;
 constexpr int ButtonHeight = 26;
 const int CellLeft = Twips(120);
@@ -56,7 +59,8 @@ void frmTeaName::BuildScreen()
     headerFont.setBold(true);
     headerFont.setPointSize(11);
     Label3->setFont(headerFont);
-    Label3->move(0, 8);
+    Label3->setWordWrap(true);
+    Label3->move(0, HeaderTop);
 
     QFont nameFont = font();
     nameFont.setPointSize(8);
@@ -136,7 +140,6 @@ void frmTeaName::ShowHeader(ListMode mode, const QString& count)
         break;
     }
     Label3->setText(header + count + QStringLiteral("- ") + today);
-    Label3->adjustSize();
     setWindowTitle(caption);
     SetBackground(this, background);
 }
@@ -147,9 +150,14 @@ void frmTeaName::ResizeForCount(int count)
         setFixedWidth(Twips(width));
 }
 
+// Centres the header over the names; on a screen narrower than the header
+// (one column) it breaks into two lines rather than being cut off.
 void frmTeaName::CentreHeader()
 {
-    Label3->move((width() - Label3->width()) / 2, Label3->y());
+    const int available = width() - 2 * HeaderTop;
+    const int headerWidth = std::min(Label3->fontMetrics().horizontalAdvance(Label3->text()) + 2, available);
+    Label3->resize(headerWidth, Label3->heightForWidth(headerWidth));
+    Label3->move((width() - headerWidth) / 2, HeaderTop);
 }
 
 void frmTeaName::CentreOnDisplay()

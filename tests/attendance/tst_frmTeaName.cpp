@@ -92,6 +92,12 @@ private slots:
             QVERIFY2(!Find(names, button)->isHidden(), button);
         auto* label = Find<QLabel>(names, "Label3");
         QVERIFY(qAbs(label->x() - (names->width() - label->width()) / 2) <= 1);
+
+        names->ShowList(mode, "5", {});
+        QCOMPARE(names->width(), Twips(3450));
+        QVERIFY(label->x() >= 0);
+        QVERIFY(label->x() + label->width() <= names->width());
+        QVERIFY(label->y() + label->height() <= Find(names, "Label1(0)")->y());
     }
 
     void namesComeFromTheBoardsListAndReplaceAnEarlierOne()
