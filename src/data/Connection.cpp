@@ -5,7 +5,6 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 namespace {
 QString NewConnectionName()
@@ -84,17 +83,23 @@ bool Connection::Fail(const QString& reason)
     return false;
 }
 
-bool Connection::Execute(const QString& sql, const QVariantList& values, int* recordsAffected)
+bool Connection::Run(QSqlQuery& query, const QString& sql, const QVariantList& values)
 {
     ClearError();
-    QSqlQuery query(Database());
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
-        lastError_ = DbError::From(query.lastError());
+    if (query.exec())
+        return true;
+    lastError_ = DbError::From(query.lastError());
+    return false;
+}
+
+bool Connection::Execute(const QString& sql, const QVariantList& values, int* recordsAffected)
+{
+    QSqlQuery query(Database());
+    if (!Run(query, sql, values))
         return false;
-    }
     if (recordsAffected)
         *recordsAffected = query.numRowsAffected();
     return true;

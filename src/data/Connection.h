@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -21,15 +22,17 @@ public:
 
     // Runs a statement that returns no rows; values are bound to its placeholders.
     bool Execute(const QString& sql, const QVariantList& values = {}, int* recordsAffected = nullptr);
+    // Prepares and runs a statement on this connection with bound values; a
+    // failure is kept as the connection's last error.
+    bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values);
 
     // The last failure of this connection or of a recordset on it.
     const DbError& LastError() const { return lastError_; }
-    void SetError(const DbError& error) { lastError_ = error; }
-    void ClearError() { lastError_ = {}; }
 
     QSqlDatabase Database() const;
 
 private:
+    void ClearError() { lastError_ = {}; }
     bool Fail(const QString& reason);
     bool CheckTables();
 

@@ -45,20 +45,14 @@ const DbError& Recordset::LastError() const
 bool Recordset::Open(const QString& sql, const QVariantList& values)
 {
     Close();
-    connection_.ClearError();
     sql_ = sql;
     values_ = values;
     table_ = TableOf(sql);
 
     QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);
-    query.prepare(WithRowId(sql));
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
-        connection_.SetError(DbError::From(query.lastError()));
+    if (!connection_.Run(query, WithRowId(sql), values))
         return false;
-    }
     const QSqlRecord record = query.record();
     for (int i = 1; i < record.count(); ++i)
         names_ << record.fieldName(i);
@@ -70,7 +64,6 @@ bool Recordset::Open(const QString& sql, const QVariantList& values)
             row << query.value(i);
         rows_ << row;
     }
-    open_ = true;
     position_ = 0;
     return true;
 }
@@ -87,7 +80,6 @@ void Recordset::Close()
     rowIds_.clear();
     pending_.reset();
     position_ = 0;
-    open_ = false;
 }
 
 void Recordset::MoveNext()
@@ -168,7 +160,6 @@ bool Recordset::Update()
 {
     if (!pending_)
         return true;
-    connection_.ClearError();
     const bool written = pending_->isNew ? Insert() : UpdateExisting();
     if (!written)
         return false;
@@ -183,13 +174,8 @@ bool Recordset::Insert()
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(Quoted(table_), names.join(','), QStringList(names.size(), QStringLiteral("?")).join(','));
     QSqlQuery query(connection_.Database());
-    query.prepare(sql);
-    for (const QVariant& value : ChangedValues())
-        query.addBindValue(value);
-    if (!query.exec()) {
-        connection_.SetError(DbError::From(query.lastError()));
+    if (!connection_.Run(query, sql, ChangedValues()))
         return false;
-    }
     rowIds_[position_] = query.lastInsertId().toLongLong();
     return true;
 }
@@ -202,15 +188,8 @@ bool Recordset::UpdateExisting()
     if (assignments.isEmpty())
         return true;
     QSqlQuery query(connection_.Database());
-    query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(Quoted(table_), assignments.join(',')));
-    for (const QVariant& value : ChangedValues())
-        query.addBindValue(value);
-    query.addBindValue(rowIds_[position_]);
-    if (!query.exec()) {
-        connection_.SetError(DbError::From(query.lastError()));
-        return false;
-    }
-    return true;
+    return connection_.Run(query, QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(Quoted(table_), assignments.join(',')),
+                           ChangedValues() << rowIds_[position_]);
 }
 
 void Recordset::CancelUpdate()

@@ -20,7 +20,6 @@ public:
     bool Open(const QString& sql, const QVariantList& values = {});
     bool Requery();
     void Close();
-    bool IsOpen() const { return open_; }
 
     bool IsBOF() const { return rows_.isEmpty() || position_ < 0; }
     bool IsEOF() const { return rows_.isEmpty() || position_ >= rows_.size(); }
@@ -72,6 +71,5 @@ private:
     QList<QList<QVariant>> rows_;
     QList<qint64> rowIds_;
     int position_ = 0;
-    bool open_ = false;
     std::optional<Pending> pending_;
 };
