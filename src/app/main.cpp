@@ -1,7 +1,5 @@
 #include "app/Screens.h"
-#include "data/Connection.h"
 #include "ui/Clock.h"
-#include "ui/DatabaseConnection.h"
 #include "ui/DevicePrinter.h"
 #include "ui/DialogPrompter.h"
 #include "ui/LinkOpener.h"
@@ -25,11 +23,8 @@ int main(int argc, char* argv[])
     RegisterScreens(registry);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit, Qt::QueuedConnection);
 
-    {
-        Connection first;
-        if (!OpenDatabaseOrEnd(first, registry))
-            return 1;
-    }
+    // A database that cannot be opened is reported by the screen's load, which
+    // then ends the program before anything is shown.
     registry.Show(QStringLiteral("frmDbase"));
     return QApplication::exec();
 }

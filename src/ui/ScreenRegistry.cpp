@@ -8,6 +8,14 @@ ScreenRegistry::ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printe
 {
 }
 
+// Screens still open when the program ends go with the registry, and with
+// them their database connections.
+ScreenRegistry::~ScreenRegistry()
+{
+    for (const QPointer<QWidget>& screen : std::as_const(screens_))
+        delete screen.data();
+}
+
 QWidget* ScreenRegistry::Find(const QString& name) const
 {
     return screens_.value(name);

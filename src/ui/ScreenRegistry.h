@@ -21,6 +21,7 @@ public:
     using Factory = std::function<QWidget*(ScreenRegistry&)>;
 
     ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printer, LinkOpener& links);
+    ~ScreenRegistry() override;
 
     template <class Screen>
     void Register()
