@@ -13,8 +13,7 @@
 #include <QPushButton>
 
 frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
-    : QWidget(parent)
-    , registry_(registry)
+    : Screen(registry, parent)
 {
     BuildScreen();
     for (QCheckBox* box : Check1)
@@ -25,17 +24,19 @@ frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
     connect(cmdClear, &QPushButton::clicked, this, &frmAtten::cmdClear_Click);
     connect(cmdDisplay, &QPushButton::clicked, this, &frmAtten::cmdDisplay_Click);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command1, &QPushButton::clicked, this, [this] { registry_.Show(QStringLiteral("frmList")); });
+    connect(Command1, &QPushButton::clicked, this, [this] { this->registry().Show(QStringLiteral("frmList")); });
     Form_Load();
 }
 
 void frmAtten::Form_Load()
 {
-    if (!OpenDatabaseOrEnd(connection_, registry_)) {
-        setEnabled(false);
-        return;
+    if (!OpenDatabaseForScreen(connection_, registry()))
+        return LoadFailed();
+    const std::optional<int> rows = ReadTeachers();
+    if (!rows) {
+        ReportReadFailure(connection_, registry());
+        return LoadFailed();
     }
-    const int rows = ReadTeachers();
     BindBoxes();
     for (QPushButton* button : {cmdDisplay, cmdPres, cmdAbs, cmdAllT})
         button->setEnabled(false);
@@ -47,11 +48,11 @@ void frmAtten::Form_Load()
     ShowGridLegends(ListMode::None);
     for (int cell = 0; cell < GridCells; ++cell)
         ShowCell(cell);
-    if (rows > BoxCount) {
-        registry_.prompter().Report(
+    if (*rows > BoxCount) {
+        registry().prompter().Report(
             QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
                            "The teachers after number %3 are not on the board.")
-                .arg(rows)
+                .arg(*rows)
                 .arg(BoxCount)
                 .arg(bound_.last().number),
             QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
@@ -59,14 +60,12 @@ void frmAtten::Form_Load()
 }
 
 // Reads the teachers in number order and keeps the first 220 for the boxes;
-// gives the number of teachers in the table.
-int frmAtten::ReadTeachers()
+// gives the number of teachers in the table, nothing when it cannot be read.
+std::optional<int> frmAtten::ReadTeachers()
 {
     Recordset teachers(connection_);
-    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1"))) {
-        registry_.prompter().Report(teachers.LastError().Text());
-        return 0;
-    }
+    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
+        return std::nullopt;
     for (teachers.MoveFirst(); !teachers.IsEOF() && bound_.size() < BoxCount; teachers.MoveNext()) {
         bound_ << BoundTeacher{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
                                KindOf(teachers.Text(3), teachers.Text(4))};

@@ -3,10 +3,10 @@
 #include "attendance/ListMode.h"
 #include "data/Connection.h"
 #include "data/TeacherKind.h"
-
-#include <QWidget>
+#include "ui/Screen.h"
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -18,7 +18,7 @@ class ScreenRegistry;
 // the teacher's relief kind in the colour of its number; the lists of absent,
 // present and all teachers in the selected-numbers grid; and the way to the
 // names lists, timetables and relief lists.
-class frmAtten : public QWidget {
+class frmAtten : public Screen {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 220;
@@ -65,7 +65,7 @@ private:
     QWidget* BuildButtons();
 
     void Form_Load();
-    int ReadTeachers();
+    std::optional<int> ReadTeachers();
     void BindBoxes();
 
     void Recount();
@@ -85,7 +85,6 @@ private:
     void ShowGridLegends(ListMode mode);
     void ShowCountColours(const QColor& present, const QColor& absent);
 
-    ScreenRegistry& registry_;
     Connection connection_;
     QList<BoundTeacher> bound_;
     std::array<GridCell, GridCells> cells_ {};

@@ -23,8 +23,7 @@ QString FreePeriodText(int count)
 }
 
 frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
-    : QWidget(parent)
-    , registry_(registry)
+    : Screen(registry, parent)
     , TeacherRecordset(TeacherConnection)
 {
     BuildScreen();
@@ -49,7 +48,7 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     connect(cmdSearch, &QPushButton::clicked, this, &frmDbase::cmdSearch_Click);
 
     const auto opens = [this](QPushButton* button, const QString& screen) {
-        connect(button, &QPushButton::clicked, this, [this, screen] { registry_.Show(screen); });
+        connect(button, &QPushButton::clicked, this, [this, screen] { this->registry().Show(screen); });
     };
     opens(cmdAtten, QStringLiteral("frmAtten"));
     opens(cmdBackup, QStringLiteral("frmBackup"));
@@ -62,10 +61,13 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
 
 void frmDbase::Form_Load()
 {
-    if (!OpenDatabaseOrEnd(TeacherConnection, registry_) || !OpenTeacherTable()) {
-        setEnabled(false);
-        return;
+    if (!OpenDatabaseOrEnd(TeacherConnection, registry()))
+        return LoadFailed();
+    if (!OpenTeacherTable()) {
+        registry().EndProgram(1);
+        return LoadFailed();
     }
+    WarnWhenChangesCannotBeSaved(TeacherConnection, registry());
     txttitle->addItems({QStringLiteral("Rev."), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss.")});
     ShowCurrentTeacher();
     EnterBrowseMode();
@@ -76,7 +78,7 @@ void frmDbase::Form_Load()
 bool frmDbase::OpenTeacherTable()
 {
     if (!TeacherRecordset.Open(TeacherTableQuery)) {
-        registry_.prompter().Report(TeacherRecordset.LastError().Text());
+        ReportReadFailure(TeacherConnection, registry());
         return false;
     }
     TeacherRecordset.MoveFirst();
@@ -202,6 +204,11 @@ void frmDbase::EnterEditMode()
     SetRecordFieldsEditable(true);
 }
 
+bool frmDbase::IsEditing() const
+{
+    return !cmdSave->isHidden();
+}
+
 void frmDbase::SetRecordFieldsEditable(bool editable)
 {
     for (QLineEdit* field : {txtADNo, txtName, txtComName, txtSubj, txtClass, txtAdno1})
@@ -269,7 +276,7 @@ void frmDbase::cmdNext_Click()
 {
     TeacherRecordset.MoveNext();
     if (TeacherRecordset.IsEOF()) {
-        registry_.prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
+        registry().prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveLast();
     }
@@ -280,7 +287,7 @@ void frmDbase::cmdPrevious_Click()
 {
     TeacherRecordset.MovePrevious();
     if (TeacherRecordset.IsBOF()) {
-        registry_.prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
+        registry().prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveFirst();
     }
@@ -289,24 +296,27 @@ void frmDbase::cmdPrevious_Click()
 
 bool frmDbase::AskToQuit()
 {
-    return registry_.prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
+    return registry().prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
                                     MessageIcon::Information);
 }
 
 void frmDbase::cmdExit_Click()
 {
     if (AskToQuit())
-        registry_.EndProgram();
+        registry().EndProgram();
 }
 
 // Closing the main screen ends the program, after the same question as Exit.
+// A record being added or changed is given up first, after its own question.
 void frmDbase::closeEvent(QCloseEvent* event)
 {
-    if (registry_.IsEnding()) {
+    if (registry().IsEnding()) {
         event->accept();
         return;
     }
     event->ignore();
+    if (IsEditing() && !cmdCancel_Click())
+        return;
     if (AskToQuit())
-        registry_.EndProgram();
+        registry().EndProgram();
 }

@@ -3,8 +3,7 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
-
-#include <QWidget>
+#include "ui/Screen.h"
 
 #include <array>
 #include <optional>
@@ -19,7 +18,7 @@ class ScreenRegistry;
 
 // The teacher database screen: one teacher record at a time with the personal
 // timetable, the record commands and the buttons that lead to every other screen.
-class frmDbase : public QWidget {
+class frmDbase : public Screen {
     Q_OBJECT
 public:
     explicit frmDbase(ScreenRegistry& registry, QWidget* parent = nullptr);
@@ -59,6 +58,7 @@ private:
     void EnterBrowseMode();
     void EnterEditMode();
     void SetRecordFieldsEditable(bool editable);
+    bool IsEditing() const;
 
     // Field events.
     void ClassCellChanged();
@@ -79,19 +79,20 @@ private:
     void cmdAdd_Click();
     void cmdSave_Click();
     void cmdUpdate_Click();
-    void cmdCancel_Click();
+    // Gives the answer to its question: true when the edit was given up.
+    bool cmdCancel_Click();
     void cmdDelete_Click();
     void cmdSearch_Click();
     bool TimetableCheck();
     void StoreEmptyClassSlotsAsOff();
     bool RequiredFieldsPresent();
+    bool TeacherNumberValid();
     void FillBlankOptionalFields();
     void ReportSaveFailure();
     bool OpenTeacherTable();
-    void PositionOnTeacher(const QString& number);
-    std::optional<QString> FindTeacherNumber(const QString& typed);
+    void PositionOnTeacher(int number);
+    std::optional<int> FindTeacherNumber(const QString& typed, bool* lookedUp);
 
-    ScreenRegistry& registry_;
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
