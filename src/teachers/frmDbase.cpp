@@ -85,6 +85,14 @@ bool frmDbase::OpenTeacherTable()
     return true;
 }
 
+void frmDbase::SetSchool(const QString& name, const QString& logoPath)
+{
+    schoolName_ = name;
+    schoolLogoPath_ = logoPath;
+    Label25->setText(name);
+    Label24->setText(logoPath);
+}
+
 void frmDbase::ShowCurrentTeacher()
 {
     if (TeacherRecordset.HasCurrentRow())

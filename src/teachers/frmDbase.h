@@ -29,9 +29,11 @@ public:
 
     int FreePeriodCount() const { return freePeriodCount_; }
 
-    // The school's name and logo path, written by the login and read by the reports.
-    QLabel* Label25 = nullptr;
-    QLabel* Label24 = nullptr;
+    // The school's name and logo path, handed over by the login and read by
+    // the reports; Label25 shows the name and the hidden Label24 the path.
+    void SetSchool(const QString& name, const QString& logoPath);
+    QString SchoolName() const { return schoolName_; }
+    QString SchoolLogoPath() const { return schoolLogoPath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,9 +98,13 @@ private:
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
+    QString schoolName_;
+    QString schoolLogoPath_;
 
     // Controls, named as on the screen.
     QLabel* Label19 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLabel* Label24 = nullptr;
     QLineEdit* txtADNo = nullptr;
     QLineEdit* txtAdno1 = nullptr;
     QLabel* Label21 = nullptr;

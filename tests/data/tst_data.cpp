@@ -6,6 +6,7 @@
 #include "data/NextTeacherNumber.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
+#include "data/Transaction.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -234,6 +235,25 @@ private slots:
         Recordset teachers(connection);
         QVERIFY(teachers.Open("select * from TabelPB"));
         QCOMPARE(teachers.RecordCount(), 3);
+    }
+
+    void onlyACommittedTransactionKeepsItsWrites()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        {
+            Transaction dropped(connection);
+            QVERIFY(dropped.IsActive());
+            QVERIFY(connection.Execute("INSERT INTO reltable (Adno) VALUES ('1')"));
+        }
+        {
+            Transaction kept(connection);
+            QVERIFY(connection.Execute("INSERT INTO reltable (Adno) VALUES ('2')"));
+            QVERIFY(kept.Commit());
+        }
+        QCOMPARE(program.Query("SELECT Adno FROM reltable"), QList<QVariantList>({{"2"}}));
     }
 
     void teachersAreWalkedInNumericOrderBothWays()

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // A prompter that answers from a plan and keeps every question asked. A Yes/No
-// question or an input box without a planned answer is noted as unexpected.
+// question, an input box or a file dialog without a planned answer fails the
+// test, and so do planned answers left unused when the test program ends.
 class ScriptedPrompter : public Prompter {
 public:
     struct InputQuestion {
@@ -17,22 +18,30 @@ public:
 
     void PlanAnswer(Answer answer) { answers_ << answer; }
     void PlanInput(std::optional<QString> text) { inputs_ << text; }
+    // The path a file dialog gives; empty for a cancelled dialog.
+    void PlanFile(const QString& path) { files_ << path; }
 
     std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString OpenFile(const QString& caption, const QString& filter) override;
 
     QList<Question> asked;
     QList<InputQuestion> inputsAsked;
+    // File dialogs asked for: their caption (as prompt) and filter (as title).
+    QList<InputQuestion> filesAsked;
     QStringList unexpected;
 
     QStringList AskedTexts() const;
     const Question& Last() const { return asked.last(); }
-    bool AllAnswersUsed() const { return answers_.isEmpty() && inputs_.isEmpty(); }
+    bool AllAnswersUsed() const { return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty(); }
+    void VerifyAllAnswersUsed();
 
 protected:
     Answer Show(const Question& question) override;
 
 private:
+    void Unplanned(const QString& question);
+
     QList<Answer> answers_;
     QList<std::optional<QString>> inputs_;
+    QStringList files_;
 };

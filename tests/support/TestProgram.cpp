@@ -38,6 +38,7 @@ TestProgram::TestProgram()
 
 TestProgram::~TestProgram()
 {
+    prompter.VerifyAllAnswersUsed();
     CloseScreens();
     SetApplicationFolder(QString());
 }
