@@ -152,15 +152,20 @@ void frmDbase::ShowFreePeriods()
 
 void frmDbase::MarkTimetableErrors()
 {
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        const bool classOff = Text1[slot]->text() == OffPeriod;
-        const bool subjectOff = Text10[slot]->text() == OffPeriod;
-        if (classOff != subjectOff) {
-            SetBackground(Text1[slot], TimetableErrorColour);
-            SetBackground(Text10[slot], TimetableErrorColour);
-            Text1[slot]->setFocus();
-        }
-    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        MarkIfTimetableError(slot);
+}
+
+// Marks a slot whose two cells disagree about being off, and puts the focus
+// on its class cell.
+bool frmDbase::MarkIfTimetableError(int slot)
+{
+    if (!IsTimetableError(Text1[slot]->text(), Text10[slot]->text()))
+        return false;
+    SetBackground(Text1[slot], TimetableErrorColour);
+    SetBackground(Text10[slot], TimetableErrorColour);
+    Text1[slot]->setFocus();
+    return true;
 }
 
 void frmDbase::ShowRecordCounters()

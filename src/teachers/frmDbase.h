@@ -86,6 +86,7 @@ private:
     void cmdDelete_Click();
     void cmdSearch_Click();
     bool TimetableCheck();
+    bool MarkIfTimetableError(int slot);
     void StoreEmptyClassSlotsAsOff();
     bool RequiredFieldsPresent();
     bool TeacherNumberValid();

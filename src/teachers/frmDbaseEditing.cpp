@@ -83,14 +83,8 @@ bool frmDbase::TimetableCheck()
     for (int slot = 0; slot < SlotCount; ++slot) {
         SetBackground(Text1[slot], WorkingColour);
         SetBackground(Text10[slot], WorkingColour);
-        const bool classOff = Text1[slot]->text() == OffPeriod;
-        const bool subjectOff = Text10[slot]->text() == OffPeriod;
-        if (classOff != subjectOff) {
-            SetBackground(Text1[slot], TimetableErrorColour);
-            SetBackground(Text10[slot], TimetableErrorColour);
-            Text1[slot]->setFocus();
+        if (MarkIfTimetableError(slot))
             return false;
-        }
     }
     return true;
 }
