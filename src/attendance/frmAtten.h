@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attendance/AttendanceDay.h"
 #include "attendance/ListMode.h"
 #include "data/Connection.h"
 #include "data/TeacherKind.h"
@@ -30,10 +31,11 @@ public:
     explicit frmAtten(ScreenRegistry& registry, QWidget* parent = nullptr);
 
     // The day's attendance as other screens read it; box i holds the i-th teacher in number order.
-    int TeacherCount() const { return int(bound_.size()); }
-    int TeacherNumber(int box) const { return bound_.at(box).number; }
-    bool IsPresent(int box) const;
-    TeacherKind Kind(int box) const { return bound_.at(box).kind; }
+    const AttendanceDay& Day() const { return day_; }
+    int TeacherCount() const { return day_.Count(); }
+    int TeacherNumber(int box) const { return day_.At(box).number; }
+    bool IsPresent(int box) const { return day_.IsPresent(box); }
+    TeacherKind Kind(int box) const { return day_.At(box).kind; }
     ListMode Mode() const { return listMode_; }
 
     // The selected-numbers grid: the teacher number in a cell (0 for an empty cell), its meaning,
@@ -43,12 +45,6 @@ public:
     void SetVisited(int cell, bool visited);
 
 private:
-    struct BoundTeacher {
-        int number = 0;
-        QString title;
-        QString name1;
-        TeacherKind kind = TeacherKind::ReliefOn;
-    };
     struct GridCell {
         int number = 0;
         CellMark mark = CellMark::Empty;
@@ -68,6 +64,7 @@ private:
     std::optional<int> ReadTeachers();
     void BindBoxes();
 
+    void BoxToggled(int box, bool ticked);
     void Recount();
     void cmdAbs_Click();
     void cmdPres_Click();
@@ -86,7 +83,7 @@ private:
     void ShowCountColours(const QColor& present, const QColor& absent);
 
     Connection connection_;
-    QList<BoundTeacher> bound_;
+    AttendanceDay day_;
     std::array<GridCell, GridCells> cells_ {};
     ListMode listMode_ = ListMode::None;
     bool checkAllNext_ = true;
