@@ -1,5 +1,5 @@
 // Writes both printed reports as PDF files into a folder, with long names and
-// a logo, for looking at them:
+// a logo, and pictures of their preview windows, for looking at them:
 //   morvane_report_pdfs OUTPUT_FOLDER
 #include "ReportChecks.h"
 #include "TeacherFixture.h"
@@ -9,6 +9,7 @@
 #include "data/TeacherRow.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
+#include "report/ReportPreview.h"
 #include "teachers/TimetableReport.h"
 
 #include <QApplication>
@@ -87,7 +88,16 @@ int main(int argc, char* argv[])
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(connection);
     if (!saved.report || !teachers)
         return 1;
-    const bool written = WritePdf(LayOut(*saved.report), QDir(folder).filePath(QStringLiteral("DR1.pdf")))
-        && WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, SchoolName)), QDir(folder).filePath(QStringLiteral("DR2.pdf")));
-    return written ? 0 : 1;
+    const Report timetables = PersonalTimeTable(*teachers, 2026, SchoolName);
+    if (!WritePdf(LayOut(*saved.report), QDir(folder).filePath(QStringLiteral("DR1.pdf")))
+        || !WritePdf(LayOut(timetables), QDir(folder).filePath(QStringLiteral("DR2.pdf"))))
+        return 1;
+    QWidget owner;
+    for (const Report& report : {*saved.report, timetables}) {
+        ReportPreview* preview = ReportPreview::Show(report, owner);
+        preview->resize(900, 1000);
+        QApplication::processEvents();
+        preview->grab().save(QDir(folder).filePath(report.name + QStringLiteral("-preview.png")));
+    }
+    return 0;
 }
