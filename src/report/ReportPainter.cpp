@@ -13,24 +13,24 @@ namespace {
 // Lines and box edges, about three quarters of a point.
 constexpr int PenWidth = 15;
 
-bool Fits(const QFont& font, const QRect& rect, int flags, const QString& text)
+int WrappingFlags(const ReportItem& item)
 {
-    const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(rect), flags, text);
-    return needed.width() <= rect.width() && needed.height() <= rect.height();
+    return int(item.alignment) | Qt::TextWordWrap;
 }
 
-// A text too long for its place wraps, if the place is high enough, and is
-// set smaller, down to two thirds of its size; only then is it cut short.
+bool Fits(const QFont& font, const ReportItem& item)
+{
+    const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(item.rect), WrappingFlags(item), item.text);
+    return needed.width() <= item.rect.width() && needed.height() <= item.rect.height();
+}
+
+// A text that still does not fit is cut short on one line.
 void DrawText(QPainter& painter, const ReportItem& item)
 {
-    const int flags = int(item.alignment) | Qt::TextWordWrap;
-    QFont font = item.font;
-    const int smallest = std::max(1, font.pixelSize() * 2 / 3);
-    while (!Fits(font, item.rect, flags, item.text) && font.pixelSize() > smallest)
-        font.setPixelSize(std::max(smallest, font.pixelSize() * 11 / 12));
+    const QFont font = FittingFont(item);
     painter.setFont(font);
-    if (Fits(font, item.rect, flags, item.text)) {
-        painter.drawText(item.rect, flags, item.text);
+    if (Fits(font, item)) {
+        painter.drawText(item.rect, WrappingFlags(item), item.text);
         return;
     }
     const QString shortened = QFontMetricsF(font).elidedText(item.text, Qt::ElideRight, item.rect.width());
@@ -65,6 +65,15 @@ void SetTwipsWindow(QPainter& painter, const QSize& body)
                         int(std::lround(body.height() * scale)));
     painter.setWindow(QRect(QPoint(), body));
 }
+}
+
+QFont FittingFont(const ReportItem& item)
+{
+    QFont font = item.font;
+    const int smallest = std::max(1, font.pixelSize() * 2 / 3);
+    while (!Fits(font, item) && font.pixelSize() > smallest)
+        font.setPixelSize(std::max(smallest, font.pixelSize() * 11 / 12));
+    return font;
 }
 
 bool PaintReport(const LaidOutReport& report, QPagedPaintDevice& device)

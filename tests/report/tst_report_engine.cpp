@@ -3,8 +3,10 @@
 #include "report/Report.h"
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
 #include "report/ReportPreview.h"
 
+#include <QFontMetricsF>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +129,41 @@ private slots:
         QCOMPARE(first[7].rect.topLeft(), QPoint(0, height - 400));
         QCOMPARE(first[7].LineEnd(), QPoint(report.BodyWidth(), height - 400));
         QCOMPARE(laidOut.pages[1].items[0].rect.top(), 10);
+    }
+
+    void aTextTooLongForItsPlaceIsSetSmallerDownToTwoThirds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("widthShare");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("smallest");
+        QTest::addColumn<int>("largest");
+        // The place's width as a share of the text's width on one line, its height in lines.
+        QTest::newRow("fits") << "Nimal Dias" << 1.2 << 1 << 180 << 180;
+        QTest::newRow("wraps onto a second line") << "Kumari Wickramasinghe Jayawardena" << 0.8 << 2 << 180 << 180;
+        QTest::newRow("a word too long for one line") << "Jayawardenepura" << 0.8 << 2 << 121 << 179;
+        QTest::newRow("no smaller than two thirds") << "Jayawardenepura" << 0.3 << 1 << 120 << 120;
+    }
+
+    void aTextTooLongForItsPlaceIsSetSmallerDownToTwoThirds()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, widthShare);
+        QFETCH(int, lines);
+        QFETCH(int, smallest);
+        QFETCH(int, largest);
+        const QFont font = ReportFont(9);
+        const QFontMetricsF metrics(font);
+        const QRect place(0, 0, int(TextWidth(font, text) * widthShare), int(std::ceil(metrics.lineSpacing() * lines)) + 5);
+
+        const QFont fitted = FittingFont(TextItem("Name", place, text, font));
+
+        QVERIFY2(fitted.pixelSize() >= smallest && fitted.pixelSize() <= largest,
+                 qPrintable(QString::number(fitted.pixelSize())));
+        if (smallest > 120) {
+            const QRectF needed = QFontMetricsF(fitted).boundingRect(QRectF(place), Qt::TextWordWrap, text);
+            QVERIFY(needed.width() <= place.width() && needed.height() <= place.height());
+        }
     }
 
     void everyPageIsDrawnOnTheDevice()
