@@ -1,9 +1,13 @@
 #include "relief/frmList.h"
 
 #include "attendance/frmTTAb.h"
-#include "data/Recordset.h"
+#include "relief/PrintAndSave.h"
 #include "relief/ReliefColours.h"
+#include "relief/ReliefReport.h"
+#include "relief/ReliefTable.h"
 #include "relief/frmRelList.h"
+#include "report/ReportPreview.h"
+#include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/DatabaseConnection.h"
@@ -25,7 +29,9 @@ frmList::frmList(ScreenRegistry& registry)
 {
     setWindowTitle(QStringLiteral("Relief Set"));
     BuildScreen();
+    connect(Command2, &QPushButton::clicked, this, &frmList::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &frmList::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmList::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &frmList::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &frmList::RemoteClick);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -106,12 +112,13 @@ void frmList::Form_Load()
 {
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    Recordset saved(connection_);
-    if (!saved.Open(QStringLiteral("SELECT * From RelTable ORDER BY adNo1"))) {
+    const std::optional<QList<ReliefRecord>> saved = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher);
+    if (!saved) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
     }
-    Label3->setText(QString::number(saved.RecordCount()));
+    savedSet_ = *saved;
+    Label3->setText(QString::number(savedSet_.size()));
     ShowListedCount();
     Command6->setEnabled(false);
     SetTopMost(this, true);
@@ -176,6 +183,37 @@ void frmList::Command4_Click()
         if (QWidget* timetable = registry().Find<frmTTAb>())
             timetable->close();
     }
+    ShowListedCount();
+}
+
+// Print and Save: the list replaces the saved set, and the relief teachers
+// list of it is shown for printing. The list stays as it is.
+void frmList::Command2_Click()
+{
+    const frmDbase* teachers = registry().Find<frmDbase>();
+    const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
+    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), school, registry());
+    Label3->setText(QString::number(result.rowsInTable));
+    if (!result.report)
+        return;
+    for (QWidget* screen : {registry().Find(QStringLiteral("frmTTAb")), registry().Find(QStringLiteral("frmRelList"))}) {
+        if (screen)
+            screen->close();
+    }
+    ShowListedCount();
+    savedSet_ = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher).value_or(QList<ReliefRecord>());
+    QWidget* owner = registry().Find(QStringLiteral("frmDbase"));
+    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
+}
+
+// Previous Relief List: the saved set, appended after the rows of the list,
+// once; a second press adds nothing until the screen is opened afresh or a
+// save stores a new set. Brought-back rows count as chosen reliefs.
+void frmList::Command5_Click()
+{
+    Command2->setEnabled(true);
+    plan_.AppendRows(savedSet_);
+    savedSet_.clear();
     ShowListedCount();
 }
 

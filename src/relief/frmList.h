@@ -36,12 +36,17 @@ private:
     QWidget* BuildCounters();
     QWidget* BuildButtons();
     void Form_Load();
+    void Command2_Click();
     void Command4_Click();
+    void Command5_Click();
     void Command6_Click();
     void RemoteClick();
 
     ReliefPlan plan_;
     Connection connection_;
+    // The saved set that "Previous Relief List" brings back, once: read at load
+    // and again after every save.
+    QList<ReliefRecord> savedSet_;
 
     QTreeView* lvmem = nullptr;
     QLabel* Label2 = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/Colours.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -249,6 +250,67 @@ private slots:
         QCOMPARE(Find(relief, "lblMore")->isVisibleTo(relief), candidates > 66);
         if (candidates > 66)
             QVERIFY(TextOf(relief, "lblMore").startsWith(QString::number(candidates)));
+    }
+
+    void printAndSaveStoresTheSetClosesTheLessonScreensAndShowsTheList()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        DoubleClick(timetable, "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
+        DoubleClick(timetable, "Label1(2)");
+        auto* list = program.registry.Find<frmList>();
+        Click(list, "Command2");
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QVERIFY(!program.registry.Find<frmTTAb>());
+        QCOMPARE(TextOf(list, "Label3"), QStringLiteral("2"));
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
+        QCOMPARE(program.Query("SELECT Adno1, Grade, PrName, Tenop, Adno FROM reltable ORDER BY Adno"),
+                 QList<QVariantList>({{"1", "6A", "Teacher 4", "4", 1}, {"1", "8A", "Helper (Volunteer)", "0", 2}}));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(windows.begin(), windows.end(),
+                            [](const QWidget* window) { return window->objectName() == "DR1" && window->isVisible(); }));
+    }
+
+    // The saved set comes back once a load or a save, in number order; its
+    // relief teachers are not offered a second class in their periods.
+    void previousReliefListBringsTheSavedSetBackOnce()
+    {
+        TestProgram program;
+        auto* board = Morning(program, School(12));
+        program.Exec("INSERT INTO reltable VALUES ('10', 'Mr. Teacher 10', '5B', '1st', 'Teacher 3', 'Art', 'Maths', '3', 2),"
+                     " ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
+        Click(board, "Command1");
+        auto* list = program.registry.Find<frmList>();
+        QVERIFY(list);
+        QVERIFY(!Find(list, "Command2")->isEnabled());
+        QVERIFY(!Find(list, "Command4")->isEnabled());
+        QCOMPARE(TextOf(list, "Label3"), QStringLiteral("2"));
+
+        Click(list, "Command5");
+        QCOMPARE(Rows(program), 2);
+        QCOMPARE(Row(program, 0), QStringList({"2", "Mr. Teacher 2", "6A", "2nd", "Teacher 4", "Art", "Maths", "4", "1"}));
+        QCOMPARE(Row(program, 1).first(), QStringLiteral("10"));
+        QVERIFY(Find(list, "Command2")->isEnabled());
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
+        Click(list, "Command5");
+        QCOMPARE(Rows(program), 2);
+
+        // After a save on the same screen the button brings back what was just saved.
+        Click(list, "Command2");
+        Click(list, "Command5");
+        QCOMPARE(Rows(program), 4);
+        QCOMPARE(Row(program, 2).first(), QStringLiteral("2"));
+        QCOMPARE(Row(program, 3).first(), QStringLiteral("10"));
+        Click(list, "Command5");
+        QCOMPARE(Rows(program), 4);
+
+        auto* timetable = AbsentTimetable(program, board, 0);
+        DoubleClick(timetable, "Label1(0)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QVERIFY(!Listed(relief).contains("Teacher 3"));
+        QCOMPARE(TextOf(relief, "LblName(0)"), QStringLiteral("Teacher 4"));
+        QCOMPARE(TextOf(relief, "Label12(0)"), QStringLiteral("1"));
     }
 
     // The board is the day's attendance: without it nobody is present.
