@@ -36,12 +36,17 @@ QLabel* NewImage(QStyle::StandardPixmap picture, const QString& name, QWidget* p
 }
 
 // A caption with its picture in front.
-QHBoxLayout* Captioned(QLabel* image, const QString& caption, QWidget* parent)
+QHBoxLayout* Captioned(QLabel* image, QLabel* caption)
 {
     auto* row = new QHBoxLayout;
     row->addWidget(image);
-    row->addWidget(new QLabel(caption, parent), 1);
+    row->addWidget(caption, 1);
     return row;
+}
+
+QHBoxLayout* Captioned(QLabel* image, const QString& caption, QWidget* parent)
+{
+    return Captioned(image, new QLabel(caption, parent));
 }
 }
 
@@ -49,7 +54,8 @@ void frmBackup::BuildScreen()
 {
     setWindowTitle(QStringLiteral("Backup"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(NewLabel(QStringLiteral("See the details of last backup"), QStringLiteral("Label3"), this));
+    layout->addLayout(Captioned(NewImage(QStyle::SP_DialogSaveButton, QStringLiteral("Image4"), this),
+                                NewLabel(QStringLiteral("See the details of last backup"), QStringLiteral("Label3"), this)));
     layout->addWidget(BuildLastBackup());
 
     auto* middle = new QHBoxLayout;
@@ -134,8 +140,6 @@ QWidget* frmBackup::BuildButtons()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(NewImage(QStyle::SP_DialogSaveButton, QStringLiteral("Image4"), column), 0, Qt::AlignHCenter);
-    layout->addStretch();
     const PictureButton save = NewPictureButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
                                                 QStringLiteral("Backup"), QStringLiteral("cmdSave"),
                                                 QStringLiteral("Backup"), QStringLiteral("Label1"), column);
@@ -144,6 +148,7 @@ QWidget* frmBackup::BuildButtons()
                                                   QStringLiteral("Cancel"), QStringLiteral("Label2"), column);
     layout->addWidget(save.column);
     layout->addWidget(cancel.column);
+    layout->addStretch();
     cmdSave = save.button;
     cmdCancel = cancel.button;
     return column;

@@ -16,7 +16,7 @@ constexpr int FieldsLeft = 80;
 constexpr int BoxLeft = 170;
 constexpr int BoxWidth = 240;
 constexpr int ButtonsTop = 166;
-constexpr int ExtensionTop = 264;
+constexpr int ExtensionTop = 280;
 
 QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place)
 {
@@ -119,27 +119,27 @@ void frmLogin::BuildLoginPart()
 void frmLogin::BuildExtension()
 {
     const int top = ExtensionTop;
-    Shape2 = NewShape(QStringLiteral("Shape2"), this, QRect(8, top, ScreenWidth - 16, 196));
-    NewLabel(QStringLiteral("School Name"), QStringLiteral("Label6"), this, QRect(20, top + 14, 90, 24));
-    txtSchoolName = NewBox(QString(), QStringLiteral("txtSchoolName"), this, QRect(110, top + 12, 310, 26));
+    Shape2 = NewShape(QStringLiteral("Shape2"), this, QRect(8, top, ScreenWidth - 16, 180));
+    NewLabel(QStringLiteral("School Name"), QStringLiteral("Label6"), this, QRect(20, top + 12, 90, 24));
+    txtSchoolName = NewBox(QString(), QStringLiteral("txtSchoolName"), this, QRect(110, top + 10, 310, 26));
 
-    NewShape(QStringLiteral("Shape3"), this, QRect(20, top + 50, 112, 112));
-    Image4 = NewLabel(QString(), QStringLiteral("Image4"), this, QRect(22, top + 52, 108, 108));
+    NewShape(QStringLiteral("Shape3"), this, QRect(20, top + 44, 112, 112));
+    Image4 = NewLabel(QString(), QStringLiteral("Image4"), this, QRect(22, top + 46, 108, 108));
     Image4->setScaledContents(true);
 
     Command5 = new QPushButton(QStringLiteral("Select School Logo"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setGeometry(144, top + 60, 140, 28);
+    Command5->setGeometry(144, top + 54, 140, 28);
     Command6 = new QPushButton(QStringLiteral("Clear School Logo"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setGeometry(144, top + 100, 140, 28);
+    Command6->setGeometry(144, top + 94, 140, 28);
 
     cmd_Change = NewButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Click to modify"),
                            QStringLiteral("cmd_Change"), QStringLiteral("Change"), QStringLiteral("Label7"), this,
-                           QPoint(290, top + 52))
+                           QPoint(290, top + 40))
                      .button;
     cmd_apply = NewButton(QStyle::SP_DialogApplyButton, QStringLiteral("Apply settings"), QStringLiteral("cmd_apply"),
-                          QStringLiteral("Apply"), QStringLiteral("Label9"), this, QPoint(290, top + 120))
+                          QStringLiteral("Apply"), QStringLiteral("Label9"), this, QPoint(290, top + 108))
                     .button;
 
     // Carriers of values, never shown.

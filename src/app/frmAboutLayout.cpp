@@ -8,10 +8,10 @@
 #include <QPushButton>
 
 namespace {
-constexpr int CaptionLeft = 20;
+constexpr int CaptionLeft = 8;
 constexpr int CaptionWidth = 110;
-constexpr int ValueLeft = 136;
-constexpr int ValueWidth = 200;
+constexpr int ValueLeft = 122;
+constexpr int ValueWidth = 222;
 constexpr int RowHeight = 22;
 
 QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place, const QColor& colour)
