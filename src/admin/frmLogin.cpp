@@ -48,6 +48,7 @@ frmLogin::frmLogin(ScreenRegistry& registry, QWidget* parent)
     BuildScreen();
     connect(cmb_as, &LockableComboBox::activated, this, &frmLogin::cmb_as_Click);
     connect(cmdOK, &QToolButton::clicked, this, &frmLogin::cmdOK_Click);
+    connect(txt_pass, &QLineEdit::returnPressed, cmdOK, &QToolButton::click);
     connect(cmdCancel, &QToolButton::clicked, this, [this] { this->registry().EndProgram(); });
     connect(Command1, &QToolButton::clicked, this, &frmLogin::Command1_Click);
     connect(Command7, &QToolButton::clicked, this, &frmLogin::Command7_Click);

@@ -261,6 +261,23 @@ private slots:
         QCOMPARE(TextOf(backup, "lbl_path"), QStringLiteral("/old/friday.mdb"));
         QCOMPARE(TextOf(backup, "lbl_lastdate"), QStringLiteral("05, Dec, 2026"));
     }
+
+    // A folder that cannot be made for another reason is reported too, and the dialog stays.
+    void aFolderThatCannotBeMadeIsReported()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QTemporaryDir target;
+        auto* dialog = program.registry.Show<frmMkDir>();
+        dialog->SetParentFolder(target.filePath("gone"));
+        QTest::keyClicks(Find(dialog, "Text2"), "term 3");
+        Click(dialog, "Command1");
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {"The folder " + QDir::toNativeSeparators(target.filePath("gone/term 3"))
+                              + " cannot be created."});
+        QCOMPARE(program.registry.Find<frmMkDir>(), dialog);
+        QVERIFY(!program.registry.Find<frmBackup>());
+    }
 };
 
 QTEST_MAIN(tst_frmBackup)

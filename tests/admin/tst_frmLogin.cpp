@@ -99,6 +99,7 @@ private slots:
                                         << false;
         QTest::newRow("a role typed by hand") << "administrator" << "admin" << "" << "" << false;
         QTest::newRow("the password") << "Administrator" << "admin" << "" << "" << true;
+        QTest::newRow("the password and Enter") << "Administrator" << "admin" << "" << "" << true;
     }
 
     void okChecksInOrder()
@@ -111,7 +112,10 @@ private slots:
         TestProgram program;
         auto* login = OpenLogin(program);
         EnterAs(login, role, password);
-        Click(login, "cmdOK");
+        if (QTest::currentDataTag() == QLatin1String("the password and Enter"))
+            QTest::keyClick(Find(login, "txt_pass"), Qt::Key_Return);
+        else
+            Click(login, "cmdOK");
 
         QCOMPARE(program.prompter.AskedTexts(), message.isEmpty() ? QStringList() : QStringList {message});
         if (!message.isEmpty()) {
