@@ -132,8 +132,9 @@ void frmLogin::cmdOK_Click()
         txt_pass->setFocus();
         return;
     }
-    if (!PasswordMatches()) {
-        if (!LoginConnection.LastError().IsSet())
+    const std::optional<bool> matches = PasswordMatches();
+    if (matches != true) {
+        if (matches == false)
             registry().prompter().Report(QStringLiteral("Invalid password."), QStringLiteral("Acess Denied"),
                                          MessageIcon::Information);
         txt_pass->clear();
@@ -143,12 +144,12 @@ void frmLogin::cmdOK_Click()
 }
 
 // Compared exactly: letter case and every space count. A failed read is
-// reported and lets nobody in.
-bool frmLogin::PasswordMatches()
+// reported, gives no answer and lets nobody in.
+std::optional<bool> frmLogin::PasswordMatches()
 {
     if (!LoginRecordset.Open(QStringLiteral("Select Pass from Custom"))) {
         registry().prompter().Report(LoginRecordset.LastError().Text());
-        return false;
+        return std::nullopt;
     }
     const bool matches = LoginRecordset.HasCurrentRow() && LoginRecordset.Text(0) == txt_pass->text();
     LoginRecordset.Close();

@@ -4,6 +4,8 @@
 #include "data/Recordset.h"
 #include "ui/Screen.h"
 
+#include <optional>
+
 class LockableComboBox;
 class QFrame;
 class QLabel;
@@ -44,7 +46,7 @@ private:
 
     void Collapse(int frameHeightTwips);
     void ShowLogo();
-    bool PasswordMatches();
+    std::optional<bool> PasswordMatches();
     void HandOverToTeacherScreen();
 
     Connection LoginConnection;

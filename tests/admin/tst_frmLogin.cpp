@@ -128,6 +128,24 @@ private slots:
         QCOMPARE(program.registry.Find<frmDbase>() != nullptr, loggedIn);
     }
 
+    // Another program holding the file past the wait: the failure is shown as
+    // its number and description, and nobody is let in.
+    void aPasswordThatCannotBeReadLetsNobodyIn()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, "Administrator", "admin");
+        {
+            LockHolder lock(program.DatabasePath());
+            Click(login, "cmdOK");
+        }
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY2(QRegularExpression("^\\d+database is locked$").match(program.prompter.Last().text).hasMatch(),
+                 qPrintable(program.prompter.Last().text));
+        QCOMPARE(TextOf(login, "txt_pass"), QString());
+        QVERIFY(!program.registry.Find<frmDbase>());
+    }
+
     void aStoredPasswordOfPasswordLetsInWithoutTyping()
     {
         TestProgram program;
