@@ -25,7 +25,8 @@ frmBackup::frmBackup(ScreenRegistry& registry, QWidget* parent)
     connect(Drive1, &QComboBox::activated, this, &frmBackup::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &frmBackup::File1_Follow);
     connect(Dir1, &QListWidget::itemClicked, this, [this] { cmdMKDir->setEnabled(true); });
-    connect(Text1, &QLineEdit::textChanged, this, [this](const QString& name) { cmdSave->setEnabled(!name.isEmpty()); });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& name) { cmdSave->setEnabled(!name.isEmpty()); });
     connect(cmdSave, &QToolButton::clicked, this, &frmBackup::cmdSave_Click);
     connect(cmdCancel, &QToolButton::clicked, this, &QWidget::close);
     connect(cmdMKDir, &QPushButton::clicked, this, &frmBackup::cmdMKDir_Click);

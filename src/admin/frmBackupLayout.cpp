@@ -21,13 +21,6 @@ constexpr int ListWidth = 220;
 constexpr int ListHeight = 200;
 constexpr int ImageSize = 24;
 
-QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QLabel* NewImage(QStyle::StandardPixmap picture, const QString& name, QWidget* parent)
 {
     QLabel* image = NewLabel(QString(), name, parent);
@@ -54,8 +47,9 @@ void frmBackup::BuildScreen()
 {
     setWindowTitle(QStringLiteral("Backup"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(Captioned(NewImage(QStyle::SP_DialogSaveButton, QStringLiteral("Image4"), this),
-                                NewLabel(QStringLiteral("See the details of last backup"), QStringLiteral("Label3"), this)));
+    layout->addLayout(
+        Captioned(NewImage(QStyle::SP_DialogSaveButton, QStringLiteral("Image4"), this),
+                  NewLabel(QStringLiteral("See the details of last backup"), QStringLiteral("Label3"), this)));
     layout->addWidget(BuildLastBackup());
 
     auto* middle = new QHBoxLayout;
@@ -113,9 +107,9 @@ QGroupBox* frmBackup::BuildChoice()
     progressFont.setBold(true);
     Label5->setFont(progressFont);
 
-    grid->addLayout(Captioned(NewImage(QStyle::SP_DriveHDIcon, QStringLiteral("Image1"), frame), QStringLiteral("Drive"),
-                              frame),
-                    0, 0);
+    grid->addLayout(
+        Captioned(NewImage(QStyle::SP_DriveHDIcon, QStringLiteral("Image1"), frame), QStringLiteral("Drive"), frame), 0,
+        0);
     grid->addWidget(Drive1, 1, 0);
     grid->addLayout(Captioned(NewImage(QStyle::SP_DirIcon, QStringLiteral("Image2"), frame), QStringLiteral("Folder"),
                               frame),

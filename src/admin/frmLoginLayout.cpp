@@ -1,5 +1,6 @@
 #include "admin/frmLogin.h"
 
+#include "ui/Controls.h"
 #include "ui/LockableComboBox.h"
 #include "ui/PictureButton.h"
 
@@ -18,10 +19,9 @@ constexpr int BoxWidth = 240;
 constexpr int ButtonsTop = 166;
 constexpr int ExtensionTop = 280;
 
-QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place)
+QLabel* PlacedLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel* label = NewLabel(text, name, parent);
     label->setGeometry(place);
     return label;
 }
@@ -65,10 +65,10 @@ void frmLogin::BuildScreen()
 void frmLogin::BuildLoginPart()
 {
     Shape1 = NewShape(QStringLiteral("Shape1"), this, QRect(8, 8, ScreenWidth - 16, 249));
-    auto* image = NewLabel(QString(), QStringLiteral("Image1"), this, QRect(20, 20, 48, 48));
+    auto* image = PlacedLabel(QString(), QStringLiteral("Image1"), this, QRect(20, 20, 48, 48));
     image->setPixmap(style()->standardIcon(QStyle::SP_DialogYesButton).pixmap(48, 48));
 
-    NewLabel(QStringLiteral("Enter as"), QStringLiteral("Label1"), this, QRect(FieldsLeft, 22, 80, 24));
+    PlacedLabel(QStringLiteral("Enter as"), QStringLiteral("Label1"), this, QRect(FieldsLeft, 22, 80, 24));
     cmb_as = new LockableComboBox(this);
     cmb_as->setObjectName(QStringLiteral("cmb_as"));
     cmb_as->setEditable(true);
@@ -84,18 +84,21 @@ void frmLogin::BuildLoginPart()
     line->setGeometry(FieldsLeft, 52, ScreenWidth - FieldsLeft - 30, 4);
 
     // The user-name box is never shown: there is no login by user name.
-    NewLabel(QStringLiteral("User Name:"), QStringLiteral("lblLabels(0)"), this, QRect(FieldsLeft, 64, 80, 24))->hide();
-    txt_uname = NewBox(QStringLiteral("User Name"), QStringLiteral("txt_uname"), this, QRect(BoxLeft, 62, BoxWidth, 26));
+    PlacedLabel(QStringLiteral("User Name:"), QStringLiteral("lblLabels(0)"), this, QRect(FieldsLeft, 64, 80, 24))
+        ->hide();
+    txt_uname = NewBox(QStringLiteral("User Name"), QStringLiteral("txt_uname"), this,
+                       QRect(BoxLeft, 62, BoxWidth, 26));
     txt_uname->setMaxLength(PasswordLength);
     txt_uname->hide();
-    NewLabel(QStringLiteral("Password:"), QStringLiteral("lblLabels(1)"), this, QRect(FieldsLeft, 64, 80, 24));
+    PlacedLabel(QStringLiteral("Password:"), QStringLiteral("lblLabels(1)"), this, QRect(FieldsLeft, 64, 80, 24));
     txt_pass = NewBox(QStringLiteral("Password"), QStringLiteral("txt_pass"), this, QRect(BoxLeft, 62, BoxWidth, 26));
     txt_pass->setEchoMode(QLineEdit::Password);
     txt_pass->setMaxLength(PasswordLength);
 
-    auto* hint = NewLabel(QStringLiteral("Specify option for enterring in Zelvic and enter password,Specify User name "
-                                         "for Users."),
-                          QStringLiteral("Label4"), this, QRect(20, 98, ScreenWidth - 40, 44));
+    auto* hint = PlacedLabel(
+        QStringLiteral("Specify option for enterring in Zelvic and enter password,Specify User name "
+                       "for Users."),
+        QStringLiteral("Label4"), this, QRect(20, 98, ScreenWidth - 40, 44));
     hint->setWordWrap(true);
 
     cmdOK = NewButton(QStyle::SP_DialogOkButton, QStringLiteral("Click to submit"), QStringLiteral("cmdOK"),
@@ -104,9 +107,9 @@ void frmLogin::BuildLoginPart()
     cmdCancel = NewButton(QStyle::SP_DialogCancelButton, QStringLiteral("Cancel to Abort"), QStringLiteral("cmdCancel"),
                           QStringLiteral("Cancel"), QStringLiteral("Label2"), this, QPoint(175, ButtonsTop))
                     .button;
-    const PictureButton more = NewButton(QStyle::SP_ArrowDown, QStringLiteral("More Details"), QStringLiteral("Command1"),
-                                         QStringLiteral("More Setting"), QStringLiteral("Label5"), this,
-                                         QPoint(290, ButtonsTop));
+    const PictureButton more = NewButton(QStyle::SP_ArrowDown, QStringLiteral("More Details"),
+                                         QStringLiteral("Command1"), QStringLiteral("More Setting"),
+                                         QStringLiteral("Label5"), this, QPoint(290, ButtonsTop));
     Command1 = more.button;
     Label5 = more.label;
     const PictureButton less = NewButton(QStyle::SP_ArrowUp, QStringLiteral("More Details"), QStringLiteral("Command7"),
@@ -120,11 +123,11 @@ void frmLogin::BuildExtension()
 {
     const int top = ExtensionTop;
     Shape2 = NewShape(QStringLiteral("Shape2"), this, QRect(8, top, ScreenWidth - 16, 180));
-    NewLabel(QStringLiteral("School Name"), QStringLiteral("Label6"), this, QRect(20, top + 12, 90, 24));
+    PlacedLabel(QStringLiteral("School Name"), QStringLiteral("Label6"), this, QRect(20, top + 12, 90, 24));
     txtSchoolName = NewBox(QString(), QStringLiteral("txtSchoolName"), this, QRect(110, top + 10, 310, 26));
 
     NewShape(QStringLiteral("Shape3"), this, QRect(20, top + 44, 112, 112));
-    Image4 = NewLabel(QString(), QStringLiteral("Image4"), this, QRect(22, top + 46, 108, 108));
+    Image4 = PlacedLabel(QString(), QStringLiteral("Image4"), this, QRect(22, top + 46, 108, 108));
     Image4->setScaledContents(true);
 
     Command5 = new QPushButton(QStringLiteral("Select School Logo"), this);
@@ -143,7 +146,7 @@ void frmLogin::BuildExtension()
                     .button;
 
     // Carriers of values, never shown.
-    lblPicture = NewLabel(QString(), QStringLiteral("lblPicture"), this, QRect());
+    lblPicture = NewLabel(QString(), QStringLiteral("lblPicture"), this);
     lblPicture->hide();
     txt_Welcometime = NewBox(QString(), QStringLiteral("txt_Welcometime"), this, QRect());
     txt_Welcometime->hide();

@@ -1,5 +1,6 @@
 #include "admin/frmSetting.h"
 
+#include "ui/Controls.h"
 #include "ui/PictureButton.h"
 
 #include <QCheckBox>
@@ -15,13 +16,6 @@
 
 namespace {
 constexpr int FieldWidth = 90;
-
-QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QLineEdit* NewField(const QString& name, QWidget* parent)
 {

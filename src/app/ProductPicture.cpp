@@ -16,7 +16,9 @@ void PaintTimetable(QPainter& painter, const QRect& area)
         for (int period = 0; period < Periods; ++period) {
             const bool covered = (day * 3 + period * 5) % 11 == 0;
             const bool free = (day + period * 2) % 7 == 3;
-            QColor colour = covered ? QColor(255, 196, 64) : free ? QColor(255, 255, 255, 40) : QColor(255, 255, 255, 110);
+            QColor colour = covered ? QColor(255, 196, 64)
+                : free              ? QColor(255, 255, 255, 40)
+                                    : QColor(255, 255, 255, 110);
             painter.fillRect(QRect(area.left() + day * cellWidth + 2, area.top() + period * cellHeight + 2,
                                    cellWidth - 4, cellHeight - 4),
                              colour);

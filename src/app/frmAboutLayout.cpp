@@ -14,10 +14,10 @@ constexpr int ValueLeft = 122;
 constexpr int ValueWidth = 222;
 constexpr int RowHeight = 22;
 
-QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place, const QColor& colour)
+QLabel* PlacedLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place,
+                    const QColor& colour)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel* label = NewLabel(text, name, parent);
     label->setGeometry(place);
     SetTextColour(label, colour);
     return label;
@@ -25,14 +25,14 @@ QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent, cons
 
 QLabel* Caption(const QString& text, const QString& name, QWidget* parent, int top, const QColor& colour)
 {
-    QLabel* label = NewLabel(text, name, parent, QRect(CaptionLeft, top, CaptionWidth, RowHeight), colour);
+    QLabel* label = PlacedLabel(text, name, parent, QRect(CaptionLeft, top, CaptionWidth, RowHeight), colour);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
 QLabel* Value(const QString& text, const QString& name, QWidget* parent, int top, const QColor& colour)
 {
-    return NewLabel(text, name, parent, QRect(ValueLeft, top, ValueWidth, RowHeight), colour);
+    return PlacedLabel(text, name, parent, QRect(ValueLeft, top, ValueWidth, RowHeight), colour);
 }
 }
 
@@ -51,7 +51,7 @@ void frmAbout::BuildScreen()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(0, 0, Diameter, 1);
 
-    QLabel* title = NewLabel(QStringLiteral("Morvane"), QStringLiteral("lblTitle"), this,
+    QLabel* title = PlacedLabel(QStringLiteral("Morvane"), QStringLiteral("lblTitle"), this,
                              QRect(0, 56, Diameter, 48), QColor(255, 215, 96));
     title->setAlignment(Qt::AlignCenter);
     QFont titleFont = title->font();

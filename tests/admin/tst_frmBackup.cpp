@@ -171,7 +171,8 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("joined");
         QTest::newRow("root") << QDir::rootPath() << QDir::toNativeSeparators(QDir::rootPath() + "b.mdb");
-        QTest::newRow("folder") << QDir::rootPath() + "backups" << QDir::toNativeSeparators(QDir::rootPath() + "backups/b.mdb");
+        QTest::newRow("folder") << QDir::rootPath() + "backups"
+                                << QDir::toNativeSeparators(QDir::rootPath() + "backups/b.mdb");
     }
 
     void namesAreJoinedWithOneSeparator()

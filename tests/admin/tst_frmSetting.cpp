@@ -26,7 +26,10 @@ class tst_frmSetting : public QObject {
     }
 
     static QLineEdit* Field(const QWidget* screen, const QString& name) { return Find<QLineEdit>(screen, name); }
-    static bool Ticked(const QWidget* screen, const QString& name) { return Find<QAbstractButton>(screen, name)->isChecked(); }
+    static bool Ticked(const QWidget* screen, const QString& name)
+    {
+        return Find<QAbstractButton>(screen, name)->isChecked();
+    }
 
     static void Retype(QWidget* screen, const QString& name, const QString& text)
     {
@@ -243,8 +246,8 @@ private slots:
     {
         TestProgram program;
         program.CreateDatabase();
-        program.Exec("UPDATE Custom SET Dayslimit = 99, Salper = 1, Welcome = 0, Viewe = 1, schName = 'Hillside College', "
-                     "Picture = '/logos/crest.png'");
+        program.Exec("UPDATE Custom SET Dayslimit = 99, Salper = 1, Welcome = 0, Viewe = 1, "
+                     "schName = 'Hillside College', Picture = '/logos/crest.png'");
         auto* screen = program.Open<frmSetting>();
         Click(screen, "cmd_Change");
         Retype(screen, "txt_pass1", "new one");
@@ -302,7 +305,8 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         auto* screen = program.Open<frmSetting>();
-        program.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON Custom BEGIN SELECT RAISE(ABORT, 'settings are locked'); END");
+        program.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON Custom "
+                     "BEGIN SELECT RAISE(ABORT, 'settings are locked'); END");
         Click(screen, "cmd_Change");
         Click(screen, button);
 

@@ -160,7 +160,8 @@ private slots:
         const QRect window(785, 365, 350, 350);
         const QList<QRect> frames = AboutClosingFrames(window, 1, screenWidth);
         QCOMPARE(frames.first(), QRect(785, 365, 350, 347));
-        const auto risen = std::find_if(frames.begin(), frames.end(), [](const QRect& frame) { return frame.height() == 1; });
+        const auto risen = std::find_if(frames.begin(), frames.end(),
+                                        [](const QRect& frame) { return frame.height() == 1; });
         QVERIFY(risen != frames.end());
         QCOMPARE(risen->topLeft(), window.topLeft());
         const QRect& last = frames.last();

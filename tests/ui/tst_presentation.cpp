@@ -94,7 +94,8 @@ private slots:
         QWidget window;
         window.resize(100, 60);
         window.show();
-        TextEffect* effect = StartTextEffect(&window, "A text far wider than its window", 12, 12, false, 8, 0, Qt::black);
+        TextEffect* effect = StartTextEffect(&window, "A text far wider than its window", 12, 12, false, 8, 0,
+                                             Qt::black);
         QCOMPARE(effect->geometry().right(), 99);
     }
 
