@@ -54,7 +54,6 @@ void frmSetting::BuildScreen()
     layout->addWidget(BuildPassword());
     layout->addWidget(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(460);
 }
 
 QGroupBox* frmSetting::BuildStayTimes()
