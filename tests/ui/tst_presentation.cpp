@@ -47,7 +47,7 @@ private slots:
         QVERIFY(spacings.last() < -1000);
     }
 
-    void theEffectRunsFromItsTimerUntilItsLastFrame()
+    void theEffectDrawsFrameByFrameUntilItsLastFrame()
     {
         QWidget window;
         window.resize(350, 350);
