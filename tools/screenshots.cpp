@@ -3,16 +3,26 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
-#include "data/TeacherRow.h"
+#include "admin/BackupRecord.h"
+#include "admin/FolderList.h"
+#include "admin/frmBackup.h"
+#include "admin/frmLogin.h"
+#include "admin/frmMkDir.h"
+#include "admin/frmSetting.h"
+#include "app/frmAbout.h"
+#include "app/frmSplash.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
+#include "data/TeacherRow.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTest>
 
 namespace {
@@ -37,11 +47,82 @@ QList<QStringList> SampleTeachers(int count)
     return teachers;
 }
 
+// A shaped window is shown as the operator sees it: nothing outside its shape.
 void Save(QWidget* screen, const QString& folder, const QString& name)
 {
     screen->show();
     QApplication::processEvents();
-    screen->grab().save(QDir(folder).filePath(name + ".png"));
+    QPixmap shot = screen->grab();
+    if (!screen->mask().isEmpty()) {
+        QPixmap shaped(shot.size());
+        shaped.fill(Qt::white);
+        QPainter painter(&shaped);
+        painter.setClipRegion(screen->mask());
+        painter.drawPixmap(0, 0, shot);
+        painter.end();
+        shot = shaped;
+    }
+    shot.save(QDir(folder).filePath(name + ".png"));
+}
+
+// A school crest to stand for a school's logo.
+QString WriteCrest(const QString& folder)
+{
+    QImage crest(120, 140, QImage::Format_ARGB32);
+    crest.fill(Qt::transparent);
+    QPainter painter(&crest);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shield;
+    shield.moveTo(10, 10);
+    shield.lineTo(110, 10);
+    shield.lineTo(110, 70);
+    shield.quadTo(110, 120, 60, 135);
+    shield.quadTo(10, 120, 10, 70);
+    shield.closeSubpath();
+    painter.fillPath(shield, QColor(20, 70, 140));
+    painter.setPen(QPen(QColor(230, 180, 40), 4));
+    painter.drawPath(shield);
+    painter.fillRect(QRect(35, 45, 50, 36), Qt::white);
+    painter.drawLine(60, 45, 60, 81);
+    painter.end();
+    const QString path = QDir(folder).filePath("crest.png");
+    crest.save(path);
+    return path;
+}
+
+void AdminScreens(TestProgram& program, const QString& folder)
+{
+    program.Exec("UPDATE Custom SET schName = 'Hillside College', Picture = ?", {WriteCrest(program.Folder())});
+    auto* login = program.registry.Open<frmLogin>();
+    Save(login, folder, "frmLogin");
+    Click(login, "Command1");
+    Save(login, folder, "frmLogin-extended");
+    login->hide();
+
+    auto* settings = program.registry.Open<frmSetting>();
+    Save(settings, folder, "frmSetting");
+    Click(settings, "cmd_Change");
+    Save(settings, folder, "frmSetting-modify");
+    settings->hide();
+
+    BackupRecord::Of(QDir(program.Folder()).filePath("friday.mdb"), program.clock.now).Write();
+    auto* backup = program.registry.Open<frmBackup>();
+    Find<FolderList>(backup, "Dir1")->SetPath(program.Folder());
+    Find<QLineEdit>(backup, "Text1")->setText("monday");
+    Save(backup, folder, "frmBackup");
+    backup->hide();
+    auto* newFolder = program.registry.Open<frmMkDir>();
+    newFolder->SetParentFolder(program.Folder());
+    Find<QLineEdit>(newFolder, "Text2")->setText("term 2");
+    Save(newFolder, folder, "frmMkDir");
+    newFolder->hide();
+
+    auto* splash = program.registry.Open<frmSplash>();
+    for (int tick = 0; tick < 12; ++tick)
+        splash->Timer1_Timer();
+    Save(splash, folder, "frmSplash");
+    splash->hide();
+    Save(program.registry.Open<frmAbout>(), folder, "frmAbout");
 }
 }
 
@@ -112,5 +193,8 @@ int main(int argc, char* argv[])
     }
     Save(absence, folder, "frmTTAb");
     Save(program.registry.Find<frmList>(), folder, "frmList");
+    program.CloseScreens();
+
+    AdminScreens(program, folder);
     return 0;
 }

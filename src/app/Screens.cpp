@@ -1,5 +1,11 @@
 #include "app/Screens.h"
 
+#include "admin/frmBackup.h"
+#include "admin/frmLogin.h"
+#include "admin/frmMkDir.h"
+#include "admin/frmSetting.h"
+#include "app/frmAbout.h"
+#include "app/frmSplash.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
@@ -19,6 +25,12 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmTTAb>();
     registry.Register<frmList>();
     registry.Register<frmRelList>();
+    registry.Register<frmSplash>();
+    registry.Register<frmLogin>();
+    registry.Register<frmSetting>();
+    registry.Register<frmBackup>();
+    registry.Register<frmMkDir>();
+    registry.Register<frmAbout>();
     QObject::connect(&registry, &ScreenRegistry::screenOpened, &registry,
                      [&registry](QWidget* screen) { ConnectToReliefSide(registry, screen); });
 }

@@ -23,8 +23,9 @@ int main(int argc, char* argv[])
     RegisterScreens(registry);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit, Qt::QueuedConnection);
 
-    // A database that cannot be opened is reported by the screen's load, which
-    // then ends the program before anything is shown.
-    registry.Show(QStringLiteral("frmDbase"));
+    // The splash screen opens the login, and a login the teacher screen. A
+    // database that cannot be opened is reported by the login's load, which
+    // then ends the program.
+    registry.Show(QStringLiteral("frmSplash"));
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 
@@ -10,4 +11,12 @@ inline QPushButton* NewButton(const QString& caption, const QString& name, QWidg
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+// A label carrying its control name.
+inline QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
 }

@@ -36,7 +36,7 @@ private slots:
         running.setWorkingDirectory(QDir::tempPath());
         running.start(program, {});
         QVERIFY(running.waitForStarted());
-        // The teacher screen keeps its connection open once it has loaded.
+        // The login, which follows the splash screen, keeps its connection open.
         QTRY_VERIFY_WITH_TIMEOUT(HoldsFileOpen(running.processId(), folder.filePath("teacherdb2.mdb")), 10000);
         QCOMPARE(running.state(), QProcess::Running);
         running.kill();

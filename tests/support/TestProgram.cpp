@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -33,6 +34,9 @@ TestProgram::TestProgram()
     : registry(prompter, clock, printer, links)
 {
     SetApplicationFolder(folder.path());
+    // The user's own settings stay untouched: each test program keeps its own.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
     RegisterScreens(registry);
 }
 

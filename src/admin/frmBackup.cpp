@@ -1,0 +1,121 @@
+#include "admin/frmBackup.h"
+
+#include "admin/BackupRecord.h"
+#include "admin/DatabaseCopy.h"
+#include "admin/FolderList.h"
+#include "admin/FolderPath.h"
+#include "admin/frmMkDir.h"
+#include "ui/Clock.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+frmBackup::frmBackup(ScreenRegistry& registry, QWidget* parent)
+    : Screen(registry, parent)
+{
+    BuildScreen();
+    connect(Drive1, &QComboBox::activated, this, &frmBackup::Drive1_Change);
+    connect(Dir1, &FolderList::pathChanged, this, &frmBackup::File1_Follow);
+    connect(Dir1, &QListWidget::itemClicked, this, [this] { cmdMKDir->setEnabled(true); });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& name) { cmdSave->setEnabled(!name.isEmpty()); });
+    connect(cmdSave, &QToolButton::clicked, this, &frmBackup::cmdSave_Click);
+    connect(cmdCancel, &QToolButton::clicked, this, &QWidget::close);
+    connect(cmdMKDir, &QPushButton::clicked, this, &frmBackup::cmdMKDir_Click);
+    Form_Load();
+}
+
+void frmBackup::Form_Load()
+{
+    if (!OpenDatabaseForScreen(BackupConnection, registry()))
+        return LoadFailed();
+    const BackupRecord last = BackupRecord::Read();
+    if (!last.path.isEmpty()) {
+        lbl_path->setText(last.path);
+        lbl_lastdate->setText(last.date);
+        lbl_lasttime->setText(last.time);
+    } else {
+        lbl_path->setText(QStringLiteral("No Backup made previously"));
+        lbl_lastdate->setText(QStringLiteral(" "));
+        lbl_lasttime->setText(QStringLiteral(" "));
+    }
+    cmdSave->setEnabled(false);
+    cmdMKDir->setEnabled(false);
+    FillDrives();
+    Dir1->SetPath(QDir::currentPath());
+}
+
+// The platform's drives (on Linux its root) and the user's home folder.
+void frmBackup::FillDrives()
+{
+    for (const QFileInfo& drive : QDir::drives())
+        Drive1->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()), drive.absoluteFilePath());
+    Drive1->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
+    const QString current = QDir::currentPath();
+    for (int index = 0; index < Drive1->count(); ++index) {
+        if (current.startsWith(Drive1->itemData(index).toString()))
+            driveIndex_ = index;
+    }
+    Drive1->setCurrentIndex(driveIndex_);
+}
+
+void frmBackup::Drive1_Change(int index)
+{
+    const QString drive = Drive1->itemData(index).toString();
+    if (!QDir(drive).isReadable()) {
+        registry().prompter().Report(QStringLiteral("Please don't Select this Drive"), QStringLiteral("Drive Error"),
+                                     MessageIcon::Information);
+        Drive1->setCurrentIndex(driveIndex_);
+        return;
+    }
+    driveIndex_ = index;
+    Dir1->SetPath(drive);
+}
+
+void frmBackup::File1_Follow(const QString& folder)
+{
+    File1->clear();
+    File1->addItems(QDir(folder).entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void frmBackup::cmdSave_Click()
+{
+    cmdSave->setEnabled(false);
+    Label5->setText(QStringLiteral("Please Wait, Backup in Progress..."));
+    Label5->repaint();
+    const QString target = PathInFolder(Dir1->Path(), Text1->text() + QStringLiteral(".mdb"));
+    const BackupRecord record = BackupRecord::Of(target, registry().clock().Now());
+    QString reason;
+    if (!CopyDatabase(BackupConnection, QDir::fromNativeSeparators(target), &reason)) {
+        // Nothing is recorded, and a file of that name from before stays as it was.
+        Label5->clear();
+        cmdSave->setEnabled(true);
+        registry().prompter().Report(
+            QStringLiteral("The backup could not be written to %1: %2.").arg(target, reason), QStringLiteral("Backup"),
+            MessageIcon::Critical);
+        return;
+    }
+    record.Write();
+    cmdSave->setEnabled(true);
+    registry().prompter().Report(QStringLiteral("All data BackUp Succcessfully on disk"), QStringLiteral("Backup"),
+                                 MessageIcon::Information);
+    close();
+}
+
+void frmBackup::cmdMKDir_Click()
+{
+    auto* dialog = registry().Show<frmMkDir>();
+    if (!dialog)
+        return;
+    dialog->SetParentFolder(Dir1->Path());
+    close();
+    dialog->FocusName();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "ui/Screen.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+
+// The settings screen: the Administrator password, the stay times, the
+// welcome flag and the window-position option of the settings row (Key 1),
+// shown read-only until "Click to modify".
+class frmSetting : public Screen {
+    Q_OBJECT
+public:
+    // The password boxes take as many characters as the login's password box.
+    static constexpr int PasswordLength = 20;
+
+    explicit frmSetting(ScreenRegistry& registry, QWidget* parent = nullptr);
+
+    void ShowSettings();
+    void LockSettingFields(bool locked);
+    bool ValidateSettings();
+
+private:
+    void BuildScreen();
+    QGroupBox* BuildStayTimes();
+    QGroupBox* BuildOpenForm();
+    QGroupBox* BuildPassword();
+    QWidget* BuildButtons();
+
+    void Form_Load();
+    void cmd_Change_Click();
+    void cmd_apply_Click();
+    void cmd_default_Click();
+    void EnterViewState();
+    int SelectedViewe() const;
+    // Runs an update of the settings row; false, with the operator told, when
+    // it failed or found no row to change.
+    bool UpdateSettingsRow(const QString& sql, const QVariantList& values);
+
+    Connection SettingConnection;
+    Recordset SettingRecordset;
+
+    QLineEdit* txt_splash = nullptr;
+    QLineEdit* txt_welcome = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QGroupBox* fra_form = nullptr;
+    QRadioButton* opt_tl = nullptr;
+    QRadioButton* opt_ce = nullptr;
+    QRadioButton* opt_def = nullptr;
+    QLineEdit* txt_pass1 = nullptr;
+    QLineEdit* txt_pass2 = nullptr;
+    QToolButton* cmd_Change = nullptr;
+    QToolButton* cmd_apply = nullptr;
+    QToolButton* cmd_default = nullptr;
+    QToolButton* cmd_cancel = nullptr;
+    QLabel* Label8 = nullptr;
+};

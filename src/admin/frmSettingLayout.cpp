@@ -1,0 +1,141 @@
+#include "admin/frmSetting.h"
+
+#include "ui/Controls.h"
+#include "ui/PictureButton.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int FieldWidth = 90;
+
+QLineEdit* NewField(const QString& name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFixedWidth(FieldWidth);
+    return field;
+}
+
+QRadioButton* NewOption(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    return option;
+}
+}
+
+void frmSetting::BuildScreen()
+{
+    setWindowTitle(QStringLiteral("Setting"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* help = NewLabel(
+        QStringLiteral("Administrator settings is whole system configurations module to configure basics of "
+                       "Province.To change Operators and  Administrators password related informations click "
+                       "'Change' and after compliting click 'Apply' to apply settings.Click Default for default "
+                       "settings."),
+        QStringLiteral("Label3"), this);
+    help->setWordWrap(true);
+    layout->addWidget(help);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildStayTimes(), 1);
+    middle->addWidget(BuildOpenForm());
+    layout->addLayout(middle);
+    layout->addWidget(BuildPassword());
+    layout->addWidget(BuildButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGroupBox* frmSetting::BuildStayTimes()
+{
+    auto* frame = new QGroupBox(this);
+    auto* grid = new QGridLayout(frame);
+    txt_splash = NewField(QStringLiteral("txt_splash"), frame);
+    txt_splash->setAlignment(Qt::AlignRight);
+    txt_welcome = NewField(QStringLiteral("txt_welcome"), frame);
+    txt_welcome->setAlignment(Qt::AlignRight);
+    Check1 = new QCheckBox(QStringLiteral("Show welcome screen at startup"), frame);
+    Check1->setObjectName(QStringLiteral("Check1"));
+
+    grid->addWidget(NewLabel(QStringLiteral("Splash screen stay time"), QStringLiteral("lbl_spl"), frame), 0, 0);
+    grid->addWidget(txt_splash, 0, 1);
+    grid->addWidget(NewLabel(QStringLiteral("in ms"), QStringLiteral("lbl_time"), frame), 0, 2);
+    grid->addWidget(NewLabel(QStringLiteral("Welcome screen stay time"), QStringLiteral("lbl_wl"), frame), 1, 0);
+    grid->addWidget(txt_welcome, 1, 1);
+    grid->addWidget(NewLabel(QStringLiteral("in ms"), QStringLiteral("Label2"), frame), 1, 2);
+    grid->addWidget(Check1, 2, 0, 1, 3);
+    return frame;
+}
+
+QGroupBox* frmSetting::BuildOpenForm()
+{
+    fra_form = new QGroupBox(QStringLiteral("Open form"), this);
+    fra_form->setObjectName(QStringLiteral("fra_form"));
+    auto* column = new QVBoxLayout(fra_form);
+    opt_tl = NewOption(QStringLiteral("Top left"), QStringLiteral("opt_tl"), fra_form);
+    opt_ce = NewOption(QStringLiteral("Screen center"), QStringLiteral("opt_ce"), fra_form);
+    opt_def = NewOption(QStringLiteral("Default"), QStringLiteral("opt_def"), fra_form);
+    column->addWidget(opt_tl);
+    column->addWidget(opt_ce);
+    column->addWidget(opt_def);
+    return fra_form;
+}
+
+QGroupBox* frmSetting::BuildPassword()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Password settings"), this);
+    frame->setObjectName(QStringLiteral("fra_pass"));
+    auto* grid = new QGridLayout(frame);
+    txt_pass1 = NewField(QStringLiteral("txt_pass1"), frame);
+    txt_pass2 = NewField(QStringLiteral("txt_pass2"), frame);
+    for (QLineEdit* field : {txt_pass1, txt_pass2}) {
+        field->setEchoMode(QLineEdit::Password);
+        field->setMaxLength(PasswordLength);
+        field->setFixedWidth(FieldWidth * 2);
+    }
+    grid->addWidget(NewLabel(QStringLiteral("Password"), QStringLiteral("lbl_p1"), frame), 0, 0);
+    grid->addWidget(txt_pass1, 0, 1);
+    grid->addWidget(NewLabel(QStringLiteral("Password confirm"), QStringLiteral("lbl_p2"), frame), 1, 0);
+    grid->addWidget(txt_pass2, 1, 1);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+QWidget* frmSetting::BuildButtons()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](QStyle::StandardPixmap picture, const QString& tooltip, const QString& name,
+                         const QString& caption, const QString& labelName) {
+        const PictureButton made =
+            NewPictureButton(style()->standardIcon(picture), tooltip, name, caption, labelName, row);
+        layout->addWidget(made.column);
+        return made;
+    };
+    layout->addStretch();
+    cmd_Change = add(QStyle::SP_FileDialogDetailedView, QStringLiteral("Click to modify"), QStringLiteral("cmd_Change"),
+                     QStringLiteral("Change"), QStringLiteral("Label7"))
+                     .button;
+    cmd_apply = add(QStyle::SP_DialogApplyButton, QStringLiteral("Apply settings"), QStringLiteral("cmd_apply"),
+                    QStringLiteral("Apply"), QStringLiteral("Label9"))
+                    .button;
+    cmd_default = add(QStyle::SP_BrowserReload, QStringLiteral("Set Default settings"), QStringLiteral("cmd_default"),
+                      QStringLiteral("Default"), QStringLiteral("Label6"))
+                      .button;
+    const PictureButton close = add(QStyle::SP_DialogCloseButton, QStringLiteral("Ok"), QStringLiteral("cmd_cancel"),
+                                    QStringLiteral("OK"), QStringLiteral("Label8"));
+    cmd_cancel = close.button;
+    Label8 = close.label;
+    return row;
+}

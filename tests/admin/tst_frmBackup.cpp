@@ -1,0 +1,285 @@
+#include "ScreenDriver.h"
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "admin/BackupRecord.h"
+#include "admin/FolderList.h"
+#include "admin/FolderPath.h"
+#include "admin/frmBackup.h"
+#include "admin/frmMkDir.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Backups of the database, their record, and the new-folder dialog.
+class tst_frmBackup : public QObject {
+    Q_OBJECT
+
+    static frmBackup* OpenBackup(TestProgram& program, const QString& folder)
+    {
+        auto* backup = program.registry.Show<frmBackup>();
+        Find<FolderList>(backup, "Dir1")->SetPath(folder);
+        return backup;
+    }
+
+    static void ClickInFolderList(QWidget* backup)
+    {
+        auto* folders = Find<FolderList>(backup, "Dir1");
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                          folders->visualItemRect(folders->currentItem()).center());
+    }
+
+    static void BackUp(QWidget* backup, const QString& name)
+    {
+        auto* field = Find<QLineEdit>(backup, "Text1");
+        field->clear();
+        QTest::keyClicks(field, name);
+        Click(backup, "cmdSave");
+    }
+
+    // The number of teachers in a backup, read as the store reads any database.
+    static int TeachersIn(const QString& path)
+    {
+        int count = -1;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "backup-check");
+            db.setDatabaseName(path);
+            db.setConnectOptions("QSQLITE_OPEN_READONLY");
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec("SELECT count(*) FROM TabelPB") && query.next())
+                    count = query.value(0).toInt();
+            }
+        }
+        QSqlDatabase::removeDatabase("backup-check");
+        return count;
+    }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+    static void Write(const QString& path, const QByteArray& contents)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+private slots:
+    void theFirstOpeningShowsThatNoBackupWasMade()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        auto* backup = program.registry.Show<frmBackup>();
+        QCOMPARE(backup->windowTitle(), QStringLiteral("Backup"));
+        QCOMPARE(TextOf(backup, "lbl_path"), QStringLiteral("No Backup made previously"));
+        QCOMPARE(TextOf(backup, "lbl_lastdate"), QStringLiteral(" "));
+        QCOMPARE(TextOf(backup, "lbl_lasttime"), QStringLiteral(" "));
+        QVERIFY(!Find(backup, "cmdSave")->isEnabled());
+        QVERIFY(!Find(backup, "cmdMKDir")->isEnabled());
+        QCOMPARE(TextOf(backup, "Label5"), QString());
+        QCOMPARE(Find<FolderList>(backup, "Dir1")->Path(), QDir::currentPath());
+        auto* drives = Find<QComboBox>(backup, "Drive1");
+        QVERIFY(drives->findData(QDir::rootPath()) >= 0);
+        QVERIFY(drives->findData(QDir::homePath()) >= 0);
+
+        auto* name = Find<QLineEdit>(backup, "Text1");
+        QTest::keyClicks(name, "m");
+        QVERIFY(Find(backup, "cmdSave")->isEnabled());
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QVERIFY(!Find(backup, "cmdSave")->isEnabled());
+    }
+
+    void theFileListShowsTheBackupsOfTheChosenFolder()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QTemporaryDir target;
+        Write(target.filePath("friday.mdb"), "x");
+        Write(target.filePath("notes.txt"), "x");
+        QDir(target.path()).mkdir("term 1");
+        auto* backup = OpenBackup(program, target.path());
+        auto* files = Find<QListWidget>(backup, "File1");
+        QCOMPARE(files->count(), 1);
+        QCOMPARE(files->item(0)->text(), QStringLiteral("friday.mdb"));
+
+        auto* folders = Find<FolderList>(backup, "Dir1");
+        const auto subfolder = folders->findItems("term 1", Qt::MatchEndsWith);
+        QCOMPARE(subfolder.size(), 1);
+        emit folders->itemActivated(subfolder[0]);
+        QCOMPARE(folders->Path(), target.filePath("term 1"));
+        QCOMPARE(files->count(), 0);
+    }
+
+    // A backup over a file of that name replaces it without a question, as a
+    // consistent copy of the database; the record shows the new date and time.
+    void aBackupReplacesAFileOfItsNameAndIsRecorded()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        QTemporaryDir target;
+        const QString path = target.filePath("monday.mdb");
+        Write(path, "an older backup");
+        BackupRecord::Of(QDir::toNativeSeparators(path), QDateTime(QDate(2026, 2, 27), QTime(9, 0))).Write();
+        program.clock.now = QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9));
+        BackUp(OpenBackup(program, target.path()), "monday");
+
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"All data BackUp Succcessfully on disk"});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Backup"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
+        QCOMPARE(program.registry.Find<frmBackup>(), nullptr);
+        QCOMPARE(TeachersIn(path), 3);
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"monday.mdb"});
+
+        auto* again = program.registry.Show<frmBackup>();
+        QCOMPARE(TextOf(again, "lbl_path"), QDir::toNativeSeparators(path));
+        QCOMPARE(TextOf(again, "lbl_lastdate"), QStringLiteral("02, Mar, 2026"));
+        QCOMPARE(TextOf(again, "lbl_lasttime"), QStringLiteral("02:05:09 PM"));
+    }
+
+    void theRecordIsWrittenOnATwelveHourClock_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("after midnight") << QTime(0, 30, 0) << "12:30:00 AM";
+        QTest::newRow("morning") << QTime(9, 7, 5) << "09:07:05 AM";
+        QTest::newRow("noon") << QTime(12, 0, 0) << "12:00:00 PM";
+        QTest::newRow("evening") << QTime(23, 59, 59) << "11:59:59 PM";
+    }
+
+    void theRecordIsWrittenOnATwelveHourClock()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QString, written);
+        const BackupRecord record = BackupRecord::Of("/b/x.mdb", QDateTime(QDate(2026, 12, 1), time));
+        QCOMPARE(record.time, written);
+        QCOMPARE(record.date, QStringLiteral("01, Dec, 2026"));
+    }
+
+    void namesAreJoinedWithOneSeparator_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("root") << QDir::rootPath() << QDir::toNativeSeparators(QDir::rootPath() + "b.mdb");
+        QTest::newRow("folder") << QDir::rootPath() + "backups"
+                                << QDir::toNativeSeparators(QDir::rootPath() + "backups/b.mdb");
+    }
+
+    void namesAreJoinedWithOneSeparator()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, joined);
+        QCOMPARE(PathInFolder(folder, "b.mdb"), joined);
+    }
+
+    // A folder that cannot be written to: the operator is told, the older file
+    // stays as it was, nothing half-written is left and no record is made.
+    void aFailedBackupLeavesTheOlderFileAndWritesNoRecord()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        QTemporaryDir target;
+        const QString path = target.filePath("keep.mdb");
+        Write(path, "an older backup");
+        auto* backup = OpenBackup(program, target.path());
+
+        const bool immutable = QProcess::execute("chattr", {"+i", target.path()}) == 0;
+        const auto restore = qScopeGuard([&] {
+            if (immutable)
+                QProcess::execute("chattr", {"-i", target.path()});
+        });
+        QFile probe(target.filePath("probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QSKIP("this user can write to any folder here");
+        }
+
+        BackUp(backup, "keep");
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY(program.prompter.Last().text.startsWith("The backup could not be written to "
+                                                        + QDir::toNativeSeparators(path) + ": "));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+        QCOMPARE(program.registry.Find<frmBackup>(), backup);
+        QCOMPARE(TextOf(backup, "Label5"), QString());
+        QVERIFY(Find(backup, "cmdSave")->isEnabled());
+        QCOMPARE(Contents(path), QByteArray("an older backup"));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
+        QCOMPARE(BackupRecord::Read().path, QString());
+    }
+
+    void aNewFolderIsMadeFromTheBackupScreen()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        BackupRecord {"/old/friday.mdb", "05, Dec, 2026", "04:00:00 PM"}.Write();
+        QTemporaryDir target;
+        auto* backup = OpenBackup(program, target.path());
+        ClickInFolderList(backup);
+        QVERIFY(Find(backup, "cmdMKDir")->isEnabled());
+
+        Click(backup, "cmdMKDir");
+        QCOMPARE(program.registry.Find<frmBackup>(), nullptr);
+        auto* dialog = program.registry.Find<frmMkDir>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("New Folder"));
+        QCOMPARE(TextOf(dialog, "Text1"), QDir::toNativeSeparators(target.path()));
+        QCOMPARE(dialog->focusWidget(), Find(dialog, "Text2"));
+
+        QTest::keyClicks(Find(dialog, "Text2"), "term 2");
+        Click(dialog, "Command1");
+        QVERIFY(QFileInfo(target.filePath("term 2")).isDir());
+        QCOMPARE(program.registry.Find<frmMkDir>(), nullptr);
+        backup = program.registry.Find<frmBackup>();
+        QVERIFY(backup && backup->isVisible());
+        QVERIFY(!Find(backup, "cmdMKDir")->isEnabled());
+        QCOMPARE(backup->y(), Twips(450));
+
+        Find<FolderList>(backup, "Dir1")->SetPath(target.path());
+        ClickInFolderList(backup);
+        Click(backup, "cmdMKDir");
+        dialog = program.registry.Find<frmMkDir>();
+        QTest::keyClicks(Find(dialog, "Text2"), "term 2");
+        Click(dialog, "Command1");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"A file with the name you specified already exists."});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Error"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
+        QCOMPARE(program.registry.Find<frmMkDir>(), dialog);
+
+        Click(dialog, "Command2");
+        QCOMPARE(program.registry.Find<frmMkDir>(), nullptr);
+        backup = program.registry.Find<frmBackup>();
+        QVERIFY(backup);
+        QCOMPARE(TextOf(backup, "lbl_path"), QStringLiteral("/old/friday.mdb"));
+        QCOMPARE(TextOf(backup, "lbl_lastdate"), QStringLiteral("05, Dec, 2026"));
+    }
+
+    // A folder that cannot be made for another reason is reported too, and the dialog stays.
+    void aFolderThatCannotBeMadeIsReported()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QTemporaryDir target;
+        auto* dialog = program.registry.Show<frmMkDir>();
+        dialog->SetParentFolder(target.filePath("gone"));
+        QTest::keyClicks(Find(dialog, "Text2"), "term 3");
+        Click(dialog, "Command1");
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {"The folder " + QDir::toNativeSeparators(target.filePath("gone/term 3"))
+                              + " cannot be created."});
+        QCOMPARE(program.registry.Find<frmMkDir>(), dialog);
+        QVERIFY(!program.registry.Find<frmBackup>());
+    }
+};
+
+QTEST_MAIN(tst_frmBackup)
+#include "tst_frmBackup.moc"

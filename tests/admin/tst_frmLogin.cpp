@@ -1,0 +1,318 @@
+#include "ScreenDriver.h"
+#include "TestProgram.h"
+#include "admin/frmLogin.h"
+#include "teachers/frmDbase.h"
+#include "ui/LockableComboBox.h"
+#include "ui/Twips.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+// The login and the school's identity: who may enter, and the school name
+// and logo handed to the teacher screen.
+class tst_frmLogin : public QObject {
+    Q_OBJECT
+
+    static frmLogin* OpenLogin(TestProgram& program, const QString& school = "Hillside College")
+    {
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET schName = ?", {school});
+        return program.registry.Show<frmLogin>();
+    }
+
+    static void EnterAs(QWidget* login, const QString& role, const QString& password)
+    {
+        Find<QComboBox>(login, "cmb_as")->setEditText(role);
+        auto* box = Find<QLineEdit>(login, "txt_pass");
+        box->clear();
+        QTest::keyClicks(box, password);
+    }
+
+    static bool Shown(const QWidget* login, const QString& name) { return Find(login, name)->isVisible(); }
+
+    // The screen's height and its login frame's height, in twips as given.
+    static void ExpectSize(const QWidget* login, int height, int frameHeight)
+    {
+        QCOMPARE(login->height(), Twips(height));
+        QCOMPARE(Find(login, "Shape1")->height(), Twips(frameHeight));
+        const bool extended = height > 3990;
+        QCOMPARE(Shown(login, "Shape2"), extended);
+        QCOMPARE(Shown(login, "Command7"), extended);
+        QCOMPARE(Shown(login, "Label8"), extended);
+        QCOMPARE(Shown(login, "Command1"), !extended);
+        QCOMPARE(Shown(login, "Label5"), !extended);
+    }
+
+    static QString WritePicture(const TestProgram& program, const QString& name)
+    {
+        QImage logo(40, 40, QImage::Format_RGB32);
+        logo.fill(Qt::darkGreen);
+        const QString path = program.folder.filePath(name);
+        logo.save(path);
+        return path;
+    }
+
+    static bool ShowsLogo(const QWidget* login)
+    {
+        return !Find<QLabel>(login, "Image4")->pixmap().isNull();
+    }
+
+private slots:
+    void opensCollapsedAndExtendsOnMore()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        QCOMPARE(login->windowTitle(), QStringLiteral("Login"));
+        ExpectSize(login, 3990, 3735);
+        auto* role = Find<LockableComboBox>(login, "cmb_as");
+        QCOMPARE(role->currentText(), QStringLiteral("Enter as"));
+        QVERIFY(!role->IsLocked());
+        auto* password = Find<QLineEdit>(login, "txt_pass");
+        QCOMPARE(password->text(), QStringLiteral("Password"));
+        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        QCOMPARE(password->maxLength(), 20);
+        QVERIFY(!Shown(login, "txt_uname"));
+        QVERIFY(!Find(login, "cmd_apply")->isEnabled());
+        QVERIFY(Find<QLineEdit>(login, "txtSchoolName")->isReadOnly());
+
+        Click(login, "Command1");
+        ExpectSize(login, 7020, 3979);
+        QVERIFY(!Find(login, "Command5")->isEnabled());
+        QVERIFY(!Find(login, "Command6")->isEnabled());
+        QCOMPARE(TextOf(login, "txtSchoolName"), QStringLiteral("Hillside College"));
+        Click(login, "Command7");
+        ExpectSize(login, 3990, 3735);
+    }
+
+    void okChecksInOrder_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("loggedIn");
+        QTest::newRow("password missing") << "Administrator" << "" << "Please enter password." << "Password missing"
+                                          << false;
+        QTest::newRow("wrong case") << "Administrator" << "Admin" << "Invalid password." << "Acess Denied" << false;
+        QTest::newRow("trailing space") << "Administrator" << "admin " << "Invalid password." << "Acess Denied"
+                                        << false;
+        QTest::newRow("a role typed by hand") << "administrator" << "admin" << "" << "" << false;
+        QTest::newRow("the password") << "Administrator" << "admin" << "" << "" << true;
+        QTest::newRow("the password and Enter") << "Administrator" << "admin" << "" << "" << true;
+    }
+
+    void okChecksInOrder()
+    {
+        QFETCH(QString, role);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(bool, loggedIn);
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, role, password);
+        if (QTest::currentDataTag() == QLatin1String("the password and Enter"))
+            QTest::keyClick(Find(login, "txt_pass"), Qt::Key_Return);
+        else
+            Click(login, "cmdOK");
+
+        QCOMPARE(program.prompter.AskedTexts(), message.isEmpty() ? QStringList() : QStringList {message});
+        if (!message.isEmpty()) {
+            QCOMPARE(program.prompter.Last().title, title);
+            QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
+        }
+        if (title == "Acess Denied")
+            QCOMPARE(TextOf(login, "txt_pass"), QString());
+        QCOMPARE(program.registry.Find<frmLogin>() == nullptr, loggedIn);
+        QCOMPARE(program.registry.Find<frmDbase>() != nullptr, loggedIn);
+    }
+
+    // Another program holding the file past the wait: the failure is shown as
+    // its number and description, and nobody is let in.
+    void aPasswordThatCannotBeReadLetsNobodyIn()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, "Administrator", "admin");
+        {
+            LockHolder lock(program.DatabasePath());
+            Click(login, "cmdOK");
+        }
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY2(QRegularExpression("^\\d+database is locked$").match(program.prompter.Last().text).hasMatch(),
+                 qPrintable(program.prompter.Last().text));
+        QCOMPARE(TextOf(login, "txt_pass"), QString());
+        QVERIFY(!program.registry.Find<frmDbase>());
+    }
+
+    void aStoredPasswordOfPasswordLetsInWithoutTyping()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        program.Exec("UPDATE Custom SET Pass = 'Password'");
+        Find<QComboBox>(login, "cmb_as")->setEditText("Administrator");
+        Click(login, "cmdOK");
+        QVERIFY(program.registry.Find<frmDbase>());
+    }
+
+    void aKeyOfZeroFixesTheRole()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET Key = 0");
+        auto* login = program.registry.Show<frmLogin>();
+        auto* role = Find<LockableComboBox>(login, "cmb_as");
+        QCOMPARE(role->currentText(), QStringLiteral("Administrator"));
+        QVERIFY(role->IsLocked());
+        QVERIFY(!Find(login, "txt_uname")->isEnabled());
+    }
+
+    void choosingTheRoleMovesToThePassword()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        auto* role = Find<QComboBox>(login, "cmb_as");
+        role->setCurrentIndex(0);
+        emit role->activated(0);
+        QCOMPARE(login->focusWidget(), Find(login, "txt_pass"));
+        QVERIFY(!Find(login, "txt_uname")->isEnabled());
+        QCOMPARE(TextOf(login, "txt_uname"), QString());
+    }
+
+    // First start: the school must be named before anyone logs in; the name
+    // then reaches the teacher screen.
+    void theFirstStartAsksForTheSchoolName()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program, frmLogin::UnnamedSchool);
+        EnterAs(login, "Administrator", "admin");
+        Click(login, "cmdOK");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Please Change, Correct School Name and Address"});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Invalid School Name"));
+        ExpectSize(login, 7020, 3979);
+        QVERIFY(!program.registry.Find<frmDbase>());
+
+        Click(login, "cmd_Change");
+        auto* name = Find<QLineEdit>(login, "txtSchoolName");
+        QVERIFY(!name->isReadOnly());
+        QCOMPARE(name->selectedText(), frmLogin::UnnamedSchool);
+        for (const char* disabled : {"cmdOK", "cmd_Change", "Command7"})
+            QVERIFY(!Find(login, disabled)->isEnabled());
+        for (const char* enabled : {"cmd_apply", "Command5", "Command6"})
+            QVERIFY(Find(login, enabled)->isEnabled());
+
+        name->setText("   ");
+        Click(login, "cmd_apply");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("Enter Correct School Name"));
+        QCOMPARE(program.prompter.Last().title, ApplicationTitle);
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::None);
+        QCOMPARE(name->text(), QString());
+        QVERIFY(Find(login, "cmd_apply")->isEnabled());
+
+        QTest::keyClicks(name, "Hillside College");
+        Click(login, "cmd_apply");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("Record Added Successfusly!"));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Add Record"));
+        ExpectSize(login, 3990, 2206);
+        QVERIFY(name->isReadOnly());
+        QVERIFY(Find(login, "cmdOK")->isEnabled());
+        QVERIFY(!Find(login, "cmd_apply")->isEnabled());
+        QCOMPARE(program.Query("SELECT schName, Picture FROM Custom")[0], (QVariantList {"Hillside College", "N/A"}));
+
+        Click(login, "cmdOK");
+        auto* teachers = program.registry.Find<frmDbase>();
+        QVERIFY(teachers);
+        QCOMPARE(teachers->SchoolName(), QStringLiteral("Hillside College"));
+        QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
+        QCOMPARE(teachers->SchoolLogoPath(), QStringLiteral("N/A"));
+    }
+
+    // A logo that is missing or not a picture shows nothing and fails nothing.
+    void theStoredLogoIsShownOnlyWhenItIsAPicture_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a picture") << "crest.png" << true;
+        QTest::newRow("none") << "" << false;
+        QTest::newRow("N/A") << "N/A" << false;
+        QTest::newRow("missing") << "gone.png" << false;
+        QTest::newRow("not a picture") << "teacherdb2.mdb" << false;
+    }
+
+    void theStoredLogoIsShownOnlyWhenItIsAPicture()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, shown);
+        TestProgram program;
+        program.CreateDatabase();
+        WritePicture(program, "crest.png");
+        const QString path = file.isEmpty() || file == "N/A" ? file : program.folder.filePath(file);
+        program.Exec("UPDATE Custom SET schName = 'Hillside College', Picture = ?", {path});
+        auto* login = program.registry.Show<frmLogin>();
+        Click(login, "Command1");
+        QCOMPARE(ShowsLogo(login), shown);
+        QVERIFY(program.prompter.asked.isEmpty());
+
+        EnterAs(login, "Administrator", "admin");
+        Click(login, "cmdOK");
+        QCOMPARE(program.registry.Find<frmDbase>()->SchoolLogoPath(), path);
+    }
+
+    void aLogoIsChosenThroughTheFileDialogAndCleared()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        const QString logo = WritePicture(program, "crest.png");
+        Click(login, "Command1");
+        Click(login, "cmd_Change");
+
+        program.prompter.PlanFile(logo);
+        Click(login, "Command5");
+        QCOMPARE(program.prompter.filesAsked.size(), 1);
+        QVERIFY(program.prompter.filesAsked[0].title.contains("*.jpg"));
+        QCOMPARE(TextOf(login, "lblPicture"), logo);
+        QVERIFY(ShowsLogo(login));
+
+        program.prompter.PlanFile(QString());
+        Click(login, "Command5");
+        QCOMPARE(TextOf(login, "lblPicture"), logo);
+
+        Click(login, "cmd_apply");
+        QCOMPARE(program.Query("SELECT Picture FROM Custom")[0][0].toString(), logo);
+
+        Click(login, "Command1");
+        Click(login, "cmd_Change");
+        Click(login, "Command6");
+        QCOMPARE(TextOf(login, "lblPicture"), QString());
+        QVERIFY(!ShowsLogo(login));
+        Click(login, "cmd_apply");
+        QCOMPARE(program.Query("SELECT Picture FROM Custom")[0][0].toString(), QString());
+    }
+
+    void cancelOrClosingTheWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void cancelOrClosingTheWindowEndsTheProgram()
+    {
+        QFETCH(bool, closeBox);
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
+        if (closeBox)
+            login->close();
+        else
+            Click(login, "cmdCancel");
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.at(0).at(0).toInt(), 0);
+        QCOMPARE(program.registry.Find<frmLogin>(), nullptr);
+        QCOMPARE(program.registry.Find<frmDbase>(), nullptr);
+    }
+};
+
+QTEST_MAIN(tst_frmLogin)
+#include "tst_frmLogin.moc"

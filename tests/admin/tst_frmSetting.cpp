@@ -1,0 +1,335 @@
+#include "ScreenDriver.h"
+#include "TestProgram.h"
+#include "admin/frmLogin.h"
+#include "admin/frmSetting.h"
+#include "teachers/frmDbase.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTest>
+
+// The settings screen as the Administrator uses it: view, modify, apply and
+// defaults, with what reaches the settings row.
+class tst_frmSetting : public QObject {
+    Q_OBJECT
+
+    struct Stored {
+        QVariant pass, splash, viewe, welcome, welcomeTime, school, picture;
+    };
+
+    static Stored Row(const TestProgram& program)
+    {
+        const QVariantList row = program.Query("SELECT Pass, Splashtime, Viewe, Welcome, Welcometime, schName, Picture "
+                                               "FROM Custom")[0];
+        return {row[0], row[1], row[2], row[3], row[4], row[5], row[6]};
+    }
+
+    static QLineEdit* Field(const QWidget* screen, const QString& name) { return Find<QLineEdit>(screen, name); }
+    static bool Ticked(const QWidget* screen, const QString& name)
+    {
+        return Find<QAbstractButton>(screen, name)->isChecked();
+    }
+
+    static void Retype(QWidget* screen, const QString& name, const QString& text)
+    {
+        Field(screen, name)->clear();
+        QTest::keyClicks(Field(screen, name), text);
+    }
+
+    static void ExpectViewState(const QWidget* screen)
+    {
+        QVERIFY(Find(screen, "cmd_Change")->isEnabled());
+        QVERIFY(!Find(screen, "cmd_apply")->isEnabled());
+        QCOMPARE(TextOf(screen, "Label8"), QStringLiteral("OK"));
+        for (const char* name : {"txt_splash", "txt_welcome", "txt_pass1", "txt_pass2"})
+            QVERIFY(Field(screen, name)->isReadOnly());
+        for (const char* name : {"Check1", "opt_tl", "opt_ce", "opt_def"})
+            QVERIFY(!Find(screen, name)->isEnabled());
+    }
+
+private slots:
+    void opensReadOnlyWithTheStoredRow()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.registry.Show<frmSetting>();
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Setting"));
+        QCOMPARE(TextOf(screen, "txt_splash"), QStringLiteral("2000"));
+        QCOMPARE(TextOf(screen, "txt_welcome"), QStringLiteral("1000"));
+        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("admin"));
+        QCOMPARE(TextOf(screen, "txt_pass2"), QStringLiteral("admin"));
+        QCOMPARE(Field(screen, "txt_pass1")->echoMode(), QLineEdit::Password);
+        QVERIFY(Ticked(screen, "Check1"));
+        QVERIFY(Ticked(screen, "opt_def"));
+        ExpectViewState(screen);
+        QTest::keyClicks(Field(screen, "txt_pass1"), "x");
+        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("admin"));
+
+        Click(screen, "cmd_Change");
+        QVERIFY(!Find(screen, "cmd_Change")->isEnabled());
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+        QCOMPARE(TextOf(screen, "Label8"), QStringLiteral("Cancel"));
+        QVERIFY(!Field(screen, "txt_splash")->isReadOnly());
+        QVERIFY(Find(screen, "opt_tl")->isEnabled());
+        QCOMPARE(screen->focusWidget(), Field(screen, "txt_pass1"));
+    }
+
+    void validationStopsAtTheFirstFailingRule_data()
+    {
+        QTest::addColumn<QString>("splash");
+        QTest::addColumn<QString>("welcome");
+        QTest::addColumn<QString>("pass1");
+        QTest::addColumn<QString>("pass2");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        const int information = int(MessageIcon::Information);
+        QTest::newRow("splash empty") << "" << "" << "" << "" << "Please enter splashscreen stay time in ms."
+                                      << "Field missing" << information;
+        QTest::newRow("welcome empty") << "x" << "" << "" << "" << "Please enter Welcome screen stay time in ms."
+                                       << "Field missing" << information;
+        QTest::newRow("password blank") << "x" << "y" << "   " << "" << "Please enter Password." << "Field missing"
+                                        << information;
+        QTest::newRow("confirmation empty") << "x" << "y" << "a" << "" << "Please enter Passwordconfirm."
+                                            << "Field missing" << information;
+        QTest::newRow("splash not a number") << "2s" << "y" << "a" << "b" << "Splash screen stay time mustbe Numeric."
+                                             << "Improper value" << information;
+        QTest::newRow("welcome not a number") << "-1.5e3" << "1,000" << "a" << "b"
+                                              << "Welcome screen stay time mustbe Numeric." << "Improper value"
+                                              << information;
+        QTest::newRow("confirmation differs") << "2000" << ".5" << "a" << "A"
+                                              << "May be typing mistake,plese verify the password."
+                                              << "Invalid password" << int(MessageIcon::Critical);
+        QTest::newRow("all valid") << "+20" << "1e3" << "a" << "a" << "" << "" << 0;
+    }
+
+    void validationStopsAtTheFirstFailingRule()
+    {
+        QFETCH(QString, splash);
+        QFETCH(QString, welcome);
+        QFETCH(QString, pass1);
+        QFETCH(QString, pass2);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Field(screen, "txt_splash")->setText(splash);
+        Field(screen, "txt_welcome")->setText(welcome);
+        Field(screen, "txt_pass1")->setText(pass1);
+        Field(screen, "txt_pass2")->setText(pass2);
+
+        QCOMPARE(screen->ValidateSettings(), message.isEmpty());
+        if (message.isEmpty()) {
+            QVERIFY(program.prompter.asked.isEmpty());
+            return;
+        }
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {message});
+        QCOMPARE(program.prompter.Last().title, title);
+        QCOMPARE(int(program.prompter.Last().icon), icon);
+    }
+
+    void aRefusedApplyStoresNothingAndStaysInModify_data()
+    {
+        QTest::addColumn<QString>("splash");
+        QTest::addColumn<QString>("pass2");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("boxesEmptied");
+        QTest::newRow("mismatch first") << "" << "other" << "Password Mismatch ." << true;
+        QTest::newRow("a rule fails") << "soon" << "secret" << "Splash screen stay time mustbe Numeric." << false;
+    }
+
+    void aRefusedApplyStoresNothingAndStaysInModify()
+    {
+        QFETCH(QString, splash);
+        QFETCH(QString, pass2);
+        QFETCH(QString, message);
+        QFETCH(bool, boxesEmptied);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_splash", splash);
+        Retype(screen, "txt_pass1", "secret");
+        Retype(screen, "txt_pass2", pass2);
+        Click(screen, "cmd_apply");
+
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {message});
+        if (boxesEmptied)
+            QCOMPARE(program.prompter.Last().title, QStringLiteral("Password Error"));
+        QCOMPARE(TextOf(screen, "txt_pass1").isEmpty(), boxesEmptied);
+        QCOMPARE(TextOf(screen, "txt_pass2").isEmpty(), boxesEmptied);
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+        QCOMPARE(TextOf(screen, "Label8"), QStringLiteral("Cancel"));
+        QCOMPARE(Row(program).pass.toString(), QStringLiteral("admin"));
+        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+    }
+
+    // Whatever is typed is stored as typed, without surrounding spaces, and
+    // can then be typed at the login: the boxes there and here take 20 characters.
+    void applyStoresThePasswordAsTypedAndTheLoginTakesIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("a quote") << "it's" << "it's";
+        QTest::newRow("surrounding spaces") << "  head teacher  " << "head teacher";
+        QTest::newRow("21 characters") << "abcdefghijklmnopqrstu" << "abcdefghijklmnopqrst";
+    }
+
+    void applyStoresThePasswordAsTypedAndTheLoginTakesIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET schName = 'Hillside College'");
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_pass1", typed);
+        Retype(screen, "txt_pass2", typed);
+        Retype(screen, "txt_splash", "2500.5");
+        Retype(screen, "txt_welcome", "-1e2");
+        Click(screen, "opt_ce");
+        Click(screen, "Check1");
+        Click(screen, "cmd_apply");
+
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Changes are Applied."});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Save"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
+        ExpectViewState(screen);
+        const Stored row = Row(program);
+        QCOMPARE(row.pass.toString(), stored);
+        QCOMPARE(row.splash.toDouble(), 2500.5);
+        QCOMPARE(row.welcomeTime.toDouble(), -100.0);
+        QCOMPARE(row.viewe.toInt(), 2);
+        QCOMPARE(row.welcome.toInt(), 0);
+
+        screen->close();
+        screen = program.Open<frmSetting>();
+        QVERIFY(!Ticked(screen, "Check1"));
+        QVERIFY(Ticked(screen, "opt_ce"));
+
+        auto* login = program.registry.Show<frmLogin>();
+        Find<QComboBox>(login, "cmb_as")->setEditText("Administrator");
+        Field(login, "txt_pass")->clear();
+        QTest::keyClicks(Field(login, "txt_pass"), typed.trimmed());
+        Click(login, "cmdOK");
+        QVERIFY(program.registry.Find<frmDbase>());
+    }
+
+    void aStoredOptionOutsideOneToThreeShowsDefaultAndIsStoredAsThree_data()
+    {
+        QTest::addColumn<int>("viewe");
+        QTest::newRow("0") << 0;
+        QTest::newRow("7") << 7;
+    }
+
+    void aStoredOptionOutsideOneToThreeShowsDefaultAndIsStoredAsThree()
+    {
+        QFETCH(int, viewe);
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET Viewe = ?, Welcome = 0", {viewe});
+        auto* screen = program.Open<frmSetting>();
+        QVERIFY(Ticked(screen, "opt_def"));
+        QVERIFY(!Ticked(screen, "Check1"));
+        Click(screen, "cmd_Change");
+        Click(screen, "cmd_apply");
+        QCOMPARE(Row(program).viewe.toInt(), 3);
+    }
+
+    // The password applied in the same visit stays; the school's name and logo are never touched.
+    void defaultsKeepThePasswordTheSchoolAndTheLogo()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET Dayslimit = 99, Salper = 1, Welcome = 0, Viewe = 1, "
+                     "schName = 'Hillside College', Picture = '/logos/crest.png'");
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_pass1", "new one");
+        Retype(screen, "txt_pass2", "new one");
+        Retype(screen, "txt_splash", "5");
+        Click(screen, "cmd_apply");
+        Click(screen, "cmd_Change");
+        Click(screen, "cmd_default");
+
+        QCOMPARE(program.prompter.AskedTexts(), (QStringList {"Changes are Applied.", "Default Changes are Applied."}));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Save"));
+        ExpectViewState(screen);
+        QCOMPARE(TextOf(screen, "txt_splash"), QStringLiteral("2000"));
+        QCOMPARE(TextOf(screen, "txt_welcome"), QStringLiteral("1000"));
+        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("new one"));
+        QVERIFY(Ticked(screen, "Check1"));
+        QVERIFY(Ticked(screen, "opt_def"));
+        const QVariantList row = program.Query("SELECT Dayslimit, Fratepday, Maxhold, Pass, Refcopy, Salnew, Salper, "
+                                               "Saltemp, Splashtime, Viewe, Welcometime, Welcome, schName, Picture "
+                                               "FROM Custom")[0];
+        QCOMPARE(row, (QVariantList {15.0, 1.0, 2.0, "new one", 2.0, 2000.0, 4500.0, 3000.0, 2000.0, 3, 1000.0, 1,
+                                     "Hillside College", "/logos/crest.png"}));
+    }
+
+    // A row whose Key is 0 is shown but not changed, and the operator is told
+    // so instead of hearing that changes were applied.
+    void aRowWithKeyZeroIsShownButNeverChanged()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET Key = 0, Pass = 'zero'");
+        auto* screen = program.Open<frmSetting>();
+        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("zero"));
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_splash", "10");
+        Click(screen, "cmd_apply");
+        Click(screen, "cmd_default");
+
+        const QString nothing = "Nothing was stored: the database holds no settings row with the Key 1.";
+        QCOMPARE(program.prompter.AskedTexts(), (QStringList {nothing, nothing}));
+        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+    }
+
+    void aRejectedStatementShowsTheNumberThenTheDescription_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("apply") << "cmd_apply";
+        QTest::newRow("defaults") << "cmd_default";
+    }
+
+    void aRejectedStatementShowsTheNumberThenTheDescription()
+    {
+        QFETCH(QString, button);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        program.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON Custom "
+                     "BEGIN SELECT RAISE(ABORT, 'settings are locked'); END");
+        Click(screen, "cmd_Change");
+        Click(screen, button);
+
+        QCOMPARE(program.prompter.asked.size(), 1);
+        const Question& shown = program.prompter.Last();
+        QCOMPARE(shown.title, ApplicationTitle);
+        QVERIFY2(QRegularExpression("^\\d+settings are locked$").match(shown.text).hasMatch(), qPrintable(shown.text));
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+    }
+
+    void closingDiscardsWhatWasNotApplied()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_splash", "1");
+        Click(screen, "cmd_cancel");
+        QCOMPARE(program.registry.Find<frmSetting>(), nullptr);
+        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+        QCOMPARE(TextOf(program.Open<frmSetting>(), "txt_splash"), QStringLiteral("2000"));
+    }
+};
+
+QTEST_MAIN(tst_frmSetting)
+#include "tst_frmSetting.moc"

@@ -1,0 +1,176 @@
+#include "ScreenDriver.h"
+#include "TestProgram.h"
+#include "admin/frmLogin.h"
+#include "app/AboutClosing.h"
+#include "app/frmAbout.h"
+#include "app/frmSplash.h"
+#include "teachers/frmDbase.h"
+#include "ui/Colours.h"
+#include "ui/TextEffect.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+// Start-up from the splash screen to the teacher screen, and the about screen.
+class tst_startup : public QObject {
+    Q_OBJECT
+
+    static void MovePointerOver(QWidget* label)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &move);
+    }
+
+    static QColor Colour(const QWidget* screen, const QString& label) { return TextColour(Find(screen, label)); }
+
+private slots:
+    // The bar grows one timer step at a time; once it is full the login opens
+    // and the splash screen closes, all within about a second.
+    void theSplashGrowsItsBarThenTheLoginOpens()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET schName = 'Hillside College'");
+        auto* splash = program.registry.Show<frmSplash>();
+        QVERIFY(splash->isVisible());
+        auto* timer = Find<QTimer>(splash, "Timer1");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 100);
+        auto* track = Find(splash, "Label1");
+        auto* bar = Find(splash, "Label2");
+        QCOMPARE(track->width(), 513);
+        QCOMPARE(bar->width(), 3);
+
+        int elapsed = 0;
+        while (program.registry.Find<frmSplash>()) {
+            QVERIFY(!program.registry.Find<frmLogin>());
+            elapsed += timer->interval();
+            const int before = bar->width();
+            splash->Timer1_Timer();
+            QVERIFY(bar->width() > before || bar->width() == track->width());
+        }
+        QVERIFY2(elapsed <= 1100, qPrintable(QString::number(elapsed)));
+        QVERIFY(!timer->isActive());
+        auto* login = program.registry.Find<frmLogin>();
+        QVERIFY(login && login->isVisible());
+        QVERIFY(!program.registry.Find<frmDbase>());
+
+        Find<QComboBox>(login, "cmb_as")->setEditText("Administrator");
+        Find<QLineEdit>(login, "txt_pass")->setText("admin");
+        Click(login, "cmdOK");
+        QCOMPARE(program.registry.Find<frmLogin>(), nullptr);
+        auto* teachers = program.registry.Find<frmDbase>();
+        QVERIFY(teachers && teachers->isVisible());
+        QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
+    }
+
+    void theAboutScreenIsARoundCentredWindow()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* about = program.registry.Show<frmAbout>();
+        QCOMPARE(about->size(), QSize(350, 350));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(about->pos(), QPoint((screen.width() - 350) / 2, (screen.height() - 350) / 2));
+        QVERIFY(about->mask().contains(QPoint(175, 175)));
+        QVERIFY(!about->mask().contains(QPoint(10, 10)));
+        auto* ok = Find(about, "Command1");
+        QVERIFY(ok->mask().contains(ok->rect().center()));
+        QVERIFY(!ok->mask().contains(QPoint(0, 0)));
+        QCOMPARE(TextOf(about, "lblTitle"), QStringLiteral("Morvane"));
+        QVERIFY(TextOf(about, "lblURL").endsWith('/'));
+        QVERIFY(!TextOf(about, "lblURL1").isEmpty());
+
+        auto* effect = about->findChild<TextEffect*>();
+        QVERIFY(effect && effect->IsRunning());
+        QCOMPARE(effect->pos(), QPoint(12, 12));
+    }
+
+    // The pointer over a link turns it light blue; the 1.5 s timer turns it back.
+    void linksLightUpUnderThePointerAndOpenWhenClicked()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* about = program.registry.Show<frmAbout>();
+        auto* timer = Find<QTimer>(about, "Timer1");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1500);
+        const QColor green(128, 255, 128);
+        const QColor yellow(255, 255, 0);
+        const QColor blue(128, 128, 255);
+
+        MovePointerOver(Find(about, "lblEmail"));
+        QCOMPARE(Colour(about, "lblEmail"), blue);
+        QCOMPARE(Colour(about, "lblSendEmail"), blue);
+        MovePointerOver(Find(about, "lblURL1"));
+        QCOMPARE(Colour(about, "lblURL1"), blue);
+        QCOMPARE(Colour(about, "lblGoToWeb"), yellow);
+        MovePointerOver(Find(about, "lblURL"));
+        QCOMPARE(Colour(about, "lblGoToWeb"), blue);
+
+        about->Timer1_Timer();
+        QCOMPARE(Colour(about, "lblEmail"), green);
+        QCOMPARE(Colour(about, "lblSendEmail"), green);
+        for (const char* link : {"lblURL", "lblURL1", "lblGoToWeb"})
+            QCOMPARE(Colour(about, link), yellow);
+
+        for (const char* link : {"lblEmail", "lblURL", "lblURL1"})
+            QTest::mouseClick(Find(about, link), Qt::LeftButton);
+        QCOMPARE(program.links.opened.size(), 3);
+        QCOMPARE(program.links.opened[0].scheme(), QStringLiteral("mailto"));
+        QCOMPARE(program.links.opened[0].path(), TextOf(about, "lblEmail"));
+        QCOMPARE(program.links.opened[1].toString(), TextOf(about, "lblURL"));
+        QCOMPARE(program.links.opened[2].toString(), TextOf(about, "lblURL1"));
+    }
+
+    void closingPlaysTheAnimationFromATimerThenCloses()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* about = program.registry.Show<frmAbout>();
+        Click(about, "Command1");
+        QCOMPARE(program.registry.Find<frmAbout>(), about);
+        QVERIFY(about->isVisible());
+        QVERIFY(about->StepClosing());
+        QCOMPARE(about->height(), 347);
+        int frames = 1;
+        while (about->StepClosing())
+            ++frames;
+        QVERIFY(frames > 100);
+        QCOMPARE(program.registry.Find<frmAbout>(), nullptr);
+    }
+
+    // Shrink to the strip, rise to the top, then slide right until the left
+    // edge reaches the screen's width, whatever that width is.
+    void theClosingFramesEndAtTheScreensRightEdge_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::newRow("1920") << 1920;
+        QTest::newRow("wide") << 5120;
+    }
+
+    void theClosingFramesEndAtTheScreensRightEdge()
+    {
+        QFETCH(int, screenWidth);
+        const QRect window(785, 365, 350, 350);
+        const QList<QRect> frames = AboutClosingFrames(window, 1, screenWidth);
+        QCOMPARE(frames.first(), QRect(785, 365, 350, 347));
+        const auto risen = std::find_if(frames.begin(), frames.end(),
+                                        [](const QRect& frame) { return frame.height() == 1; });
+        QVERIFY(risen != frames.end());
+        QCOMPARE(risen->topLeft(), window.topLeft());
+        const QRect& last = frames.last();
+        QCOMPARE(last.size(), QSize(350, 1));
+        QCOMPARE(last.top(), 0);
+        QVERIFY(last.left() < screenWidth);
+        QVERIFY(last.left() >= screenWidth - 7);
+    }
+};
+
+QTEST_MAIN(tst_startup)
+#include "tst_startup.moc"
