@@ -2,8 +2,6 @@
 
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
-#include "data/Recordset.h"
-#include "data/TeacherRow.h"
 #include "relief/ReliefList.h"
 #include "relief/frmList.h"
 #include "ui/CellLabel.h"
@@ -20,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSqlQuery>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -176,15 +175,30 @@ void frmRelList::Compute()
 
 std::optional<QList<TeacherTimetable>> frmRelList::ReadTeachers()
 {
-    Recordset table(connection_);
-    if (!table.Open(QStringLiteral("select* from tabelpb order by adno1")))
+    // Only the columns the scan needs: the number, name and subject, and the
+    // 40 class cells in slot order.
+    QStringList classColumns;
+    for (int day = 1; day <= DaysPerWeek; ++day) {
+        for (int period = 1; period <= PeriodsPerDay; ++period)
+            classColumns << QStringLiteral("a%1%2").arg(day).arg(period);
+    }
+    // Read once, forward, straight from the query: this runs while the operator waits.
+    QSqlQuery table(connection_.Database());
+    table.setForwardOnly(true);
+    const QString sql = QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
+    if (!connection_.Run(table, sql, {}))
         return std::nullopt;
     QList<TeacherTimetable> teachers;
-    teachers.reserve(table.RecordCount());
-    for (table.MoveFirst(); !table.IsEOF(); table.MoveNext()) {
-        const TeacherRow row = TeacherRow::Read(table);
-        teachers << TeacherTimetable{row.adno, row.name1, row.subject, row.classes};
+    while (table.next()) {
+        QStringList classes;
+        classes.reserve(SlotCount);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            classes << table.value(3 + slot).toString();
+        teachers << TeacherTimetable{table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
+                                     classes};
     }
+    if (!connection_.CheckRead(table))
+        return std::nullopt;
     return teachers;
 }
 
