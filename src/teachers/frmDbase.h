@@ -47,6 +47,7 @@ private:
     QWidget* BuildLegend();
     QWidget* BuildUpperButtons();
     QWidget* BuildLowerButtons();
+    QWidget* BuildImportButtons();
 
     // Loading and showing.
     void Form_Load();
@@ -91,6 +92,10 @@ private:
     void PositionOnTeacher(const QString& number);
     std::optional<QString> FindTeacherNumber(const QString& typed);
 
+    // Bringing teachers in from a file and writing the register out.
+    void cmdImport_Click();
+    void cmdExport_Click();
+
     ScreenRegistry& registry_;
     Connection TeacherConnection;
     Recordset TeacherRecordset;
@@ -128,4 +133,6 @@ private:
     QLabel* lbl_total = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command6 = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
 };

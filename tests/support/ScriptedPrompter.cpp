@@ -22,10 +22,24 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
     return inputs_.takeFirst();
 }
 
-QString ScriptedPrompter::OpenFile(const QString& caption, const QString&)
+QString ScriptedPrompter::ChosenFile(const QString& caption, const QString& filter)
 {
-    unexpected << caption;
-    return {};
+    filesAsked << InputQuestion{caption, filter, {}};
+    if (files_.isEmpty()) {
+        unexpected << caption;
+        return {};
+    }
+    return files_.takeFirst();
+}
+
+QString ScriptedPrompter::OpenFile(const QString& caption, const QString& filter)
+{
+    return ChosenFile(caption, filter);
+}
+
+QString ScriptedPrompter::SaveFile(const QString& caption, const QString& filter)
+{
+    return ChosenFile(caption, filter);
 }
 
 QStringList ScriptedPrompter::AskedTexts() const
