@@ -2,7 +2,7 @@
 
 #include "import/CsvColumns.h"
 
-#include <QSet>
+#include <QHash>
 
 namespace {
 const QString Day = QStringLiteral("Day");
@@ -16,7 +16,7 @@ QStringList Joined(const QString& field)
     return field.isEmpty() ? QStringList() : field.split('+');
 }
 
-void AddRow(FetTimetable& timetable, QSet<QString>& known, const CsvColumns& columns, const CsvRecord& record)
+void AddRow(FetTimetable& timetable, QHash<QString, int>& known, const CsvColumns& columns, const CsvRecord& record)
 {
     if (const auto wrong = columns.CheckFieldCount(record)) {
         timetable.rejected << *wrong;
@@ -35,10 +35,10 @@ void AddRow(FetTimetable& timetable, QSet<QString>& known, const CsvColumns& col
     const int hourIndex = NameIndex(timetable.hours, hour);
     for (const QString& teacher : teachers) {
         if (!known.contains(teacher)) {
-            known.insert(teacher);
+            known.insert(teacher, int(timetable.teachers.size()));
             timetable.teachers << FetTeacher{record.line, teacher};
         }
-        timetable.lessons << FetLesson{record.line, teacher, dayIndex, hourIndex,
+        timetable.lessons << FetLesson{record.line, known.value(teacher), dayIndex, hourIndex,
                                        Joined(columns.Field(record, Students)), columns.Field(record, Subject)};
     }
 }
@@ -61,7 +61,7 @@ FetTimetable ReadFetTimetableCsv(const CsvTable& csv, QString* error)
         return {};
     }
     FetTimetable timetable;
-    QSet<QString> known;
+    QHash<QString, int> known;
     for (qsizetype i = 1; i < csv.records.size(); ++i)
         AddRow(timetable, known, columns, csv.records[i]);
     *error = CheckFetWeek(timetable);

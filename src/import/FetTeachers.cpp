@@ -1,6 +1,5 @@
 #include "import/FetTeachers.h"
 
-#include <QHash>
 #include <QSet>
 
 namespace {
@@ -39,15 +38,13 @@ ImportedTeachers TeachersFromFet(const FetTimetable& timetable, const SlotMappin
 {
     ImportedTeachers result;
     result.rejected = timetable.rejected;
-    QHash<QString, int> indexOf;
     QList<QString> clashes(timetable.teachers.size());
     QList<QSet<int>> taken(timetable.teachers.size());
     for (const FetTeacher& teacher : timetable.teachers) {
-        indexOf.insert(teacher.name, int(result.teachers.size()));
         result.teachers << ImportedTeacher{teacher.line, OffWeek(teacher.name)};
     }
     for (const FetLesson& lesson : timetable.lessons) {
-        const int index = indexOf.value(lesson.teacher);
+        const int index = lesson.teacher;
         TeacherRow& row = result.teachers[index].row;
         const int slot = mapping.dayOf[lesson.day] * PeriodsPerDay + mapping.periodOf[lesson.hour];
         if (taken[index].contains(slot) && clashes[index].isEmpty())

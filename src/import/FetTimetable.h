@@ -9,7 +9,7 @@
 // One lesson of one teacher in a timetable that FET wrote.
 struct FetLesson {
     int line = 0;
-    QString teacher;
+    int teacher = 0; // index into FetTimetable::teachers
     int day = 0;  // index into FetTimetable::days
     int hour = 0; // index into FetTimetable::hours
     QStringList students;

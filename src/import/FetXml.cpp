@@ -42,8 +42,8 @@ private:
                 xml_.skipCurrentElement();
                 continue;
             }
-            const QString teacher = xml_.attributes().value(QLatin1String("name")).toString();
-            timetable_.teachers << FetTeacher{int(xml_.lineNumber()), teacher};
+            const int teacher = int(timetable_.teachers.size());
+            timetable_.teachers << FetTeacher{int(xml_.lineNumber()), xml_.attributes().value(QLatin1String("name")).toString()};
             while (xml_.readNextStartElement()) {
                 if (xml_.name() == QLatin1String("Day"))
                     ReadDay(teacher, NameIndex(timetable_.days, xml_.attributes().value(QLatin1String("name")).toString()));
@@ -53,7 +53,7 @@ private:
         }
     }
 
-    void ReadDay(const QString& teacher, int day)
+    void ReadDay(int teacher, int day)
     {
         while (xml_.readNextStartElement()) {
             if (xml_.name() == QLatin1String("Hour"))
@@ -63,7 +63,7 @@ private:
         }
     }
 
-    void ReadHour(const QString& teacher, int day, int hour)
+    void ReadHour(int teacher, int day, int hour)
     {
         FetLesson lesson{int(xml_.lineNumber()), teacher, day, hour, {}, {}};
         bool taught = false;

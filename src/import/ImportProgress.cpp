@@ -33,7 +33,7 @@ public:
 
 ImportProgress::ImportProgress(const QString& label, QWidget* parent)
     : dialog_(new Dialog(label, parent))
-    , report_([this](int done, int total) { return dialog_->Update(done, total); })
+    , report_([this](int done, int total) { return dialog_ && dialog_->Update(done, total); })
 {
 }
 

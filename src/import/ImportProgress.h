@@ -2,6 +2,7 @@
 
 #include "import/Progress.h"
 
+#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -20,6 +21,6 @@ public:
 
 private:
     class Dialog;
-    Dialog* dialog_;
+    QPointer<Dialog> dialog_;
     Progress report_;
 };

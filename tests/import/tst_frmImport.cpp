@@ -141,6 +141,24 @@ private slots:
         QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
     }
 
+    void aFailedImportSaysWhyAndLeavesTheRegisterAsItWas()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        program.Exec("CREATE TRIGGER refuse BEFORE INSERT ON TabelPB WHEN NEW.name1 = 'VICTOR' "
+                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        const QList<QVariantList> before = program.Query("SELECT * FROM TabelPB");
+        auto* screen = program.Open<frmDbase>();
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
+        Click(screen, "cmdImport");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("Nothing was imported; the register is as it was.\n\nVICTOR could not be written: 1811disk full"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+        QCOMPARE(program.Query("SELECT * FROM TabelPB"), before);
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
+    }
+
     void aFileThatCannotBeImportedIsReportedWithoutAPreview()
     {
         TestProgram program;

@@ -1,6 +1,7 @@
 #include "data/TeacherRow.h"
 #include "import/Csv.h"
 #include "import/FetTeachers.h"
+#include "import/ImportPlan.h"
 #include "import/ImportSource.h"
 #include "import/SlotMapping.h"
 
@@ -248,12 +249,29 @@ private slots:
         QCOMPARE(CheckMapping(timetable, {{0, 1}, {7, 7}}), QStringLiteral("\"1\" and \"2\" both go to period 8; give each its own."));
     }
 
+    void aTeacherNamedTwiceInFetXmlIsRefusedBothTimes()
+    {
+        QTemporaryDir dir;
+        const QByteArray teacher = "<Day name=\"Mon\"><Hour name=\"1\"><Activity id=\"1\"/><Students name=\"7A\"/></Hour></Day>";
+        const ImportSource source = ReadImportFile(WriteFile(
+            dir, "twice_teachers.xml",
+            "<Teachers_Timetable>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n<Teacher name=\"B\">" + teacher
+                + "</Teacher>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n</Teachers_Timetable>\n"));
+        QVERIFY2(source.error.isEmpty(), qPrintable(source.error));
+        const ImportPlan plan = PlanImport({}, source.Teachers(source.DefaultMapping()));
+        QCOMPARE(plan.added.size(), 1);
+        QCOMPARE(plan.added[0].name1, QStringLiteral("B"));
+        QCOMPARE(plan.rejected.size(), 2);
+        for (const RejectedRow& rejected : plan.rejected)
+            QCOMPARE(rejected.reason, QStringLiteral("the name is in the file more than once (lines 2, 4)"));
+    }
+
     void aTeacherWithTwoLessonsAtOnceIsRefusedWhole()
     {
         FetTimetable timetable = Names({"Mon"}, {"1", "2"});
         timetable.teachers = {{2, "A"}, {3, "B"}};
-        timetable.lessons = {{4, "A", 0, 0, {"7A"}, "Maths"}, {5, "B", 0, 0, {"7B", "7C"}, ""},
-                             {6, "A", 0, 1, {}, "Duty"}, {7, "B", 0, 0, {"8A"}, "Art"}};
+        timetable.lessons = {{4, 0, 0, 0, {"7A"}, "Maths"}, {5, 1, 0, 0, {"7B", "7C"}, ""},
+                             {6, 0, 0, 1, {}, "Duty"}, {7, 1, 0, 0, {"8A"}, "Art"}};
         const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
         QCOMPARE(imported.teachers.size(), 1);
         QCOMPARE(imported.teachers[0].row.classes.mid(0, 3), QStringList({"7A", "-", "0"}));
