@@ -105,6 +105,10 @@ private slots:
         });
         Click(screen, "cmdImport");
 
+        QCOMPARE(program.prompter.filesAsked.size(), 1);
+        QCOMPARE(program.prompter.filesAsked[0].filter,
+                 QStringLiteral("FET teachers timetable (*_teachers.xml);;FET timetable CSV (*_timetable.csv);;"
+                                "Register CSV (*.csv);;All files (*)"));
         QCOMPARE(first.caption, QStringLiteral("Import"));
         QCOMPARE(first.ok, QStringLiteral("Import"));
         QCOMPARE(first.cancel, QStringLiteral("Cancel"));

@@ -24,7 +24,7 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
 
 QString ScriptedPrompter::ChosenFile(const QString& caption, const QString& filter)
 {
-    filesAsked << InputQuestion{caption, filter, {}};
+    filesAsked << FileQuestion{caption, filter};
     if (files_.isEmpty()) {
         unexpected << caption;
         return {};

@@ -14,6 +14,10 @@ public:
         QString title;
         QString defaultText;
     };
+    struct FileQuestion {
+        QString caption;
+        QString filter;
+    };
 
     void PlanAnswer(Answer answer) { answers_ << answer; }
     void PlanInput(std::optional<QString> text) { inputs_ << text; }
@@ -26,7 +30,7 @@ public:
 
     QList<Question> asked;
     QList<InputQuestion> inputsAsked;
-    QList<InputQuestion> filesAsked; // caption, filter
+    QList<FileQuestion> filesAsked;
     QStringList unexpected;
 
     QStringList AskedTexts() const;
