@@ -22,11 +22,17 @@ int FirstLineNotUtf8(const QByteArray& bytes)
     return 1;
 }
 
-QChar SeparatorOf(const QString& text)
+// FET can quote its fields with apostrophes instead of double quotes.
+QChar QuoteOf(const QString& text)
+{
+    return text.startsWith('\'') ? QChar('\'') : QChar('"');
+}
+
+QChar SeparatorOf(const QString& text, QChar quote)
 {
     bool quoted = false;
     for (const QChar c : text) {
-        if (c == '"')
+        if (c == quote)
             quoted = !quoted;
         else if (!quoted && (c == ',' || c == ';' || c == '|'))
             return c;
@@ -41,7 +47,8 @@ class CsvParser {
 public:
     CsvParser(const QString& text, const Progress& progress)
         : text_(text)
-        , separator_(SeparatorOf(text))
+        , quote_(QuoteOf(text))
+        , separator_(SeparatorOf(text, quote_))
         , progress_(progress)
     {
     }
@@ -100,7 +107,7 @@ private:
 
     bool ReadField(QString& field, int recordLine)
     {
-        if (text_[pos_] != '"') {
+        if (text_[pos_] != quote_) {
             while (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd())
                 field += text_[pos_++];
             return true;
@@ -114,10 +121,10 @@ private:
             const QChar c = text_[pos_++];
             if (c == '\n')
                 ++line_;
-            if (c != '"') {
+            if (c != quote_) {
                 field += c;
-            } else if (pos_ < text_.size() && text_[pos_] == '"') {
-                field += '"';
+            } else if (pos_ < text_.size() && text_[pos_] == quote_) {
+                field += quote_;
                 ++pos_;
             } else {
                 break;
@@ -130,6 +137,7 @@ private:
     }
 
     const QString& text_;
+    const QChar quote_;
     const QChar separator_;
     const Progress& progress_;
     qsizetype pos_ = 0;

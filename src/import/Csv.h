@@ -25,8 +25,9 @@ struct CsvTable {
 std::optional<QString> DecodeUtf8(const QByteArray& bytes, QString* error);
 
 // Splits CSV text into records. The separator is the first comma, semicolon
-// or vertical bar of the first line; quoted fields may hold separators,
-// doubled quotes and line breaks. Empty lines are skipped.
+// or vertical bar of the first line; quoted fields (in double quotes, or in
+// apostrophes when the file begins with one) may hold separators, doubled
+// quotes and line breaks. Empty lines are skipped.
 CsvTable ParseCsv(const QString& text, const Progress& progress = {});
 
 // One record as a line of a comma-separated file, quoted where needed.

@@ -200,6 +200,7 @@ private slots:
         QTest::newRow("comma") << "a,b\n1,\"x, y\"\n" << QList<QStringList>{{"a", "b"}, {"1", "x, y"}};
         QTest::newRow("semicolon, CRLF") << "a;b\r\n1;2,5\r\n\r\n3;\r\n" << QList<QStringList>{{"a", "b"}, {"1", "2,5"}, {"3", ""}};
         QTest::newRow("vertical bar") << "\"a\"|\"b\"\n\"1\"|\"2\"" << QList<QStringList>{{"a", "b"}, {"1", "2"}};
+        QTest::newRow("apostrophes") << "'a';'b'\n'it''s';'x;y'\n" << QList<QStringList>{{"a", "b"}, {"it's", "x;y"}};
         QTest::newRow("doubled quotes and line breaks")
             << "a,b\n\"say \"\"hi\"\"\",\"two\nlines\r\nthree\"\n" << QList<QStringList>{{"a", "b"}, {"say \"hi\"", "two\nlines\r\nthree"}};
     }
