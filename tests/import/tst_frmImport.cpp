@@ -127,6 +127,24 @@ private slots:
         QCOMPARE(program.Query("SELECT max(adno1) FROM TabelPB")[0][0].toInt(), 18);
     }
 
+    void aSchoolFromFetFillsAnEmptyRegister()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmDbase>();
+        QVERIFY(!Find(screen, "cmdNext")->isEnabled());
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
+        Click(screen, "cmdImport");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 17"));
+        QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("SUSANA"));
+        QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("16 Free Period(s)"));
+        QVERIFY(Find(screen, "cmdNext")->isEnabled());
+        Click(screen, "cmdLast");
+        QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("17"));
+    }
+
     void cancelInThePreviewWritesNothing()
     {
         TestProgram program;
