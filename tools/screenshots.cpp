@@ -18,7 +18,8 @@ namespace {
 QList<QStringList> SampleTeachers(int count)
 {
     const QStringList titles = {"Mr.", "Mrs.", "Miss.", "Rev.", "Mr."};
-    const QStringList names = {"Perera Silva", "Anula Fernando", "Kumari Jayasinghe", "Sumana Thero", "Nimal Dias"};
+    const QStringList names = {"Perera Silva", "Anula Fernando", "Kumari Wickramasinghe-Jayawardena", "Sumana Thero",
+                               "Nimal Dias"};
     const QStringList subjects = {"Maths", "English", "Science", "History", "Art", "Music", "Sinhala", "Tamil"};
     QList<QStringList> teachers;
     for (int number = 1; number <= count; ++number) {
@@ -106,5 +107,14 @@ int main(int argc, char* argv[])
     Click(board, "cmdDisplay");
     Click(names, "cmdFemale");
     Save(names, folder, "frmTeaName-absence");
+    program.CloseScreens();
+
+    program.CreateDatabase(SampleTeachers(220).mid(120));
+    board = program.Open<frmAtten>();
+    Click(board, "cmdClear");
+    Click(board, "cmdClear");
+    Click(board, "cmdAllT");
+    Click(board, "cmdDisplay");
+    Save(program.registry.Find<frmTeaName>(), folder, "frmTeaName-220");
     return 0;
 }

@@ -13,29 +13,30 @@
 #include <QPushButton>
 
 frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
-    : QWidget(parent)
-    , registry_(registry)
+    : Screen(registry, parent)
 {
     BuildScreen();
-    for (QCheckBox* box : Check1)
-        connect(box, &QCheckBox::toggled, this, &frmAtten::Recount);
+    for (int box = 0; box < BoxCount; ++box)
+        connect(Check1[box], &QCheckBox::toggled, this, [this, box](bool ticked) { BoxToggled(box, ticked); });
     connect(cmdAbs, &QPushButton::clicked, this, &frmAtten::cmdAbs_Click);
     connect(cmdPres, &QPushButton::clicked, this, &frmAtten::cmdPres_Click);
     connect(cmdAllT, &QPushButton::clicked, this, &frmAtten::cmdAllT_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmAtten::cmdClear_Click);
     connect(cmdDisplay, &QPushButton::clicked, this, &frmAtten::cmdDisplay_Click);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command1, &QPushButton::clicked, this, [this] { registry_.Show(QStringLiteral("frmList")); });
+    connect(Command1, &QPushButton::clicked, this, [this] { this->registry().Show(QStringLiteral("frmList")); });
     Form_Load();
 }
 
 void frmAtten::Form_Load()
 {
-    if (!OpenDatabaseOrEnd(connection_, registry_)) {
-        setEnabled(false);
-        return;
+    if (!OpenDatabaseForScreen(connection_, registry()))
+        return LoadFailed();
+    const std::optional<int> rows = ReadTeachers();
+    if (!rows) {
+        ReportReadFailure(connection_, registry());
+        return LoadFailed();
     }
-    const int rows = ReadTeachers();
     BindBoxes();
     for (QPushButton* button : {cmdDisplay, cmdPres, cmdAbs, cmdAllT})
         button->setEnabled(false);
@@ -47,30 +48,30 @@ void frmAtten::Form_Load()
     ShowGridLegends(ListMode::None);
     for (int cell = 0; cell < GridCells; ++cell)
         ShowCell(cell);
-    if (rows > BoxCount) {
-        registry_.prompter().Report(
+    if (*rows > BoxCount) {
+        registry().prompter().Report(
             QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
                            "The teachers after number %3 are not on the board.")
-                .arg(rows)
+                .arg(*rows)
                 .arg(BoxCount)
-                .arg(bound_.last().number),
+                .arg(TeacherNumber(TeacherCount() - 1)),
             QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
     }
 }
 
 // Reads the teachers in number order and keeps the first 220 for the boxes;
-// gives the number of teachers in the table.
-int frmAtten::ReadTeachers()
+// gives the number of teachers in the table, nothing when it cannot be read.
+std::optional<int> frmAtten::ReadTeachers()
 {
     Recordset teachers(connection_);
-    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1"))) {
-        registry_.prompter().Report(teachers.LastError().Text());
-        return 0;
+    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
+        return std::nullopt;
+    QList<AttendanceDay::Teacher> bound;
+    for (teachers.MoveFirst(); !teachers.IsEOF() && bound.size() < BoxCount; teachers.MoveNext()) {
+        bound << AttendanceDay::Teacher{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
+                                        KindOf(teachers.Text(3), teachers.Text(4))};
     }
-    for (teachers.MoveFirst(); !teachers.IsEOF() && bound_.size() < BoxCount; teachers.MoveNext()) {
-        bound_ << BoundTeacher{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
-                               KindOf(teachers.Text(3), teachers.Text(4))};
-    }
+    day_.Bind(bound);
     return teachers.RecordCount();
 }
 
@@ -82,30 +83,31 @@ void frmAtten::BindBoxes()
     for (int box = 0; box < BoxCount; ++box) {
         QCheckBox* check = Check1[box];
         const bool bound = box < TeacherCount();
-        number = bound ? bound_[box].number : number + 1;
+        number = bound ? TeacherNumber(box) : number + 1;
         check->setText(QString::number(number));
         check->setEnabled(bound);
         if (!bound)
             continue;
-        check->setToolTip(bound_[box].title + ' ' + bound_[box].name1);
-        if (bound_[box].kind == TeacherKind::SubstitutionAttach)
+        const AttendanceDay::Teacher& teacher = day_.At(box);
+        check->setToolTip(teacher.title + ' ' + teacher.name1);
+        if (teacher.kind == TeacherKind::SubstitutionAttach)
             SetTextColour(check, SubstitutionAttachColour);
-        else if (bound_[box].kind == TeacherKind::ReliefFree)
+        else if (teacher.kind == TeacherKind::ReliefFree)
             SetTextColour(check, ReliefFreeColour);
     }
 }
 
-bool frmAtten::IsPresent(int box) const
+// Runs after every change of a box, by the operator or by a command.
+void frmAtten::BoxToggled(int box, bool ticked)
 {
-    return Check1.at(box)->isChecked();
+    if (box < TeacherCount())
+        day_.SetPresent(box, ticked);
+    Recount();
 }
 
-// Runs after every change of a box, by the operator or by a command.
 void frmAtten::Recount()
 {
-    int present = 0;
-    for (int box = 0; box < TeacherCount(); ++box)
-        present += IsPresent(box) ? 1 : 0;
+    const int present = day_.PresentCount();
     Text1->setText(QString::number(present));
     Text2->setText(QString::number(TeacherCount() - present));
     if (present > 0) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "attendance/AttendanceDay.h"
 #include "attendance/ListMode.h"
 #include "data/Connection.h"
 #include "data/TeacherKind.h"
-
-#include <QWidget>
+#include "ui/Screen.h"
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -18,7 +19,7 @@ class ScreenRegistry;
 // the teacher's relief kind in the colour of its number; the lists of absent,
 // present and all teachers in the selected-numbers grid; and the way to the
 // names lists, timetables and relief lists.
-class frmAtten : public QWidget {
+class frmAtten : public Screen {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 220;
@@ -30,10 +31,11 @@ public:
     explicit frmAtten(ScreenRegistry& registry, QWidget* parent = nullptr);
 
     // The day's attendance as other screens read it; box i holds the i-th teacher in number order.
-    int TeacherCount() const { return int(bound_.size()); }
-    int TeacherNumber(int box) const { return bound_.at(box).number; }
-    bool IsPresent(int box) const;
-    TeacherKind Kind(int box) const { return bound_.at(box).kind; }
+    const AttendanceDay& Day() const { return day_; }
+    int TeacherCount() const { return day_.Count(); }
+    int TeacherNumber(int box) const { return day_.At(box).number; }
+    bool IsPresent(int box) const { return day_.IsPresent(box); }
+    TeacherKind Kind(int box) const { return day_.At(box).kind; }
     ListMode Mode() const { return listMode_; }
 
     // The selected-numbers grid: the teacher number in a cell (0 for an empty cell), its meaning,
@@ -43,12 +45,6 @@ public:
     void SetVisited(int cell, bool visited);
 
 private:
-    struct BoundTeacher {
-        int number = 0;
-        QString title;
-        QString name1;
-        TeacherKind kind = TeacherKind::ReliefOn;
-    };
     struct GridCell {
         int number = 0;
         CellMark mark = CellMark::Empty;
@@ -65,9 +61,10 @@ private:
     QWidget* BuildButtons();
 
     void Form_Load();
-    int ReadTeachers();
+    std::optional<int> ReadTeachers();
     void BindBoxes();
 
+    void BoxToggled(int box, bool ticked);
     void Recount();
     void cmdAbs_Click();
     void cmdPres_Click();
@@ -85,9 +82,8 @@ private:
     void ShowGridLegends(ListMode mode);
     void ShowCountColours(const QColor& present, const QColor& absent);
 
-    ScreenRegistry& registry_;
     Connection connection_;
-    QList<BoundTeacher> bound_;
+    AttendanceDay day_;
     std::array<GridCell, GridCells> cells_ {};
     ListMode listMode_ = ListMode::None;
     bool checkAllNext_ = true;

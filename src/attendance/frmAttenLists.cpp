@@ -95,7 +95,7 @@ void frmAtten::cmdDisplay_Click()
     QStringList names;
     for (int cell = 0; cell < BoxCount; ++cell)
         names << (cells_[cell].number > 0 ? NamesCellText(cells_[cell].number) : QString());
-    if (auto* screen = registry_.Show<frmTeaName>())
+    if (auto* screen = registry().Show<frmTeaName>())
         screen->ShowList(listMode_, ListCount(), names);
 }
 
@@ -145,8 +145,7 @@ QString frmAtten::TeacherTooltip(int number)
 QString frmAtten::NamesCellText(int number)
 {
     Recordset teacher(connection_);
-    if (!teacher.Open(QStringLiteral("select adno1, title, name1 from TabelPB where adno = ? order by adno1"),
-                      {QString::number(number)})
+    if (!teacher.Open(QStringLiteral("select adno1, title, name1 from TabelPB where adno1 = ?"), {number})
         || teacher.IsEOF())
         return {};
     return teacher.Text(0) + QStringLiteral(".  ") + teacher.Text(1) + teacher.Text(2);

@@ -4,6 +4,7 @@
 #include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Printer.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Twips.h"
@@ -22,9 +23,10 @@ constexpr int HeaderHeight = 48;
 constexpr int HeaderTop = 4;
 constexpr int ButtonWidth = 104;
 constexpr int ButtonHeight = 26;
-const int CellLeft = Twips(120);
-const int CellWidth = Twips(3135);
-const int ColumnStep = Twips(3240);
+// Six columns fit inside the widest screen, 19200 twips, with a margin at both sides.
+const int CellLeft = Twips(60);
+const int CellWidth = Twips(3075);
+const int ColumnStep = Twips(3195);
 const int RowStep = Twips(240);
 const int ButtonsTop = HeaderHeight + frmTeaName::Rows * RowStep + 8;
 
@@ -37,8 +39,7 @@ constexpr int LastTitlePosition = 7;
 }
 
 frmTeaName::frmTeaName(ScreenRegistry& registry, QWidget* parent)
-    : QWidget(parent)
-    , registry_(registry)
+    : Screen(registry, parent)
 {
     BuildScreen();
     connect(cmdMale, &QPushButton::clicked, this, &frmTeaName::cmdMale_Click);
@@ -65,7 +66,7 @@ void frmTeaName::BuildScreen()
     QFont nameFont = font();
     nameFont.setPointSize(8);
     for (int cell = 0; cell < NameCells; ++cell) {
-        auto* label = new QLabel(this);
+        auto* label = new ElidedLabel(this);
         label->setObjectName(QStringLiteral("Label1(%1)").arg(cell));
         label->setFont(nameFont);
         label->setGeometry(CellLeft + cell / Rows * ColumnStep, HeaderHeight + cell % Rows * RowStep, CellWidth, RowStep);
@@ -103,8 +104,10 @@ int frmTeaName::WidthForCount(int count)
 
 void frmTeaName::ShowList(ListMode mode, const QString& count, const QStringList& names)
 {
-    for (int cell = 0; cell < NameCells; ++cell)
+    for (int cell = 0; cell < NameCells; ++cell) {
         Label1[cell]->setText(names.value(cell));
+        Label1[cell]->setToolTip(names.value(cell));
+    }
     if (mode != ListMode::None) {
         ShowHeader(mode, count);
         ResizeForCount(count.trimmed().toInt());
@@ -117,7 +120,7 @@ void frmTeaName::ShowList(ListMode mode, const QString& count, const QStringList
 
 void frmTeaName::ShowHeader(ListMode mode, const QString& count)
 {
-    const QString today = QLocale::system().toString(registry_.clock().Today(), QLocale::ShortFormat);
+    const QString today = QLocale::system().toString(registry().clock().Today(), QLocale::ShortFormat);
     QString header;
     QString caption;
     QColor background;
@@ -196,5 +199,5 @@ void frmTeaName::cmdFemale_Click()
 
 void frmTeaName::cmdPrint_Click()
 {
-    registry_.printer().PrintImage(grab().toImage());
+    registry().printer().PrintImage(grab().toImage());
 }

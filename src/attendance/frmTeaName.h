@@ -1,8 +1,7 @@
 #pragma once
 
 #include "attendance/ListMode.h"
-
-#include <QWidget>
+#include "ui/Screen.h"
 
 #include <array>
 
@@ -12,7 +11,7 @@ class ScreenRegistry;
 
 // The names screen: the teachers of the attendance board's list by name, in
 // columns of 38, with the gentlemen or the ladies marked in red, and printed.
-class frmTeaName : public QWidget {
+class frmTeaName : public Screen {
     Q_OBJECT
 public:
     static constexpr int NameCells = 228;
@@ -38,7 +37,6 @@ private:
     void cmdFemale_Click();
     void cmdPrint_Click();
 
-    ScreenRegistry& registry_;
     std::array<QLabel*, NameCells> Label1 {};
     QLabel* Label3 = nullptr;
     QPushButton* cmdFemale = nullptr;

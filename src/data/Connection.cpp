@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
 QString NewConnectionName()
@@ -50,7 +51,8 @@ bool Connection::Open(const QString& connectionString)
     QSqlDatabase db = QSqlDatabase::contains(name_) ? QSqlDatabase::database(name_, false)
                                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(filePath_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    // Another program may hold the file for a moment; wait for it before failing.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open())
         return Fail(db.lastError().databaseText());
     if (!CheckTables())
@@ -59,19 +61,22 @@ bool Connection::Open(const QString& connectionString)
     return true;
 }
 
+// The file's tables must have the program's columns in their order, since
+// rows are read by position; the first is also the first read of the file.
 bool Connection::CheckTables()
 {
     QSqlQuery query(Database());
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return Fail(query.lastError().databaseText());
-    QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString().toLower();
-    for (const QString& table : DatabaseTables()) {
-        if (!tables.contains(table.toLower()))
-            return Fail(QStringLiteral("it holds no table %1, so it is not this program's database").arg(table));
-    }
-    return true;
+    const QString difference = LayoutDifference(Database());
+    return difference.isEmpty() || Fail(difference);
+}
+
+// Saving needs the folder as well as the file: the store writes its journal beside the file.
+bool Connection::FolderAcceptsChanges() const
+{
+    QTemporaryFile probe(QFileInfo(filePath_).absolutePath() + QStringLiteral("/.morvane-XXXXXX"));
+    return probe.open();
 }
 
 bool Connection::Fail(const QString& reason)
@@ -90,6 +95,14 @@ bool Connection::Run(QSqlQuery& query, const QString& sql, const QVariantList& v
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (query.exec())
+        return true;
+    lastError_ = DbError::From(query.lastError());
+    return false;
+}
+
+bool Connection::CheckRead(const QSqlQuery& query)
+{
+    if (query.lastError().type() == QSqlError::NoError)
         return true;
     lastError_ = DbError::From(query.lastError());
     return false;

@@ -11,6 +11,8 @@
 // tables on first start; an existing file is opened as it is.
 class Connection {
 public:
+    static constexpr int BusyTimeoutMs = 3000;
+
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -18,6 +20,8 @@ public:
 
     bool Open(const QString& connectionString);
     bool IsOpen() const { return open_; }
+    // Whether changes can be written: the file's folder takes new files.
+    bool FolderAcceptsChanges() const;
     QString FilePath() const { return filePath_; }
 
     // Runs a statement that returns no rows; values are bound to its placeholders.
@@ -25,6 +29,10 @@ public:
     // Prepares and runs a statement on this connection with bound values; a
     // failure is kept as the connection's last error.
     bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values);
+
+    // After the last row of a query: true when the rows ended because there
+    // were no more, false (the failure kept) when reading them failed.
+    bool CheckRead(const QSqlQuery& query);
 
     // The last failure of this connection or of a recordset on it.
     const DbError& LastError() const { return lastError_; }

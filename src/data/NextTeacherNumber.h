@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/TeacherNumber.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,5 +12,3 @@ class Connection;
 // an empty table. Empty when the highest is already the largest allowed
 // number, or when the table cannot be read (the connection then holds the failure).
 std::optional<QString> NextTeacherNumber(Connection& connection);
-
-constexpr int HighestTeacherNumber = 32767;

@@ -65,7 +65,11 @@ bool Recordset::Open(const QString& sql, const QVariantList& values)
         rows_ << row;
     }
     position_ = 0;
-    return true;
+    if (connection_.CheckRead(query))
+        return true;
+    // A table that cannot be read to its end is not shown in part.
+    Close();
+    return false;
 }
 
 bool Recordset::Requery()

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -61,6 +62,77 @@ bool RunStatements(const QString& path, QString* reason)
 QStringList DatabaseTables()
 {
     return {QStringLiteral("TabelPB"), QStringLiteral("reltable"), QStringLiteral("Custom")};
+}
+
+namespace {
+// Column names are matched without regard to letter case.
+qsizetype IndexOf(const QStringList& names, const QString& name)
+{
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QStringList ColumnNames(const QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery query(db);
+    QStringList names;
+    if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
+        return names;
+    while (query.next())
+        names << query.value(1).toString();
+    return names;
+}
+
+// The columns of every table as the program creates them, read once from the
+// schema built in memory, so that the layout is written down in one place only.
+const QHash<QString, QStringList>& ProgramLayout()
+{
+    static const QHash<QString, QStringList> layout = [] {
+        QHash<QString, QStringList> tables;
+        const QString name = QStringLiteral("morvane-layout");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            db.open();
+            QSqlQuery query(db);
+            for (const QString& statement : SchemaStatements())
+                query.exec(statement);
+            for (const QString& table : DatabaseTables())
+                tables.insert(table, ColumnNames(db, table));
+            query.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return tables;
+    }();
+    return layout;
+}
+}
+
+QString LayoutDifference(const QSqlDatabase& db)
+{
+    for (const QString& table : DatabaseTables()) {
+        const QStringList found = ColumnNames(db, table);
+        if (found.isEmpty())
+            return QStringLiteral("it holds no table %1, so it is not this program's database").arg(table);
+        const QStringList& expected = ProgramLayout()[table];
+        for (int place = 0; place < expected.size(); ++place) {
+            const QString& column = expected[place];
+            if (place < found.size() && found[place].compare(column, Qt::CaseInsensitive) == 0)
+                continue;
+            const qsizetype at = IndexOf(found, column);
+            if (at < 0)
+                return QStringLiteral("its table %1 has no column %2").arg(table, column);
+            return QStringLiteral("the column %2 of its table %1 is out of place (column %3 instead of %4)")
+                .arg(table, column)
+                .arg(at + 1)
+                .arg(place + 1);
+        }
+    }
+    return {};
 }
 
 bool CreateDatabaseFile(const QString& path, QString* reason)

@@ -3,8 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlDatabase;
+
 // The program's three tables, in the order the schema creates them.
 QStringList DatabaseTables();
+
+// What keeps an existing file's tables from being read by column position as
+// the program does: a missing table, or the first column that is missing or
+// out of place. Empty when every table has the program's columns in order
+// (columns added after them do no harm).
+QString LayoutDifference(const QSqlDatabase& db);
 
 // Creates a new database file with its tables and the settings row. The file
 // is built beside its place and renamed into it, so a failure leaves no file.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Slot.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,11 +22,6 @@ constexpr int subject = 87;
 constexpr int class1 = 88;
 constexpr int Count = 89;
 }
-
-// Timetable slots: day 1..5 by period 1..8, slot = (day - 1) * 8 + (period - 1).
-constexpr int SlotCount = 40;
-constexpr int PeriodsPerDay = 8;
-inline const QString OffPeriod = QStringLiteral("0");
 
 // A flag column counts as set only when it holds exactly "1".
 inline bool IsFlagSet(const QString& text) { return text == QLatin1String("1"); }

@@ -4,7 +4,7 @@
 
 QString CheckFetWeek(const FetTimetable& timetable)
 {
-    if (timetable.days.size() > RegisterDays)
+    if (timetable.days.size() > DaysPerWeek)
         return QStringLiteral("The file has %1 days (%2); the register holds 5, Monday to Friday. Nothing was imported.")
             .arg(timetable.days.size())
             .arg(timetable.days.join(QStringLiteral(", ")));

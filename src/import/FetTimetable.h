@@ -32,8 +32,6 @@ struct FetTimetable {
     QList<RejectedRow> rejected;
 };
 
-constexpr int RegisterDays = 5;
-
 // The index of a name in a list, added at its end when it is new.
 int NameIndex(QStringList& names, const QString& name);
 

@@ -55,7 +55,7 @@ void ExportTeachers(ScreenRegistry& registry)
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     Connection connection;
-    if (!OpenDatabaseOrEnd(connection, registry))
+    if (!OpenDatabaseForScreen(connection, registry))
         return;
     const auto teachers = ReadTeacherTexts(connection);
     const QString failure = teachers ? WriteFile(path, RegisterCsvFile(*teachers)) : connection.LastError().Text();

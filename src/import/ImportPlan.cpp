@@ -1,6 +1,6 @@
 #include "import/ImportPlan.h"
 
-#include "data/NextTeacherNumber.h"
+#include "data/TeacherNumber.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,43 +1,13 @@
 #include "import/ImportWriter.h"
 
 #include "data/Connection.h"
+#include "data/Transaction.h"
 #include "import/RegisterColumns.h"
 #include "import/RegisterTable.h"
 
 #include <QSqlQuery>
 
 namespace {
-// Rolls back unless committed, so that every way out of a failed import
-// leaves the register as it was.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(QSqlDatabase database)
-        : database_(database)
-        , begun_(database_.transaction())
-    {
-    }
-    ~WriteTransaction()
-    {
-        if (begun_)
-            database_.rollback();
-    }
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
-
-    bool Begun() const { return begun_; }
-    bool Commit()
-    {
-        if (!database_.commit())
-            return false;
-        begun_ = false;
-        return true;
-    }
-
-private:
-    QSqlDatabase database_;
-    bool begun_;
-};
-
 QString InsertStatement()
 {
     const QStringList columns = TeacherTableColumns();
@@ -113,9 +83,9 @@ private:
 
 QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
 {
-    WriteTransaction transaction(connection.Database());
-    if (!transaction.Begun())
-        return DbError::From(connection.Database().lastError()).Text();
+    Transaction transaction(connection);
+    if (!transaction.IsActive())
+        return connection.LastError().Text();
     PlanWriter writer(connection, progress, int(plan.added.size() + plan.changed.size()));
     for (const TeacherRow& row : plan.changed) {
         if (const QString failure = writer.Update(row); !failure.isEmpty())
@@ -127,6 +97,6 @@ QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Pr
     }
     writer.Finish();
     if (!transaction.Commit())
-        return DbError::From(connection.Database().lastError()).Text();
+        return connection.LastError().Text();
     return {};
 }

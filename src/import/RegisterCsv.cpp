@@ -1,10 +1,8 @@
 #include "import/RegisterCsv.h"
 
-#include "data/NextTeacherNumber.h"
+#include "data/TeacherNumber.h"
 #include "import/CsvColumns.h"
 #include "import/RegisterColumns.h"
-
-#include <QRegularExpression>
 
 #include <variant>
 
@@ -21,8 +19,7 @@ QString OrBlank(const QString& text)
 // Why a row's number or flags cannot be taken; empty when they can.
 QString CheckNumberAndFlags(const QString& number, const QString& salOnly, const QString& relFree)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
-    if (!number.isEmpty() && (!digits.match(number).hasMatch() || number.toInt() < 1 || number.toInt() > HighestTeacherNumber))
+    if (!number.isEmpty() && !ParseTeacherNumber(number))
         return QStringLiteral("the number \"%1\" is not a whole number from 1 to %2").arg(number).arg(HighestTeacherNumber);
     for (const QString& flag : {salOnly, relFree}) {
         if (flag != QLatin1String("0") && flag != QLatin1String("1"))
@@ -42,7 +39,7 @@ std::variant<ImportedTeacher, RejectedRow> ReadRow(const CsvColumns& columns, co
         return RejectedRow{record.line, field(QStringLiteral("name1")), reason};
 
     TeacherRow row;
-    row.adno1 = number.isEmpty() ? QString() : QString::number(number.toInt());
+    row.adno1 = number.isEmpty() ? QString() : QString::number(*ParseTeacherNumber(number));
     row.adno = row.adno1;
     row.title = OrBlank(field(QStringLiteral("title")));
     row.name1 = field(QStringLiteral("name1"));

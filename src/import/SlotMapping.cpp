@@ -8,7 +8,7 @@
 #include <numeric>
 
 namespace {
-const QStringList WeekDays = RegisterDayNames + QStringList{QStringLiteral("Saturday"), QStringLiteral("Sunday")};
+const QStringList WeekDays = DayNames + QStringList{QStringLiteral("Saturday"), QStringLiteral("Sunday")};
 
 QList<int> Identity(qsizetype count)
 {
@@ -60,7 +60,7 @@ QList<int> GuessedPlaces(const QStringList& names, bool days)
         return RanksBy(*numbers);
     if (days) {
         if (const auto weekDays = WeekDayNumbers(names)) {
-            const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(), [](int day) { return day < RegisterDays; });
+            const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(), [](int day) { return day < DaysPerWeek; });
             return workingWeek ? *weekDays : RanksBy(*weekDays);
         }
     }
@@ -95,6 +95,6 @@ QString CheckMapping(const FetTimetable& timetable, const SlotMapping& mapping)
     QStringList periods;
     for (int period = 1; period <= PeriodsPerDay; ++period)
         periods << QStringLiteral("period %1").arg(period);
-    const QString days = Clash(timetable.days, mapping.dayOf, RegisterDayNames);
+    const QString days = Clash(timetable.days, mapping.dayOf, DayNames);
     return days.isEmpty() ? Clash(timetable.hours, mapping.periodOf, periods) : days;
 }

@@ -22,7 +22,3 @@ SlotMapping GuessedMapping(const FetTimetable& timetable);
 
 // Why a mapping cannot be used (two names on one day or one period); empty when it can.
 QString CheckMapping(const FetTimetable& timetable, const SlotMapping& mapping);
-
-inline const QStringList RegisterDayNames = {QStringLiteral("Monday"), QStringLiteral("Tuesday"),
-                                             QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                                             QStringLiteral("Friday")};

@@ -33,11 +33,11 @@ frmImport::frmImport(ScreenRegistry& registry, ImportSource source, QWidget* par
 
 void frmImport::Form_Load()
 {
-    if (!OpenDatabaseOrEnd(connection_, registry_))
+    if (!OpenDatabaseForScreen(connection_, registry_))
         return;
     const auto rows = ReadTeacherRows(connection_);
     if (!rows) {
-        registry_.prompter().Report(connection_.LastError().Text(), Title, MessageIcon::Critical);
+        ReportReadFailure(connection_, registry_);
         return;
     }
     registerRows_ = *rows;

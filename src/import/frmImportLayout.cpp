@@ -69,7 +69,7 @@ QGroupBox* frmImport::BuildWeek()
     week->setObjectName(QStringLiteral("fraWeek"));
     auto* layout = new QVBoxLayout(week);
     auto* lists = new QHBoxLayout;
-    lists->addWidget(BuildNames(QStringLiteral("Days"), source_.timetable.days, RegisterDayNames, QStringLiteral("cboDay"), cboDay));
+    lists->addWidget(BuildNames(QStringLiteral("Days"), source_.timetable.days, DayNames, QStringLiteral("cboDay"), cboDay));
     lists->addWidget(BuildNames(QStringLiteral("Hours"), source_.timetable.hours, PeriodNames(), QStringLiteral("cboHour"), cboHour));
     layout->addLayout(lists);
     auto* note = new QLabel(source_.HasMappableWeek()

@@ -23,8 +23,7 @@ QString FreePeriodText(int count)
 }
 
 frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
-    : QWidget(parent)
-    , registry_(registry)
+    : Screen(registry, parent)
     , TeacherRecordset(TeacherConnection)
 {
     BuildScreen();
@@ -51,7 +50,7 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     connect(cmdExport, &QPushButton::clicked, this, &frmDbase::cmdExport_Click);
 
     const auto opens = [this](QPushButton* button, const QString& screen) {
-        connect(button, &QPushButton::clicked, this, [this, screen] { registry_.Show(screen); });
+        connect(button, &QPushButton::clicked, this, [this, screen] { this->registry().Show(screen); });
     };
     opens(cmdAtten, QStringLiteral("frmAtten"));
     opens(cmdBackup, QStringLiteral("frmBackup"));
@@ -64,10 +63,13 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
 
 void frmDbase::Form_Load()
 {
-    if (!OpenDatabaseOrEnd(TeacherConnection, registry_) || !OpenTeacherTable()) {
-        setEnabled(false);
-        return;
+    if (!OpenDatabaseOrEnd(TeacherConnection, registry()))
+        return LoadFailed();
+    if (!OpenTeacherTable()) {
+        registry().EndProgram(1);
+        return LoadFailed();
     }
+    WarnWhenChangesCannotBeSaved(TeacherConnection, registry());
     txttitle->addItems({QStringLiteral("Rev."), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss.")});
     ShowCurrentTeacher();
     EnterBrowseMode();
@@ -78,11 +80,19 @@ void frmDbase::Form_Load()
 bool frmDbase::OpenTeacherTable()
 {
     if (!TeacherRecordset.Open(TeacherTableQuery)) {
-        registry_.prompter().Report(TeacherRecordset.LastError().Text());
+        ReportReadFailure(TeacherConnection, registry());
         return false;
     }
     TeacherRecordset.MoveFirst();
     return true;
+}
+
+void frmDbase::SetSchool(const QString& name, const QString& logoPath)
+{
+    schoolName_ = name;
+    schoolLogoPath_ = logoPath;
+    Label25->setText(name);
+    Label24->setText(logoPath);
 }
 
 void frmDbase::ShowCurrentTeacher()
@@ -144,15 +154,20 @@ void frmDbase::ShowFreePeriods()
 
 void frmDbase::MarkTimetableErrors()
 {
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        const bool classOff = Text1[slot]->text() == OffPeriod;
-        const bool subjectOff = Text10[slot]->text() == OffPeriod;
-        if (classOff != subjectOff) {
-            SetBackground(Text1[slot], TimetableErrorColour);
-            SetBackground(Text10[slot], TimetableErrorColour);
-            Text1[slot]->setFocus();
-        }
-    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        MarkIfTimetableError(slot);
+}
+
+// Marks a slot whose two cells disagree about being off, and puts the focus
+// on its class cell.
+bool frmDbase::MarkIfTimetableError(int slot)
+{
+    if (!IsTimetableError(Text1[slot]->text(), Text10[slot]->text()))
+        return false;
+    SetBackground(Text1[slot], TimetableErrorColour);
+    SetBackground(Text10[slot], TimetableErrorColour);
+    Text1[slot]->setFocus();
+    return true;
 }
 
 void frmDbase::ShowRecordCounters()
@@ -203,6 +218,11 @@ void frmDbase::EnterEditMode()
     cmdSave->show();
     cmdCancel->setEnabled(true);
     SetRecordFieldsEditable(true);
+}
+
+bool frmDbase::IsEditing() const
+{
+    return !cmdSave->isHidden();
 }
 
 void frmDbase::SetRecordFieldsEditable(bool editable)
@@ -272,7 +292,7 @@ void frmDbase::cmdNext_Click()
 {
     TeacherRecordset.MoveNext();
     if (TeacherRecordset.IsEOF()) {
-        registry_.prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
+        registry().prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveLast();
     }
@@ -283,7 +303,7 @@ void frmDbase::cmdPrevious_Click()
 {
     TeacherRecordset.MovePrevious();
     if (TeacherRecordset.IsBOF()) {
-        registry_.prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
+        registry().prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveFirst();
     }
@@ -292,24 +312,27 @@ void frmDbase::cmdPrevious_Click()
 
 bool frmDbase::AskToQuit()
 {
-    return registry_.prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
+    return registry().prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
                                     MessageIcon::Information);
 }
 
 void frmDbase::cmdExit_Click()
 {
     if (AskToQuit())
-        registry_.EndProgram();
+        registry().EndProgram();
 }
 
 // Closing the main screen ends the program, after the same question as Exit.
+// A record being added or changed is given up first, after its own question.
 void frmDbase::closeEvent(QCloseEvent* event)
 {
-    if (registry_.IsEnding()) {
+    if (registry().IsEnding()) {
         event->accept();
         return;
     }
     event->ignore();
+    if (IsEditing() && !cmdCancel_Click())
+        return;
     if (AskToQuit())
-        registry_.EndProgram();
+        registry().EndProgram();
 }

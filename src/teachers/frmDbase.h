@@ -3,8 +3,7 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
-
-#include <QWidget>
+#include "ui/Screen.h"
 
 #include <array>
 #include <optional>
@@ -19,7 +18,7 @@ class ScreenRegistry;
 
 // The teacher database screen: one teacher record at a time with the personal
 // timetable, the record commands and the buttons that lead to every other screen.
-class frmDbase : public QWidget {
+class frmDbase : public Screen {
     Q_OBJECT
 public:
     explicit frmDbase(ScreenRegistry& registry, QWidget* parent = nullptr);
@@ -30,9 +29,11 @@ public:
 
     int FreePeriodCount() const { return freePeriodCount_; }
 
-    // The school's name and logo path, written by the login and read by the reports.
-    QLabel* Label25 = nullptr;
-    QLabel* Label24 = nullptr;
+    // The school's name and logo path, handed over by the login and read by
+    // the reports; Label25 shows the name and the hidden Label24 the path.
+    void SetSchool(const QString& name, const QString& logoPath);
+    QString SchoolName() const { return schoolName_; }
+    QString SchoolLogoPath() const { return schoolLogoPath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +61,7 @@ private:
     void EnterBrowseMode();
     void EnterEditMode();
     void SetRecordFieldsEditable(bool editable);
+    bool IsEditing() const;
 
     // Field events.
     void ClassCellChanged();
@@ -80,29 +82,35 @@ private:
     void cmdAdd_Click();
     void cmdSave_Click();
     void cmdUpdate_Click();
-    void cmdCancel_Click();
+    // Gives the answer to its question: true when the edit was given up.
+    bool cmdCancel_Click();
     void cmdDelete_Click();
     void cmdSearch_Click();
     bool TimetableCheck();
+    bool MarkIfTimetableError(int slot);
     void StoreEmptyClassSlotsAsOff();
     bool RequiredFieldsPresent();
+    bool TeacherNumberValid();
     void FillBlankOptionalFields();
     void ReportSaveFailure();
     bool OpenTeacherTable();
-    void PositionOnTeacher(const QString& number);
-    std::optional<QString> FindTeacherNumber(const QString& typed);
+    void PositionOnTeacher(int number);
+    std::optional<int> FindTeacherNumber(const QString& typed, bool* lookedUp);
 
     // Bringing teachers in from a file and writing the register out.
     void cmdImport_Click();
     void cmdExport_Click();
 
-    ScreenRegistry& registry_;
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
+    QString schoolName_;
+    QString schoolLogoPath_;
 
     // Controls, named as on the screen.
     QLabel* Label19 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLabel* Label24 = nullptr;
     QLineEdit* txtADNo = nullptr;
     QLineEdit* txtAdno1 = nullptr;
     QLabel* Label21 = nullptr;

@@ -3,6 +3,7 @@
 #include "data/NextTeacherNumber.h"
 #include "teachers/TimetableColours.h"
 #include "ui/Colours.h"
+#include "ui/DatabaseConnection.h"
 #include "ui/LockableComboBox.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -22,7 +23,7 @@ void frmDbase::cmdAdd_Click()
     const std::optional<QString> number = NextTeacherNumber(TeacherConnection);
     if (!number) {
         const DbError& failure = TeacherConnection.LastError();
-        registry_.prompter().Report(failure.IsSet()
+        registry().prompter().Report(failure.IsSet()
                                         ? failure.Text()
                                         : QStringLiteral("No teacher can be added: the highest teacher number, %1, is already in use.")
                                               .arg(HighestTeacherNumber),
@@ -54,6 +55,8 @@ void frmDbase::cmdSave_Click()
     StoreEmptyClassSlotsAsOff();
     if (!RequiredFieldsPresent())
         return;
+    if (!TeacherNumberValid())
+        return;
     FillBlankOptionalFields();
 
     const TeacherRow row = TeacherRowFromScreen();
@@ -62,10 +65,12 @@ void frmDbase::cmdSave_Click()
         ReportSaveFailure();
         return;
     }
-    registry_.prompter().Report(QStringLiteral("The record has been saved successfully."), QStringLiteral("ADD"));
+    registry().prompter().Report(QStringLiteral("The record has been saved successfully."), QStringLiteral("ADD"));
 
     if (TeacherRecordset.Requery())
-        PositionOnTeacher(row.adno1);
+        PositionOnTeacher(row.adno1.toInt());
+    else
+        ReportReadFailure(TeacherConnection, registry());
     EnterBrowseMode();
     ShowFreePeriods();
     ShowRecordCounters();
@@ -78,14 +83,8 @@ bool frmDbase::TimetableCheck()
     for (int slot = 0; slot < SlotCount; ++slot) {
         SetBackground(Text1[slot], WorkingColour);
         SetBackground(Text10[slot], WorkingColour);
-        const bool classOff = Text1[slot]->text() == OffPeriod;
-        const bool subjectOff = Text10[slot]->text() == OffPeriod;
-        if (classOff != subjectOff) {
-            SetBackground(Text1[slot], TimetableErrorColour);
-            SetBackground(Text10[slot], TimetableErrorColour);
-            Text1[slot]->setFocus();
+        if (MarkIfTimetableError(slot))
             return false;
-        }
     }
     return true;
 }
@@ -104,7 +103,7 @@ void frmDbase::StoreEmptyClassSlotsAsOff()
 bool frmDbase::RequiredFieldsPresent()
 {
     const auto missing = [this](QWidget* field, const QString& message) {
-        registry_.prompter().Report(message);
+        registry().prompter().Report(message);
         field->setFocus();
         return false;
     };
@@ -114,6 +113,24 @@ bool frmDbase::RequiredFieldsPresent()
         return missing(txttitle, QStringLiteral("Enter Teacher Title"));
     if (txtName->text().isEmpty())
         return missing(txtName, QStringLiteral("Enter Teacher Name"));
+    return true;
+}
+
+// The number is stored as a number and as its text; only a plain whole number
+// is taken, and written back in its one form, so that both columns agree.
+bool frmDbase::TeacherNumberValid()
+{
+    const std::optional<int> number = ParseTeacherNumber(txtADNo->text());
+    if (!number) {
+        registry().prompter().Report(
+            QStringLiteral("The teacher number must be a whole number from 1 to %1, written in digits only.")
+                .arg(HighestTeacherNumber),
+            {}, MessageIcon::Exclamation);
+        txtADNo->setFocus();
+        txtADNo->selectAll();
+        return false;
+    }
+    txtADNo->setText(QString::number(*number));
     return true;
 }
 
@@ -129,19 +146,18 @@ void frmDbase::ReportSaveFailure()
 {
     const DbError& failure = TeacherRecordset.LastError();
     if (failure.IsUniqueViolation())
-        registry_.prompter().Report(QStringLiteral("Teacher's No. already exist,please enter another No."),
+        registry().prompter().Report(QStringLiteral("Teacher's No. already exist,please enter another No."),
                                     QStringLiteral("Teacher ID exist"), MessageIcon::Information);
     else
-        registry_.prompter().Report(failure.Text());
+        registry().prompter().Report(failure.Text());
 }
 
 // Makes the teacher with this number the current row, so that the counters
 // show its place and a later Update changes this teacher and no other.
-void frmDbase::PositionOnTeacher(const QString& number)
+void frmDbase::PositionOnTeacher(int number)
 {
-    const int wanted = number.trimmed().toInt();
     for (TeacherRecordset.MoveFirst(); TeacherRecordset.HasCurrentRow(); TeacherRecordset.MoveNext()) {
-        if (TeacherRecordset.Field(TeacherColumn::adno1).toInt() == wanted)
+        if (TeacherRecordset.Field(TeacherColumn::adno1).toInt() == number)
             return;
     }
     TeacherRecordset.MoveFirst();
@@ -149,7 +165,7 @@ void frmDbase::PositionOnTeacher(const QString& number)
 
 void frmDbase::cmdUpdate_Click()
 {
-    if (!registry_.prompter().Ask(QStringLiteral("Do you really want to modify the current record?"),
+    if (!registry().prompter().Ask(QStringLiteral("Do you really want to modify the current record?"),
                                   QStringLiteral("Modify"), MessageIcon::Exclamation))
         return;
     TeacherRecordset.Update();
@@ -159,31 +175,32 @@ void frmDbase::cmdUpdate_Click()
     Text1[0]->setText(Text1[0]->text().toUpper());
 }
 
-void frmDbase::cmdCancel_Click()
+bool frmDbase::cmdCancel_Click()
 {
-    if (!registry_.prompter().Ask(QStringLiteral("Do you really want to cancel this update?"), QStringLiteral("CANCEL"),
-                                  MessageIcon::Exclamation))
-        return;
+    if (!registry().prompter().Ask(QStringLiteral("Do you really want to cancel this update?"), QStringLiteral("CANCEL"),
+                                   MessageIcon::Exclamation))
+        return false;
     TeacherRecordset.CancelUpdate();
     TeacherRecordset.MoveFirst();
     ShowCurrentTeacher();
     EnterBrowseMode();
     ShowRecordCounters();
+    return true;
 }
 
 void frmDbase::cmdDelete_Click()
 {
     if (TeacherRecordset.RecordCount() <= 1) {
-        registry_.prompter().Report(QStringLiteral("No permision for delete Records."));
+        registry().prompter().Report(QStringLiteral("No permision for delete Records."));
         return;
     }
-    if (registry_.prompter().Ask(QStringLiteral("Do you really want to delete the current record?"),
+    if (registry().prompter().Ask(QStringLiteral("Do you really want to delete the current record?"),
                                  QStringLiteral("DELETE"), MessageIcon::Exclamation)) {
         if (!TeacherConnection.Execute(QStringLiteral("delete from TabelPB where adno1=?"), {txtAdno1->text()})) {
-            registry_.prompter().Report(TeacherConnection.LastError().Text());
+            registry().prompter().Report(TeacherConnection.LastError().Text());
             return;
         }
-        registry_.prompter().Report(QStringLiteral("The record has been deleted successfully."));
+        registry().prompter().Report(QStringLiteral("The record has been deleted successfully."));
         OpenTeacherTable();
         ShowCurrentTeacher();
         EnterBrowseMode();
@@ -193,14 +210,19 @@ void frmDbase::cmdDelete_Click()
 
 void frmDbase::cmdSearch_Click()
 {
-    const std::optional<QString> typed = registry_.prompter().Input(QStringLiteral("Teacher Number: "),
+    const std::optional<QString> typed = registry().prompter().Input(QStringLiteral("Teacher Number: "),
                                                                     QStringLiteral("Teacher Number"), QStringLiteral("1"));
     if (!typed)
         return;
-    const std::optional<QString> number = FindTeacherNumber(*typed);
+    bool lookedUp = false;
+    const std::optional<int> number = FindTeacherNumber(*typed, &lookedUp);
+    if (!lookedUp) {
+        ReportReadFailure(TeacherConnection, registry());
+        return;
+    }
     if (!number) {
-        registry_.prompter().Report(QStringLiteral("Please enter valid Teacher number"), QStringLiteral("Error"),
-                                    MessageIcon::Question);
+        registry().prompter().Report(QStringLiteral("Please enter valid Teacher number"), QStringLiteral("Error"),
+                                     MessageIcon::Question);
         return;
     }
     if (!OpenTeacherTable())
@@ -213,15 +235,18 @@ void frmDbase::cmdSearch_Click()
 
 // The number of the teacher that a typed search text names: a number in any of
 // its usual written forms, whole, and the number of a teacher in the table.
-std::optional<QString> frmDbase::FindTeacherNumber(const QString& typed)
+// lookedUp is false when the table could not be read, so that a failure is
+// never taken for a teacher who does not exist.
+std::optional<int> frmDbase::FindTeacherNumber(const QString& typed, bool* lookedUp)
 {
+    *lookedUp = true;
     bool numeric = false;
     const double value = typed.trimmed().toDouble(&numeric);
     if (!numeric || !std::isfinite(value) || value != std::floor(value) || value < 1 || value > HighestTeacherNumber)
         return std::nullopt;
-    const QString number = QString::number(int(value));
     Recordset lookup(TeacherConnection);
-    if (!lookup.Open(QStringLiteral("select adno1 from TabelPB where adno1=?"), {int(value)}) || lookup.IsEOF())
+    *lookedUp = lookup.Open(QStringLiteral("select adno1 from TabelPB where adno1=?"), {int(value)});
+    if (!*lookedUp || lookup.IsEOF())
         return std::nullopt;
-    return number;
+    return int(value);
 }

@@ -7,9 +7,9 @@
 // After an import the register is read afresh, staying on the teacher shown.
 void frmDbase::cmdImport_Click()
 {
-    if (!ImportTeachers(registry_, this))
+    if (!ImportTeachers(registry(), this))
         return;
-    const QString shown = txtAdno1->text();
+    const int shown = txtAdno1->text().toInt();
     if (!OpenTeacherTable())
         return;
     PositionOnTeacher(shown);
@@ -20,5 +20,5 @@ void frmDbase::cmdImport_Click()
 
 void frmDbase::cmdExport_Click()
 {
-    ExportTeachers(registry_);
+    ExportTeachers(registry());
 }

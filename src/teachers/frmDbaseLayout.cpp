@@ -15,9 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QStringList DayNames = {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
-                              QStringLiteral("Thursday"), QStringLiteral("Friday")};
-
 QLabel* NewLabel(const QString& text, QWidget* parent)
 {
     return new QLabel(text, parent);

@@ -1,13 +1,21 @@
 #include "ui/Colours.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QWidget>
 
+// A screen's or a frame's colour reaches its children through the palette, so
+// only a control coloured itself takes the colour on its face: the text
+// boxes and buttons inside a coloured screen keep the system's colours.
 void SetBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
-        palette.setColor(role, colour);
+    palette.setColor(QPalette::Window, colour);
+    const bool button = qobject_cast<QAbstractButton*>(widget);
+    if (button || qobject_cast<QLineEdit*>(widget))
+        palette.setColor(QPalette::Base, colour);
+    if (button)
+        palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -6,12 +6,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-void PaintImageOnPage(QPrinter& printer, const QImage& image)
+QRect PaintImageOnPage(QPaintDevice& page, const QImage& image)
 {
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
+    QPainter painter(&page);
+    const QRect area = painter.viewport();
+    const QRect target(area.topLeft(), image.size().scaled(area.size(), Qt::KeepAspectRatio));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+    return target;
 }
 
 void DevicePrinter::PrintImage(const QImage& image)

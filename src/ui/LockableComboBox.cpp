@@ -1,5 +1,6 @@
 #include "ui/LockableComboBox.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -8,6 +9,8 @@ LockableComboBox::LockableComboBox(QWidget* parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // A text is kept exactly as typed: "mr." is not the list's "Mr.".
+    completer()->setCaseSensitivity(Qt::CaseSensitive);
 }
 
 void LockableComboBox::SetLocked(bool locked)

@@ -1,5 +1,9 @@
 #include "ui/ScreenRegistry.h"
 
+#include "ui/Screen.h"
+
+#include <QDebug>
+
 ScreenRegistry::ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printer, LinkOpener& links)
     : prompter_(prompter)
     , clock_(clock)
@@ -12,7 +16,7 @@ ScreenRegistry::ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printe
 // them their database connections.
 ScreenRegistry::~ScreenRegistry()
 {
-    for (const QPointer<QWidget>& screen : std::as_const(screens_))
+    for (const QPointer<QWidget>& screen : std::as_const(created_))
         delete screen.data();
 }
 
@@ -26,12 +30,20 @@ QWidget* ScreenRegistry::Open(const QString& name)
     if (QWidget* screen = Find(name))
         return screen;
     const auto factory = factories_.constFind(name);
-    if (factory == factories_.constEnd())
+    if (factory == factories_.constEnd()) {
+        qWarning().noquote() << "ScreenRegistry: no screen named" << name;
         return nullptr;
-    QWidget* screen = (*factory)(*this);
+    }
+    Screen* screen = (*factory)(*this);
+    if (!screen->IsLoaded()) {
+        delete screen;
+        return nullptr;
+    }
     screen->setObjectName(name);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screens_.insert(name, screen);
+    created_ << screen;
+    created_.removeAll(nullptr);
     return screen;
 }
 
@@ -46,10 +58,21 @@ QWidget* ScreenRegistry::Show(const QString& name)
     return screen;
 }
 
+void ScreenRegistry::Forget(const QWidget* screen)
+{
+    for (auto it = screens_.begin(); it != screens_.end(); ++it) {
+        if (it.value() == screen) {
+            screens_.erase(it);
+            return;
+        }
+    }
+}
+
 void ScreenRegistry::EndProgram(int exitCode)
 {
     ending_ = true;
-    for (const QPointer<QWidget>& screen : std::as_const(screens_)) {
+    const QList<QPointer<QWidget>> open = screens_.values();
+    for (const QPointer<QWidget>& screen : open) {
         if (screen)
             screen->close();
     }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Clock;
+class Screen;
 class LinkOpener;
 class Printer;
 class Prompter;
@@ -18,7 +19,7 @@ class Prompter;
 class ScreenRegistry : public QObject {
     Q_OBJECT
 public:
-    using Factory = std::function<QWidget*(ScreenRegistry&)>;
+    using Factory = std::function<Screen*(ScreenRegistry&)>;
 
     ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printer, LinkOpener& links);
     ~ScreenRegistry() override;
@@ -30,7 +31,9 @@ public:
                           [](ScreenRegistry& registry) { return new Screen(registry); });
     }
 
-    // The open screen, or a newly created and loaded one; null for an unknown name.
+    // The open screen, or a newly created and loaded one. Null when its load
+    // failed (the screen has told the operator why) or when no screen has that
+    // name, which is a fault of the program and reported as a warning.
     QWidget* Open(const QString& name);
     // As Open, and shows the screen in front.
     QWidget* Show(const QString& name);
@@ -47,6 +50,9 @@ public:
     // Closes every screen and ends the program with the given exit code.
     void EndProgram(int exitCode = 0);
     bool IsEnding() const { return ending_; }
+
+    // A screen that has closed is no longer handed out.
+    void Forget(const QWidget* screen);
 
     Prompter& prompter() const { return prompter_; }
     Clock& clock() const { return clock_; }
@@ -66,5 +72,8 @@ private:
     LinkOpener& links_;
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> screens_;
+    // Every screen handed out that may still exist, closed ones too until the
+    // event loop deletes them; those left at the end go with the registry.
+    QList<QPointer<QWidget>> created_;
     bool ending_ = false;
 };

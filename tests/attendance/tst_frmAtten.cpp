@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLayout>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -163,6 +164,10 @@ private slots:
         program.CreateDatabase(Teachers(5));
         auto* board = program.Open<frmAtten>();
         QCOMPARE(ListButtons(board), QStringLiteral("----"));
+        // The board's own colour does not reach the faces of its buttons.
+        for (const char* button : {"cmdDisplay", "cmdAllT", "cmdClear", "cmdExit", "Command1"})
+            QVERIFY2(Find(board, button)->palette().color(QPalette::Button) == QApplication::palette().color(QPalette::Button),
+                     button);
         Click(board, "Check1(0)");
         QCOMPARE(ListButtons(board), QStringLiteral("PA--"));
         Click(board, "cmdAbs");

@@ -6,6 +6,7 @@
 #include "data/NextTeacherNumber.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
+#include "data/Transaction.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -34,6 +35,41 @@ private:
     }
 
 private slots:
+    void anyFolderNameReadsBackFromTheConnectionString_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/srv/school";
+        QTest::newRow("separator") << "/srv/a;b";
+        QTest::newRow("quote") << "/srv/a\"b";
+        QTest::newRow("both") << "/srv/x;\"y\";z";
+        QTest::newRow("blank at the end") << "/srv/school ";
+        QTest::newRow("password text") << "/srv/;Jet OLEDB:Database Password=QVX;";
+    }
+
+    void anyFolderNameReadsBackFromTheConnectionString()
+    {
+        QFETCH(QString, folder);
+        SetApplicationFolder(folder);
+        QCOMPARE(DataSourcePath(ConnectionString()), folder + "/teacherdb2.mdb");
+        QVERIFY(ConnectionString().endsWith(";Jet OLEDB:Database Password=QVX;"));
+        SetApplicationFolder(QString());
+    }
+
+    // A folder named a;b once made the program create and use a file in a folder a.
+    void theDatabaseIsCreatedInAFolderWhoseNameHoldsTheSeparator()
+    {
+        TestProgram program;
+        const QString folder = program.Folder() + "/a;b";
+        QVERIFY(QDir().mkpath(folder));
+        SetApplicationFolder(folder);
+        {
+            Connection connection;
+            QVERIFY2(connection.Open(ConnectionString()), qPrintable(connection.LastError().description));
+        }
+        QVERIFY(QFile::exists(folder + "/teacherdb2.mdb"));
+        QVERIFY(!QFile::exists(program.Folder() + "/a"));
+    }
+
     void connectionStringIsBuiltFromTheApplicationFolderEachTime()
     {
         SetApplicationFolder(QStringLiteral("/srv/school"));
@@ -139,6 +175,85 @@ private slots:
             QSqlDatabase::removeDatabase(QStringLiteral("holder"));
         }
         QVERIFY(!QFile::exists(program.DatabasePath() + ".new"));
+    }
+
+    void aFileWhoseColumnsDifferIsRefusedAndLeftUntouched_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no class1") << "ALTER TABLE TabelPB DROP COLUMN class1" << "its table TabelPB has no column class1";
+        QTest::newRow("no s58") << "ALTER TABLE TabelPB DROP COLUMN s58" << "its table TabelPB has no column s58";
+        QTest::newRow("swapped") << "DROP TABLE reltable; CREATE TABLE reltable (AbName TEXT, Adno1 TEXT, Grade TEXT, "
+                                    "Period TEXT, PrName TEXT, Subject TEXT, ComName TEXT, Tenop TEXT, Adno TEXT)"
+                                 << "the column Adno1 of its table reltable is out of place (column 2 instead of 1)";
+        QTest::newRow("no settings table") << "DROP TABLE Custom" << "it holds no table Custom";
+        QTest::newRow("a column added at the end") << "ALTER TABLE TabelPB ADD COLUMN note TEXT" << "";
+        QTest::newRow("other letter case") << "ALTER TABLE TabelPB RENAME COLUMN name1 TO NAME1" << "";
+    }
+
+    void aFileWhoseColumnsDifferIsRefusedAndLeftUntouched()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, reason);
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        for (const QString& statement : change.split("; "))
+            program.Exec(statement);
+        const QByteArray before = FileHash(program.DatabasePath());
+
+        Connection connection;
+        QCOMPARE(connection.Open(ConnectionString()), reason.isEmpty());
+        QCOMPARE(connection.LastError().description.left(reason.size()), reason);
+        QCOMPARE(FileHash(program.DatabasePath()), before);
+    }
+
+    // A damaged page in the middle of the table once read as its end.
+    void aTableThatCannotBeReadToItsEndIsNotShownInPart()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(40));
+        program.DamageLastTeacherPage();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        Recordset teachers(connection);
+        for (const QString& sql : QStringList{"select * from TabelPB", "select * from TabelPB order by adno1"}) {
+            QVERIFY(!teachers.Open(sql));
+            QVERIFY2(connection.LastError().description.contains("malformed"),
+                     qPrintable(connection.LastError().description));
+            QCOMPARE(teachers.RecordCount(), 0);
+        }
+    }
+
+    // Another program holding the file for a moment is waited for.
+    void aBriefLockIsWaitedFor()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        Connection connection;
+        LockHolder lock(program.DatabasePath(), 1000);
+        QVERIFY2(connection.Open(ConnectionString()), qPrintable(connection.LastError().description));
+        Recordset teachers(connection);
+        QVERIFY(teachers.Open("select * from TabelPB"));
+        QCOMPARE(teachers.RecordCount(), 3);
+    }
+
+    void onlyACommittedTransactionKeepsItsWrites()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        {
+            Transaction dropped(connection);
+            QVERIFY(dropped.IsActive());
+            QVERIFY(connection.Execute("INSERT INTO reltable (Adno) VALUES ('1')"));
+        }
+        {
+            Transaction kept(connection);
+            QVERIFY(connection.Execute("INSERT INTO reltable (Adno) VALUES ('2')"));
+            QVERIFY(kept.Commit());
+        }
+        QCOMPARE(program.Query("SELECT Adno FROM reltable"), QList<QVariantList>({{"2"}}));
     }
 
     void teachersAreWalkedInNumericOrderBothWays()

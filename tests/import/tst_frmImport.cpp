@@ -106,7 +106,7 @@ private slots:
         Click(screen, "cmdImport");
 
         QCOMPARE(program.prompter.filesAsked.size(), 1);
-        QCOMPARE(program.prompter.filesAsked[0].filter,
+        QCOMPARE(program.prompter.filesAsked[0].title,
                  QStringLiteral("FET teachers timetable (*_teachers.xml);;FET timetable CSV (*_timetable.csv);;"
                                 "Register CSV (*.csv);;All files (*)"));
         QCOMPARE(first.caption, QStringLiteral("Import"));

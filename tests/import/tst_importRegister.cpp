@@ -115,11 +115,11 @@ private slots:
             << QList<QStringList>{row("3", "New"), row("9", "Other"), row("9", "Third")}
             << QStringList{"2: the number 3 is already in use (Teacher 3)", "4: the number 9 is already in use (Other)"};
         QTest::newRow("numbers that are not whole numbers 1..32767")
-            << QList<QStringList>{row("0", "A"), row("32768", "B"), row("1.5", "C"), row(" 7", "D"), row("x", "E")}
+            << QList<QStringList>{row("0", "A"), row("32768", "B"), row("1.5", "C"), row("+7", "D"), row("x", "E")}
             << QStringList{"2: the number \"0\" is not a whole number from 1 to 32767",
                            "3: the number \"32768\" is not a whole number from 1 to 32767",
                            "4: the number \"1.5\" is not a whole number from 1 to 32767",
-                           "5: the number \" 7\" is not a whole number from 1 to 32767",
+                           "5: the number \"+7\" is not a whole number from 1 to 32767",
                            "6: the number \"x\" is not a whole number from 1 to 32767"};
         QTest::newRow("flags")
             << QList<QStringList>{row("", "A", "2"), row("", "B", "0", " 1"), row("", "C", "1", "1")}

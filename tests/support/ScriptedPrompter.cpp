@@ -1,12 +1,20 @@
 #include "ScriptedPrompter.h"
 
+#include <QTest>
+
+void ScriptedPrompter::Unplanned(const QString& question)
+{
+    unexpected << question;
+    QTest::qFail(qPrintable(QStringLiteral("unplanned question: %1").arg(question)), __FILE__, __LINE__);
+}
+
 Answer ScriptedPrompter::Show(const Question& question)
 {
     asked << question;
     if (question.buttons == MessageButtons::Ok)
         return Answer::Ok;
     if (answers_.isEmpty()) {
-        unexpected << question.text;
+        Unplanned(question.text);
         return Answer::No;
     }
     return answers_.takeFirst();
@@ -16,7 +24,7 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
 {
     inputsAsked << InputQuestion{prompt, title, defaultText};
     if (inputs_.isEmpty()) {
-        unexpected << prompt;
+        Unplanned(prompt);
         return std::nullopt;
     }
     return inputs_.takeFirst();
@@ -24,9 +32,9 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
 
 QString ScriptedPrompter::ChosenFile(const QString& caption, const QString& filter)
 {
-    filesAsked << FileQuestion{caption, filter};
+    filesAsked << InputQuestion{caption, filter, {}};
     if (files_.isEmpty()) {
-        unexpected << caption;
+        Unplanned(caption);
         return {};
     }
     return files_.takeFirst();
@@ -48,4 +56,10 @@ QStringList ScriptedPrompter::AskedTexts() const
     for (const Question& question : asked)
         texts << question.text;
     return texts;
+}
+
+void ScriptedPrompter::VerifyAllAnswersUsed()
+{
+    if (!AllAnswersUsed())
+        QTest::qFail("planned answers were left unused", __FILE__, __LINE__);
 }

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // A prompter that answers from a plan and keeps every question asked. A Yes/No
-// question or an input box without a planned answer is noted as unexpected.
+// question, an input box or a file dialog without a planned answer fails the
+// test, and so do planned answers left unused when the test program ends.
 class ScriptedPrompter : public Prompter {
 public:
     struct InputQuestion {
@@ -14,14 +15,10 @@ public:
         QString title;
         QString defaultText;
     };
-    struct FileQuestion {
-        QString caption;
-        QString filter;
-    };
 
     void PlanAnswer(Answer answer) { answers_ << answer; }
     void PlanInput(std::optional<QString> text) { inputs_ << text; }
-    // The path chosen in the next file dialog, open or save; empty for Cancel.
+    // The path a file dialog gives; empty for a cancelled dialog.
     void PlanFile(const QString& path) { files_ << path; }
 
     std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
@@ -30,20 +27,23 @@ public:
 
     QList<Question> asked;
     QList<InputQuestion> inputsAsked;
-    QList<FileQuestion> filesAsked;
+    // File dialogs asked for: their caption (as prompt) and filter (as title).
+    QList<InputQuestion> filesAsked;
     QStringList unexpected;
 
     QStringList AskedTexts() const;
     const Question& Last() const { return asked.last(); }
     bool AllAnswersUsed() const { return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty(); }
+    void VerifyAllAnswersUsed();
 
 protected:
     Answer Show(const Question& question) override;
 
 private:
+    void Unplanned(const QString& question);
+    QString ChosenFile(const QString& caption, const QString& filter);
+
     QList<Answer> answers_;
     QList<std::optional<QString>> inputs_;
     QStringList files_;
-
-    QString ChosenFile(const QString& caption, const QString& filter);
 };

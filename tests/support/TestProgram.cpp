@@ -6,6 +6,7 @@
 #include "data/ConnectionString.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,6 +38,7 @@ TestProgram::TestProgram()
 
 TestProgram::~TestProgram()
 {
+    prompter.VerifyAllAnswersUsed();
     CloseScreens();
     SetApplicationFolder(QString());
 }
@@ -60,12 +62,17 @@ void TestProgram::CreateDatabase(const QList<QStringList>& teachers)
         QVERIFY2(connection.Open(ConnectionString()), qPrintable(connection.LastError().description));
     }
     const QString placeholders = QStringList(89, QStringLiteral("?")).join(',');
-    for (const QStringList& teacher : teachers) {
-        QVariantList values;
-        for (const QString& value : teacher)
-            values << value;
-        Exec(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(placeholders), values);
-    }
+    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
+        db.transaction();
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(placeholders));
+        for (const QStringList& teacher : teachers) {
+            for (const QString& value : teacher)
+                query.addBindValue(value);
+            QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+        }
+        QVERIFY(db.commit());
+    });
 }
 
 void TestProgram::Exec(const QString& sql, const QVariantList& values) const
@@ -93,4 +100,50 @@ QList<QVariantList> TestProgram::Query(const QString& sql) const
         }
     });
     return rows;
+}
+
+void TestProgram::DamageLastTeacherPage() const
+{
+    const int pageSize = Query(QStringLiteral("PRAGMA page_size"))[0][0].toInt();
+    const int root = Query(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'TabelPB'"))[0][0].toInt();
+    QFile file(DatabasePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(qint64(root - 1) * pageSize));
+    const QByteArray header = file.read(12);
+    QCOMPARE(int(header[0]), 5); // an interior page: the rows lie on pages below it
+    const quint32 last = quint32(quint8(header[8])) << 24 | quint32(quint8(header[9])) << 16
+        | quint32(quint8(header[10])) << 8 | quint32(quint8(header[11]));
+    QVERIFY(file.seek(qint64(last - 1) * pageSize));
+    QCOMPARE(file.write(QByteArray(16, '\xff')), qint64(16));
+}
+
+LockHolder::LockHolder(const QString& databasePath, int milliseconds)
+{
+    std::promise<void> locked;
+    std::future<void> lockTaken = locked.get_future();
+    std::future<void> released = release_.get_future();
+    thread_ = std::thread([databasePath, milliseconds, &locked, released = std::move(released)] {
+        const QString name = QStringLiteral("lock-holder");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(databasePath);
+            db.open();
+            QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            locked.set_value();
+            if (milliseconds < 0)
+                released.wait();
+            else
+                released.wait_for(std::chrono::milliseconds(milliseconds));
+            QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+    lockTaken.wait();
+}
+
+LockHolder::~LockHolder()
+{
+    release_.set_value();
+    thread_.join();
 }

@@ -11,6 +11,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <future>
+#include <thread>
+
 class FixedClock : public Clock {
 public:
     QDateTime now = QDateTime(QDate(2026, 12, 10), QTime(8, 0));
@@ -29,6 +32,19 @@ public:
     void Open(const QUrl& url) override { opened << url; }
 };
 
+// Another program holding the database file: from construction until the
+// given time has passed (or, without a time, until destruction), an exclusive
+// lock keeps every reader and writer out.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& databasePath, int milliseconds = -1);
+    ~LockHolder();
+
+private:
+    std::promise<void> release_;
+    std::thread thread_;
+};
+
 // The program as a test runs it: a temporary application folder with its own
 // database, the scripted prompter, a fixed clock, and the screens registered.
 class TestProgram {
@@ -44,6 +60,9 @@ public:
     QList<QVariantList> Query(const QString& sql) const;
     void Exec(const QString& sql, const QVariantList& values = {}) const;
     void CloseScreens();
+    // Damages the teacher table's last page, as a bad disk sector would: the
+    // rows before it still read, the read then fails. Needs rows on more than one page.
+    void DamageLastTeacherPage() const;
 
     template <class Screen>
     Screen* Open() { return registry.Open<Screen>(); }

@@ -8,6 +8,7 @@
 #include "ui/LockableComboBox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -234,6 +235,32 @@ private slots:
         QCOMPARE(Find<QLineEdit>(screen, "txtName")->selectedText(), QStringLiteral("Teacher 1"));
     }
 
+    // Titles are kept exactly as typed: a lower-case "mr." is in neither the
+    // gents' nor the ladies' list, so completion must not turn it into "Mr.".
+    void aTitleIsKeptAsTypedAndTheLockedBoxTakesNoKey()
+    {
+        TestProgram program;
+        QStringList teacher = Teacher(1, "mrs.");
+        program.CreateDatabase({teacher});
+        auto* screen = program.Open<frmDbase>();
+        auto* title = Find<QComboBox>(screen, "txttitle");
+
+        for (const int key : {int(Qt::Key_Return), int(Qt::Key_Down), int(Qt::Key_Up), int(Qt::Key_A), int(Qt::Key_Delete)})
+            QTest::keyClick(title->lineEdit(), Qt::Key(key));
+        QTest::keyClick(title->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(title->currentText(), QStringLiteral("mrs."));
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        for (const QString& typed : {QStringLiteral("mr."), QStringLiteral("mrs."), QStringLiteral("MISS.")}) {
+            title->setEditText(QString());
+            title->lineEdit()->setFocus();
+            QTest::keyClicks(title->lineEdit(), typed);
+            QTest::keyClick(title->lineEdit(), Qt::Key_Return);
+            QCOMPARE(title->currentText(), typed);
+        }
+    }
+
     void theFlagsExcludeEachOther()
     {
         TestProgram program;
@@ -319,6 +346,44 @@ private slots:
         QVERIFY(program.prompter.unexpected.isEmpty());
     }
 
+    // The close box during Add or Update first asks whether to give up the
+    // edit; only then whether to quit.
+    void theCloseBoxInEditModeAsksToCancelFirst()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        auto* screen = program.Open<frmDbase>();
+        QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
+        Click(screen, "cmdAdd");
+        Find<QLineEdit>(screen, "txtName")->setText("Unsaved");
+
+        program.prompter.PlanAnswer(Answer::No);
+        QVERIFY(!screen->close());
+        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Do you really want to cancel this update?"});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("CANCEL"));
+        VerifyMode(screen, true);
+        QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Unsaved"));
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        program.prompter.PlanAnswer(Answer::No);
+        QVERIFY(!screen->close());
+        QCOMPARE(program.prompter.AskedTexts().mid(1),
+                 QStringList({"Do you really want to cancel this update?", "Do you really want to Quit this Software?"}));
+        VerifyMode(screen, false);
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
+        QCOMPARE(ended.count(), 0);
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        program.prompter.PlanAnswer(Answer::Yes);
+        program.prompter.PlanAnswer(Answer::Yes);
+        screen->close();
+        QCOMPARE(program.prompter.AskedTexts().size(), 6);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 2);
+        QVERIFY(program.prompter.unexpected.isEmpty());
+    }
+
     void anUnopenableDatabaseIsReportedAndEndsTheProgram()
     {
         TestProgram program;
@@ -328,14 +393,13 @@ private slots:
         file.close();
         QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
 
-        auto* screen = program.Open<frmDbase>();
+        QCOMPARE(program.Open<frmDbase>(), nullptr);
         QCOMPARE(program.prompter.asked.size(), 1);
         QVERIFY(program.prompter.Last().text.contains(program.DatabasePath()));
         QVERIFY(program.prompter.Last().text.contains("not a database"));
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 1);
-        QVERIFY(!screen->isEnabled());
     }
 };
 

@@ -225,31 +225,61 @@ private slots:
         QCOMPARE(Counters(screen), QStringLiteral("3 of 3"));
     }
 
-    void aNumberTheStoreRefusesIsReportedWithItsFailure_data()
+    void theNumberIsTakenOnlyAsAPlainWholeNumber_data()
     {
-        QTest::addColumn<QString>("number");
-        QTest::newRow("letters") << "abc";
-        QTest::newRow("fraction") << "2.5";
-        QTest::newRow("zero") << "0";
-        QTest::newRow("too large") << "40000";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("digits") << "25" << 25;
+        QTest::newRow("blanks around") << " 25 " << 25;
+        QTest::newRow("leading zeros") << "025" << 25;
+        QTest::newRow("highest") << "32767" << 32767;
+        QTest::newRow("trailing point") << "25." << 0;
+        QTest::newRow("decimal") << "25.0" << 0;
+        QTest::newRow("exponent") << "2.5e1" << 0;
+        QTest::newRow("plus sign") << "+25" << 0;
+        QTest::newRow("negative") << "-3" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("gap inside") << "2 5" << 0;
+        QTest::newRow("other digits") << QStringLiteral("\u0662\u0665") << 0;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("too large") << "32768" << 0;
+        QTest::newRow("far too large") << "99999999999999999999" << 0;
     }
 
-    void aNumberTheStoreRefusesIsReportedWithItsFailure()
+    // A number typed in another written form used to be stored as the number
+    // while its text kept the form typed; the saved teacher was then not found
+    // again, and a following Update overwrote the first teacher.
+    void theNumberIsTakenOnlyAsAPlainWholeNumber()
     {
-        QFETCH(QString, number);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
         TestProgram program;
         program.CreateDatabase(Teachers(2));
         auto* screen = program.Open<frmDbase>();
         Click(screen, "cmdAdd");
-        FillNewTeacher(screen, number);
-
+        FillNewTeacher(screen, typed);
         Click(screen, "cmdSave");
-        QCOMPARE(program.prompter.asked.size(), 1);
-        QVERIFY(program.prompter.Last().text.front().isDigit());
-        QVERIFY(program.prompter.Last().text.contains("adno1"));
-        QCOMPARE(program.prompter.Last().title, QStringLiteral("Morvane"));
-        QVERIFY(InEditMode(screen));
-        QCOMPARE(TeacherCount(program), 2);
+
+        if (stored == 0) {
+            QCOMPARE(program.prompter.AskedTexts(),
+                     QStringList("The teacher number must be a whole number from 1 to 32767, written in digits only."));
+            QVERIFY(InEditMode(screen));
+            QCOMPARE(TeacherCount(program), 2);
+            return;
+        }
+        const QString number = QString::number(stored);
+        QCOMPARE(program.Query("SELECT adno, adno1 FROM TabelPB WHERE name1 = 'New Teacher'"),
+                 QList<QVariantList>({{number, stored}}));
+        QCOMPARE(TextOf(screen, "txtADNo"), number);
+        QCOMPARE(Counters(screen), QStringLiteral("3 of 3"));
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        Type(screen, "txtName", "Renamed");
+        Click(screen, "cmdSave");
+        QCOMPARE(Stored(program, "name1", stored), QStringLiteral("Renamed"));
+        QCOMPARE(Stored(program, "name1", 1), QStringLiteral("Teacher 1"));
+        QCOMPARE(TeacherCount(program), 3);
     }
 
     void aSavedTeacherBelowTheHighestStaysTheCurrentRow()
@@ -380,6 +410,36 @@ private slots:
         QCOMPARE(TeacherCount(program), 4);
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("1"));
         QCOMPARE(Counters(screen), QStringLiteral("1 of 4"));
+    }
+
+    void aFailingDeleteIsReportedNotCelebrated()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        program.Exec("CREATE TRIGGER keep BEFORE DELETE ON TabelPB BEGIN SELECT RAISE(ABORT, 'kept'); END");
+        auto* screen = program.Open<frmDbase>();
+        Click(screen, "cmdLast");
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdDelete");
+        QCOMPARE(program.prompter.AskedTexts().last(), QStringLiteral("1811kept"));
+        QCOMPARE(TeacherCount(program), 3);
+        QCOMPARE(Counters(screen), QStringLiteral("3 of 3"));
+    }
+
+    // A search shows the found teacher without the error scan: a stored
+    // timetable error keeps the class cell white and the subject cell light blue.
+    void aSearchShowsAStoredTimetableErrorUnmarked()
+    {
+        TestProgram program;
+        QList<QStringList> teachers = Teachers(3);
+        SetSlot(teachers[2], 2, "10A", "0");
+        program.CreateDatabase(teachers);
+        auto* screen = program.Open<frmDbase>();
+        program.prompter.PlanInput("3");
+        Click(screen, "cmdSearch");
+        QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("3"));
+        QCOMPARE(Background(Find(screen, "Text1(2)")), WorkingColour);
+        QCOMPARE(Background(Find(screen, "Text10(2)")), OffPeriodColour);
     }
 
     void search_data()

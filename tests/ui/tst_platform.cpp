@@ -1,23 +1,28 @@
 #include "TestProgram.h"
-#include "ui/DevicePrinter.h"
+#include "ui/Screen.h"
 #include "ui/DialogPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-class Probe : public QWidget {
+class Probe : public Screen {
     Q_OBJECT
 public:
-    explicit Probe(ScreenRegistry&) { ++loads; }
+    explicit Probe(ScreenRegistry& registry)
+        : Screen(registry)
+    {
+        ++loads;
+        if (failLoad)
+            LoadFailed();
+    }
     static inline int loads = 0;
+    static inline bool failLoad = false;
 };
 
 class tst_platform : public QObject {
@@ -51,13 +56,28 @@ private slots:
         QCOMPARE(Probe::loads, 1);
         QVERIFY(first->isVisible());
 
+        // Asked for again in the same handler that closed it, a screen comes back fresh.
         first->close();
+        QCOMPARE(program.registry.Find("Probe"), nullptr);
+        QWidget* second = program.registry.Open("Probe");
+        QVERIFY(second && second != first.data());
+        QCOMPARE(Probe::loads, 2);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QCOMPARE(program.registry.Find("Probe"), nullptr);
-        QVERIFY(program.registry.Open("Probe"));
-        QCOMPARE(Probe::loads, 2);
+        QCOMPARE(program.registry.Find("Probe"), second);
+    }
 
+    void aScreenThatCannotLoadIsNotHandedOutAndAnUnknownNameIsAFault()
+    {
+        TestProgram program;
+        program.registry.Register<Probe>();
+        Probe::failLoad = true;
+        QCOMPARE(program.registry.Show("Probe"), nullptr);
+        QCOMPARE(program.registry.Find("Probe"), nullptr);
+        Probe::failLoad = false;
+        QVERIFY(program.registry.Show("Probe"));
+
+        QTest::ignoreMessage(QtWarningMsg, "ScreenRegistry: no screen named frmNotBuilt");
         QCOMPARE(program.registry.Show("frmNotBuilt"), nullptr);
     }
 
@@ -117,18 +137,6 @@ private slots:
 
         WhenShown<QInputDialog>([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompter.Input("Teacher Number: ", "Teacher Number", "1"), std::nullopt);
-    }
-
-    void aPictureIsPrintedScaledOntoThePage()
-    {
-        QTemporaryDir folder;
-        QImage picture(400, 200, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath("names.pdf"));
-        PaintImageOnPage(printer, picture);
-        QVERIFY(QFileInfo(folder.filePath("names.pdf")).size() > 1000);
     }
 };
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/TeacherKind.h"
+
+#include <QList>
+#include <QString>
+
+// The day's attendance: one entry per box of the attendance board, the i-th
+// teacher in number order in box i, with the teacher's relief kind and
+// whether the teacher is present today.
+class AttendanceDay {
+public:
+    struct Teacher {
+        int number = 0;
+        QString title;
+        QString name1;
+        TeacherKind kind = TeacherKind::ReliefOn;
+        bool present = false;
+    };
+
+    void Bind(const QList<Teacher>& teachers) { teachers_ = teachers; }
+
+    int Count() const { return int(teachers_.size()); }
+    const Teacher& At(int box) const { return teachers_.at(box); }
+    bool IsPresent(int box) const { return box < Count() && teachers_[box].present; }
+    void SetPresent(int box, bool present) { teachers_[box].present = present; }
+    int PresentCount() const;
+
+private:
+    QList<Teacher> teachers_;
+};

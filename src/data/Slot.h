@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Timetable slots: day 1..5 (Monday..Friday) by period 1..8, numbered
+// slot = (day - 1) * 8 + (period - 1). In screen grids the days are the
+// columns and the periods the rows.
+constexpr int SlotCount = 40;
+constexpr int DaysPerWeek = 5;
+constexpr int PeriodsPerDay = 8;
+
+// A class or subject cell holding exactly this text is an off (free) period.
+inline const QString OffPeriod = QStringLiteral("0");
+
+// Day 0..4 (Monday..Friday) and period 0..7 of a slot.
+constexpr int DayOf(int slot) { return slot / PeriodsPerDay; }
+constexpr int PeriodOf(int slot) { return slot % PeriodsPerDay; }
+constexpr bool IsSlot(int slot) { return slot >= 0 && slot < SlotCount; }
+
+inline const QStringList DayNames = {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
+                                     QStringLiteral("Thursday"), QStringLiteral("Friday")};
+
+// "1st".."8th", the period's name in the relief set.
+QString PeriodName(int slot);
+// "First".."Eighth" (spelled "Forth" for the fourth), the period's word in the relief list caption.
+QString PeriodWord(int slot);
+
+// The number of off periods among a teacher's class cells on one day (0..4).
+int FreePeriodsOfDay(const QStringList& classes, int day);
+
+// A slot is off in both cells or working in both; exactly one "0" is a timetable error.
+inline bool IsTimetableError(const QString& classText, const QString& subjectText)
+{
+    return (classText == OffPeriod) != (subjectText == OffPeriod);
+}
