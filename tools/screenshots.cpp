@@ -5,14 +5,18 @@
 #include "TestProgram.h"
 #include "data/TeacherRow.h"
 #include "attendance/frmAtten.h"
+#include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
 #include "import/ImportSource.h"
 #include "import/frmImport.h"
+#include "relief/frmList.h"
+#include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace {
 QList<QStringList> SampleTeachers(int count)
@@ -25,7 +29,7 @@ QList<QStringList> SampleTeachers(int count)
     for (int number = 1; number <= count; ++number) {
         QStringList teacher = Teacher(number, titles[number % 5], names[number % 5] + " " + QString::number(number));
         for (int slot = 0; slot < SlotCount; ++slot) {
-            const bool off = (slot * 7 + number) % 6 == 0;
+            const bool off = (slot * 7 + number) % 6 == 0 || (slot / 8 == 3 && (slot + number) % 4 == 0);
             SetSlot(teacher, slot, off ? "0" : QStringLiteral("%1%2").arg(6 + (slot + number) % 6).arg(QChar('A' + (slot + number) % 4)),
                     off ? "0" : subjects[(slot + number) % 8]);
         }
@@ -116,5 +120,26 @@ int main(int argc, char* argv[])
     Click(board, "cmdAllT");
     Click(board, "cmdDisplay");
     Save(program.registry.Find<frmTeaName>(), folder, "frmTeaName-220");
+    program.CloseScreens();
+
+    // A morning's relief: three absent teachers, lessons chosen on the absence timetable.
+    board = program.Open<frmAtten>();
+    Click(board, "cmdClear");
+    for (int box : {1, 4, 6})
+        Click(board, Cell("Check1", box));
+    Click(board, "cmdAbs");
+    QTest::mouseDClick(Find(board, "Label1(0)"), Qt::LeftButton);
+    auto* absence = program.registry.Find<frmTTAb>();
+    for (int slot : {24, 25, 26}) {
+        QTest::mouseDClick(Find(absence, Cell("Label1", slot)), Qt::LeftButton);
+        auto* reliefList = program.registry.Find<frmRelList>();
+        if (slot == 26) {
+            Save(reliefList, folder, "frmRelList");
+            break;
+        }
+        QTest::mouseDClick(Find(reliefList, Cell("LblName", slot - 24)), Qt::LeftButton);
+    }
+    Save(absence, folder, "frmTTAb");
+    Save(program.registry.Find<frmList>(), folder, "frmList");
     return 0;
 }

@@ -1,7 +1,12 @@
 #include "app/Screens.h"
 
 #include "attendance/frmAtten.h"
+#include "attendance/frmTT.h"
+#include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
+#include "relief/LessonChoice.h"
+#include "relief/frmList.h"
+#include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
 #include "ui/ScreenRegistry.h"
 
@@ -10,4 +15,24 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmDbase>();
     registry.Register<frmAtten>();
     registry.Register<frmTeaName>();
+    registry.Register<frmTT>();
+    registry.Register<frmTTAb>();
+    registry.Register<frmList>();
+    registry.Register<frmRelList>();
+    QObject::connect(&registry, &ScreenRegistry::screenOpened, &registry,
+                     [&registry](QWidget* screen) { ConnectToReliefSide(registry, screen); });
+}
+
+// The attendance screens know nothing of relief planning; what they start
+// there is connected here, directly, so that it runs inside their handlers.
+void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
+{
+    if (auto* timetable = qobject_cast<frmTTAb*>(screen)) {
+        QObject::connect(timetable, &frmTTAb::lessonChosen, timetable,
+                         [&registry, timetable](int slot) { ChooseLesson(registry, *timetable, slot); });
+    }
+    if (auto* board = qobject_cast<frmAtten*>(screen)) {
+        QObject::connect(board, &frmAtten::previousReliefListAsked, board,
+                         [&registry] { OpenReliefSetFromBoard(registry); });
+    }
 }

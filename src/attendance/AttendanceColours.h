@@ -21,3 +21,9 @@ inline const QColor LegendTextColour(0, 0, 255);
 inline const QColor LightCyan(128, 255, 255);
 inline const QColor AllTeachersNamesBackground(128, 255, 128);
 inline const QColor MarkedNameColour(255, 0, 0);
+
+// Colours of the presence and absence timetables.
+inline const QColor PresenceTimetableColour(0, 0, 255);
+inline const QColor AbsenceTimetableColour(255, 0, 0);
+inline const QColor SubjectTextColour(0, 0, 255);
+inline const QColor ChosenLessonColour(217, 85, 217);

@@ -1,7 +1,10 @@
 #include "attendance/frmAtten.h"
 
 #include "attendance/AttendanceColours.h"
+#include "attendance/frmTT.h"
+#include "attendance/frmTTAb.h"
 #include "data/Recordset.h"
+#include "data/TeacherRow.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -24,7 +27,7 @@ frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
     connect(cmdClear, &QPushButton::clicked, this, &frmAtten::cmdClear_Click);
     connect(cmdDisplay, &QPushButton::clicked, this, &frmAtten::cmdDisplay_Click);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command1, &QPushButton::clicked, this, [this] { this->registry().Show(QStringLiteral("frmList")); });
+    connect(Command1, &QPushButton::clicked, this, &frmAtten::previousReliefListAsked);
     Form_Load();
 }
 
@@ -122,4 +125,38 @@ void frmAtten::SetVisited(int cell, bool visited)
 {
     cells_.at(cell).visited = visited;
     ShowCell(cell);
+}
+
+void frmAtten::Label1_DblClick(int cell)
+{
+    const GridCell& state = cells_.at(cell);
+    if (state.number == 0) {
+        registry().prompter().Report(QStringLiteral("Empty Label"), QStringLiteral("Error"), MessageIcon::Exclamation);
+        return;
+    }
+    const bool present = state.mark == CellMark::PresentReliefOn || state.mark == CellMark::PresentReliefFree;
+    if (!present && state.mark != CellMark::Absent)
+        return;
+    Recordset teacher(connection_);
+    if (!teacher.Open(QStringLiteral("select * from tabelpb where ADNo1=?"), {state.number})) {
+        ReportReadFailure(connection_, registry());
+        return;
+    }
+    if (teacher.IsEOF()) {
+        registry().prompter().Report(QStringLiteral("Teacher %1 is no longer in the register.").arg(state.number),
+                                     QStringLiteral("Error"), MessageIcon::Exclamation);
+        return;
+    }
+    const TeacherRow row = TeacherRow::Read(teacher);
+    if (present) {
+        if (auto* timetable = registry().Open<frmTT>())
+            timetable->FillTimetable(row);
+        return;
+    }
+    if (auto* timetable = registry().Open<frmTTAb>()) {
+        timetable->FillTimetable(row);
+        timetable->SetSubject(row.subject);
+        timetable->HighlightToday();
+        SetVisited(cell, true);
+    }
 }

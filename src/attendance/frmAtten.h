@@ -44,6 +44,13 @@ public:
     CellMark Mark(int cell) const { return cells_.at(cell).mark; }
     void SetVisited(int cell, bool visited);
 
+    // A double-click on a number of the grid: the teacher's presence or absence timetable.
+    void Label1_DblClick(int cell);
+
+signals:
+    // "Previous Relief List": the relief side opens the relief set with the saved reliefs.
+    void previousReliefListAsked();
+
 private:
     struct GridCell {
         int number = 0;

@@ -1,6 +1,7 @@
 #include "attendance/frmAtten.h"
 
 #include "attendance/AttendanceColours.h"
+#include "ui/CellLabel.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 
@@ -154,8 +155,9 @@ QWidget* frmAtten::BuildGrid()
     grid->setContentsMargins(1, 1, 1, 1);
     grid->setSpacing(1);
     for (int cell = 0; cell < GridCells; ++cell) {
-        auto* label = new QLabel(frame);
+        auto* label = new CellLabel(frame);
         label->setObjectName(QStringLiteral("Label1(%1)").arg(cell));
+        connect(label, &CellLabel::doubleClicked, this, [this, cell] { Label1_DblClick(cell); });
         label->setFixedSize(36, 21);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Panel);

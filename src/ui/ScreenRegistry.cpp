@@ -44,6 +44,7 @@ QWidget* ScreenRegistry::Open(const QString& name)
     screens_.insert(name, screen);
     created_ << screen;
     created_.removeAll(nullptr);
+    emit screenOpened(screen);
     return screen;
 }
 

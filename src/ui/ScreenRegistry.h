@@ -61,6 +61,8 @@ public:
 
 signals:
     void programEnded(int exitCode);
+    // A screen has just been created and loaded.
+    void screenOpened(QWidget* screen);
 
 private:
     template <class Screen>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/Slot.h"
+#include "ui/Screen.h"
+
+#include <QColor>
+
+#include <array>
+
+class CellLabel;
+class QLabel;
+class QPushButton;
+struct TeacherRow;
+
+// A teacher's week as the attendance board shows it: the classes of five days
+// by eight periods, today's column marked, and the counts of working and free
+// periods. The presence and the absence timetable differ in their colour and
+// in what a double-click on a lesson does.
+class TimetableScreen : public Screen {
+    Q_OBJECT
+public:
+    static constexpr int NameCell = SlotCount;
+
+    TimetableScreen(ScreenRegistry& registry, const QString& caption, const QColor& scheme, const QString& numberLabel);
+
+    // Shows a teacher's classes, counts, name and number; cell colours stay as they were.
+    void FillTimetable(const TeacherRow& row);
+    // Marks today's day header and cells in the screen's colour; nothing on a weekend.
+    void HighlightToday();
+
+    QString TeacherNumber() const;
+    QString TeacherName() const;
+    QString CellText(int cell) const;
+
+protected:
+    void SetCellColour(int cell, const QColor& colour);
+    virtual void CellDoubleClicked(int cell);
+    // The row under the grid, where the counts and Exit stand.
+    QWidget* Footer() const { return footer_; }
+
+private:
+    void BuildScreen(const QString& numberLabel);
+    QLabel* NewHeader(const QString& text, const QString& name);
+
+    QColor scheme_;
+    std::array<CellLabel*, SlotCount + 1> Label1 {};
+    std::array<QLabel*, DaysPerWeek> dayHeaders_ {};
+    QLabel* numberLabel_ = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QWidget* footer_ = nullptr;
+};

@@ -1,0 +1,64 @@
+#include "attendance/frmTTAb.h"
+
+#include "attendance/AttendanceColours.h"
+#include "ui/Colours.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+frmTTAb::frmTTAb(ScreenRegistry& registry)
+    : TimetableScreen(registry, QStringLiteral("Time Table Absence"), AbsenceTimetableColour, QStringLiteral("Label11"))
+{
+    Label9 = new QLabel(Footer());
+    Label9->setObjectName(QStringLiteral("Label9"));
+    SetTextColour(Label9, SubjectTextColour);
+    auto* footer = static_cast<QHBoxLayout*>(Footer()->layout());
+    footer->insertSpacing(3, 16);
+    footer->insertWidget(4, Label9);
+
+    // The hand-over is read by the relief side through HandOver(); the labels
+    // only mirror it.
+    const auto handOverLabel = [this](const QString& name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->hide();
+        return label;
+    };
+    Label10 = handOverLabel(QStringLiteral("Label10"));
+    Label12 = handOverLabel(QStringLiteral("Label12"));
+    Label13 = handOverLabel(QStringLiteral("Label13"));
+    Label14 = handOverLabel(QStringLiteral("Label14"));
+    HighlightToday();
+}
+
+void frmTTAb::SetSubject(const QString& subject)
+{
+    Label9->setText(subject);
+}
+
+QString frmTTAb::Subject() const
+{
+    return Label9->text();
+}
+
+void frmTTAb::SetHandOver(const LessonHandOver& handOver)
+{
+    handOver_ = handOver;
+    const QString slot = handOver.IsSet() ? QString::number(handOver.slot) : QString();
+    Label10->setText(slot);
+    Label14->setText(slot);
+    Label13->setText(handOver.classText);
+    Label12->setText(handOver.periodName);
+}
+
+void frmTTAb::MarkChosen(int slot)
+{
+    SetCellColour(slot, ChosenLessonColour);
+}
+
+// The name cell belongs to the same cells but is no lesson: it starts nothing.
+void frmTTAb::CellDoubleClicked(int cell)
+{
+    if (IsSlot(cell))
+        emit lessonChosen(cell);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "attendance/LessonHandOver.h"
+#include "attendance/TimetableScreen.h"
+
+class QLabel;
+
+// The absence timetable: an absent teacher's week, in red. A double-click on
+// a lesson chooses it for relief: the lesson is handed over and marked, and
+// the relief side takes it from there.
+class frmTTAb : public TimetableScreen {
+    Q_OBJECT
+public:
+    explicit frmTTAb(ScreenRegistry& registry);
+
+    void SetSubject(const QString& subject);
+    QString Subject() const;
+
+    const LessonHandOver& HandOver() const { return handOver_; }
+    void SetHandOver(const LessonHandOver& handOver);
+    // Marks a lesson chosen for relief.
+    void MarkChosen(int slot);
+
+signals:
+    void lessonChosen(int slot);
+
+protected:
+    void CellDoubleClicked(int cell) override;
+
+private:
+    LessonHandOver handOver_;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+};

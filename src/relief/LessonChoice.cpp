@@ -1,0 +1,46 @@
+#include "relief/LessonChoice.h"
+
+#include "attendance/frmTTAb.h"
+#include "data/Slot.h"
+#include "relief/frmList.h"
+#include "relief/frmRelList.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
+{
+    frmList* list = registry.Open<frmList>();
+    if (!list)
+        return;
+    ReliefPlan& plan = list->Plan();
+    plan.ClearCandidates();
+    const LessonHandOver handOver{slot, timetable.CellText(slot), PeriodName(slot)};
+    timetable.SetHandOver(handOver);
+    plan.StartRow(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
+
+    // The relief list computes as it loads; one already open for an earlier
+    // lesson computes again, so that it never offers that lesson's teachers.
+    const bool alreadyOpen = registry.Find<frmRelList>();
+    frmRelList* reliefList = registry.Open<frmRelList>();
+    if (reliefList && alreadyOpen)
+        reliefList->Compute();
+    timetable.MarkChosen(slot);
+    list->SelectLastRow();
+    if (reliefList) {
+        reliefList->SetSubject(timetable.Subject());
+        reliefList->show();
+    }
+    if (plan.LastRowIsDuplicate()) {
+        registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));
+        plan.RemoveLastRow();
+        if (reliefList)
+            reliefList->RemoteClick1();
+    }
+    list->LessonStarted();
+}
+
+void OpenReliefSetFromBoard(ScreenRegistry& registry)
+{
+    if (frmList* list = registry.Show<frmList>())
+        list->OpenedFromBoard();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+// Colours of the relief list: a line by the periods still free, and the
+// Total Free of a teacher who already relieves today.
+inline const QColor OneFreeColour(255, 0, 0);
+inline const QColor TwoFreeColour(0, 0, 255);
+inline const QColor ThreeFreeColour(34, 123, 38);
+inline const QColor AlreadyRelievesColour(196, 95, 3);
+// The counters of the relief set.
+inline const QColor CounterColour(0, 0, 255);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class AttendanceDay;
+
+// The computation behind the relief list: which teachers can take a lesson
+// of an absent teacher, and how much relief each has left today.
+
+// A teacher of the register as the scan reads it, in number order.
+struct TeacherTimetable {
+    QString number; // adno
+    QString name1;
+    QString subject;
+    QStringList classes; // the 40 class cells
+};
+
+// A teacher who may take the lesson.
+struct ReliefCandidate {
+    QString slotKey; // period name followed by the teacher's name
+    QString number;
+    QString name;
+    QString subject;
+    int totalFree = 0; // the teacher's off periods on the lesson's day
+};
+
+// One line of the relief list as the operator sees it.
+struct ReliefListRow {
+    QString number;
+    QString name;
+    QString subject;
+    int free = 0;
+    int totalFree = 0;
+    QColor colour;
+    QColor totalFreeColour;
+};
+
+// The teachers who are present, on relief duty and off in the slot. The
+// teacher in place k of the register owns the board's box k.
+QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, const AttendanceDay& day, int slot,
+                                      const QString& periodName);
+
+// Drops every candidate already sent to a class in the same period.
+QList<ReliefCandidate> PruneAssigned(const QList<ReliefCandidate>& candidates, const QStringList& assignedKeys);
+
+// The lines of the list: Free is Total Free less the reliefs the teacher
+// already gives in the relief set (reliefNumbers: the relief teacher number
+// of every row); texts are trimmed while nobody has been assigned yet.
+QList<ReliefListRow> FillRows(const QList<ReliefCandidate>& candidates, bool trim, const QStringList& reliefNumbers);
+
+// Text colour of a line by the periods still free: 1 red, 2 blue, 3 green, else black.
+QColor FreeColour(int free);
+
+// The relief list's width in twips: one block of 33 lines, or two.
+int ReliefListWidthTwips(int candidates);

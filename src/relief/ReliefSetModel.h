@@ -1,0 +1,30 @@
+#pragma once
+
+#include "relief/ReliefRecord.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The relief set as a nine-column table, newest row last.
+class ReliefSetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Column widths of the relief set list, in twips.
+    static int ColumnWidthTwips(int column);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const QList<ReliefRecord>& Rows() const { return rows_; }
+    void Append(const ReliefRecord& record);
+    void ReplaceRow(int row, const ReliefRecord& record);
+    void RemoveLast();
+    void Clear();
+
+private:
+    QList<ReliefRecord> rows_;
+};

@@ -1,0 +1,198 @@
+#include "relief/frmList.h"
+
+#include "attendance/frmTTAb.h"
+#include "data/Recordset.h"
+#include "relief/ReliefColours.h"
+#include "relief/frmRelList.h"
+#include "ui/Colours.h"
+#include "ui/Controls.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/TopMost.h"
+#include "ui/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+frmList::frmList(ScreenRegistry& registry)
+    : Screen(registry)
+{
+    setWindowTitle(QStringLiteral("Relief Set"));
+    BuildScreen();
+    connect(Command4, &QPushButton::clicked, this, &frmList::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmList::Command6_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmList::RemoteClick);
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    Form_Load();
+}
+
+void frmList::BuildScreen()
+{
+    lvmem = new QTreeView(this);
+    lvmem->setObjectName(QStringLiteral("lvmem"));
+    lvmem->setModel(&plan_.Model());
+    lvmem->setRootIsDecorated(false);
+    lvmem->setUniformRowHeights(true);
+    lvmem->setAllColumnsShowFocus(true);
+    lvmem->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvmem->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvmem->header()->setStretchLastSection(false);
+    int width = 0;
+    for (int column = 0; column < ReliefRecord::ColumnCount; ++column) {
+        lvmem->setColumnWidth(column, Twips(ReliefSetModel::ColumnWidthTwips(column)));
+        width += lvmem->columnWidth(column);
+    }
+    lvmem->setMinimumSize(width + 24, 320);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lvmem, 1);
+    layout->addWidget(BuildCounters());
+    layout->addWidget(BuildButtons());
+}
+
+QWidget* frmList::BuildCounters()
+{
+    auto* counters = new QWidget(this);
+    auto* layout = new QHBoxLayout(counters);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto counter = [counters](const QString& name) {
+        auto* label = new QLabel(counters);
+        label->setObjectName(name);
+        label->setMinimumWidth(40);
+        SetTextColour(label, CounterColour);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        return label;
+    };
+    Label5 = new QLabel(QStringLiteral("Record(s) Listed"), counters);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label4 = counter(QStringLiteral("Label4"));
+    Label2 = new QLabel(QStringLiteral("Record(s) in DB"), counters);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = counter(QStringLiteral("Label3"));
+    Label6 = counter(QStringLiteral("Label6"));
+    Label6->hide();
+    for (QLabel* label : {Label5, Label4, Label2, Label3})
+        layout->addWidget(label);
+    layout->addStretch();
+    return counters;
+}
+
+QWidget* frmList::BuildButtons()
+{
+    auto* buttons = new QWidget(this);
+    auto* layout = new QHBoxLayout(buttons);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Command5 = NewButton(QStringLiteral("Previous Relief List"), QStringLiteral("Command5"), buttons);
+    Command6 = NewButton(QStringLiteral("Refresh"), QStringLiteral("Command6"), buttons);
+    Command4 = NewButton(QStringLiteral("Remove Item"), QStringLiteral("Command4"), buttons);
+    Command2 = NewButton(QStringLiteral("Print and Save"), QStringLiteral("Command2"), buttons);
+    cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), buttons);
+    Command1 = NewButton(QStringLiteral("Command1"), QStringLiteral("Command1"), buttons);
+    Command1->hide();
+    for (QPushButton* button : {Command5, Command6, Command4, Command2, cmdExit})
+        layout->addWidget(button);
+    return buttons;
+}
+
+void frmList::Form_Load()
+{
+    if (!OpenDatabaseForScreen(connection_, registry()))
+        return LoadFailed();
+    Recordset saved(connection_);
+    if (!saved.Open(QStringLiteral("SELECT * From RelTable ORDER BY adNo1"))) {
+        ReportReadFailure(connection_, registry());
+        return LoadFailed();
+    }
+    Label3->setText(QString::number(saved.RecordCount()));
+    ShowListedCount();
+    Command6->setEnabled(false);
+    SetTopMost(this, true);
+}
+
+void frmList::ShowCandidateCount(int count)
+{
+    Label6->setText(QString::number(count));
+}
+
+void frmList::ShowListedCount()
+{
+    Label4->setText(QString::number(plan_.RowCount()));
+}
+
+void frmList::SelectLastRow()
+{
+    if (plan_.RowCount() > 0)
+        lvmem->setCurrentIndex(plan_.Model().index(plan_.RowCount() - 1, 0));
+}
+
+void frmList::LessonStarted()
+{
+    Command5->setEnabled(false);
+    Command4->setEnabled(false);
+}
+
+void frmList::ReliefChosen()
+{
+    for (QPushButton* button : {Command4, Command2, Command6})
+        button->setEnabled(true);
+}
+
+void frmList::ReliefListLeft()
+{
+    Command2->setEnabled(true);
+}
+
+void frmList::OpenedFromBoard()
+{
+    Command4->setEnabled(false);
+    Command2->setEnabled(false);
+}
+
+void frmList::LeaveReliefList()
+{
+    if (auto* reliefList = registry().Find<frmRelList>())
+        reliefList->RemoteClick1();
+    else
+        ReliefListLeft();
+}
+
+// Remove Item: the newest row goes, whatever row is selected. With no rows
+// left the relief list and the absence timetable close.
+void frmList::Command4_Click()
+{
+    if (plan_.RowCount() > 0) {
+        plan_.RemoveLastRow();
+    } else {
+        Command4->setEnabled(false);
+        LeaveReliefList();
+        if (QWidget* timetable = registry().Find<frmTTAb>())
+            timetable->close();
+    }
+    ShowListedCount();
+}
+
+void frmList::Command6_Click()
+{
+    if (!registry().prompter().Ask(QStringLiteral("All records will be clesr in Listview. Are you Sure?"),
+                                   QStringLiteral("Clear"), MessageIcon::Exclamation))
+        return;
+    plan_.Clear();
+    ShowListedCount();
+    Command6->setEnabled(false);
+    LeaveReliefList();
+}
+
+// Lists the candidates of the open relief list again, without those already assigned.
+void frmList::RemoteClick()
+{
+    if (auto* reliefList = registry().Find<frmRelList>())
+        reliefList->ShowCandidates();
+}

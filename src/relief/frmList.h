@@ -1,0 +1,58 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "relief/ReliefPlan.h"
+#include "ui/Screen.h"
+
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+// The relief set: the day's reliefs being planned, one row per lesson of an
+// absent teacher, with the teacher chosen to cover it.
+class frmList : public Screen {
+    Q_OBJECT
+public:
+    explicit frmList(ScreenRegistry& registry);
+
+    ReliefPlan& Plan() { return plan_; }
+
+    // What the other screens' events do to this one.
+    void LessonStarted();
+    void ReliefChosen();
+    void ReliefListLeft();
+    void OpenedFromBoard();
+
+    // "Record(s) Listed": the rows of the list.
+    void ShowListedCount();
+    // The hidden count of the last relief list's candidates.
+    void ShowCandidateCount(int count);
+    void SelectLastRow();
+    // Leaves the relief list as its Exit does.
+    void LeaveReliefList();
+
+private:
+    void BuildScreen();
+    QWidget* BuildCounters();
+    QWidget* BuildButtons();
+    void Form_Load();
+    void Command4_Click();
+    void Command6_Click();
+    void RemoteClick();
+
+    ReliefPlan plan_;
+    Connection connection_;
+
+    QTreeView* lvmem = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* Command1 = nullptr;
+};

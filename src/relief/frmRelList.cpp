@@ -1,0 +1,297 @@
+#include "relief/frmRelList.h"
+
+#include "attendance/frmAtten.h"
+#include "attendance/frmTTAb.h"
+#include "data/Recordset.h"
+#include "data/TeacherRow.h"
+#include "relief/ReliefList.h"
+#include "relief/frmList.h"
+#include "ui/CellLabel.h"
+#include "ui/Colours.h"
+#include "ui/Controls.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/TopMost.h"
+#include "ui/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+const int RowHeight = Twips(240);
+constexpr int HeightTwips = 9700;
+
+struct Column {
+    const char* heading;
+    int width;
+    Qt::Alignment alignment;
+};
+constexpr Column Columns[] = {{"No", 36, Qt::AlignRight}, {"Name", 176, Qt::AlignLeft}, {"Subjects", 128, Qt::AlignLeft},
+                              {"Free", 36, Qt::AlignCenter}, {"Total Free", 64, Qt::AlignCenter}};
+constexpr int ColumnCount = int(std::size(Columns));
+}
+
+frmRelList::frmRelList(ScreenRegistry& registry)
+    : Screen(registry)
+{
+    setWindowTitle(QStringLiteral("Relief List"));
+    BuildScreen();
+    connect(Command2, &QPushButton::clicked, this, &frmRelList::Command2_Click);
+    Form_Load();
+}
+
+void frmRelList::BuildScreen()
+{
+    const auto label = [this](const QString& name) {
+        auto* created = new QLabel(this);
+        created->setObjectName(name);
+        return created;
+    };
+    Label4 = label(QStringLiteral("Label4"));
+    Label11 = label(QStringLiteral("Label11"));
+    QFont bold = Label4->font();
+    bold.setBold(true);
+    Label4->setFont(bold);
+    Label11->setFont(bold);
+    SetTextColour(Label11, QColor(0, 0, 255));
+    Label3 = label(QStringLiteral("Label3"));
+    Label7 = label(QStringLiteral("Label7"));
+    Label3->hide();
+    Label7->hide();
+    lblMore = label(QStringLiteral("lblMore"));
+    lblMore->hide();
+    Command2 = NewButton(QStringLiteral("Exit"), QStringLiteral("Command2"), this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label4);
+    top->addSpacing(16);
+    top->addWidget(Label11);
+    top->addStretch();
+
+    auto* blocksWidget = new QWidget;
+    blocks_ = new QHBoxLayout(blocksWidget);
+    blocks_->setContentsMargins(0, 0, 0, 0);
+    blocks_->setSpacing(14);
+    blocks_->setSizeConstraint(QLayout::SetFixedSize);
+    AddBlock();
+    AddBlock();
+    blocksArea_ = new QScrollArea(this);
+    blocksArea_->setObjectName(QStringLiteral("blocks"));
+    blocksArea_->setFrameShape(QFrame::NoFrame);
+    blocksArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    blocksArea_->setWidget(blocksWidget);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblMore);
+    bottom->addStretch();
+    bottom->addWidget(Command2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(blocksArea_, 1);
+    layout->addLayout(bottom);
+}
+
+// One block of 33 lines under its own headings; the rows are numbered on
+// from the blocks before it.
+void frmRelList::AddBlock()
+{
+    auto* block = new QWidget;
+    auto* grid = new QGridLayout(block);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    for (int column = 0; column < ColumnCount; ++column) {
+        auto* heading = new QLabel(QString::fromLatin1(Columns[column].heading), block);
+        heading->setObjectName(QStringLiteral("Label1(%1)").arg(headings_++));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->setAlignment(Columns[column].alignment);
+        heading->setFixedWidth(Columns[column].width);
+        grid->addWidget(heading, 0, column);
+    }
+    for (int line = 0; line < BlockRows; ++line) {
+        const int row = int(rows_.size());
+        const auto cell = [&](QLabel* created, const QString& name, int column) {
+            created->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(row));
+            created->setFixedSize(Columns[column].width, RowHeight);
+            created->setAlignment(Columns[column].alignment | Qt::AlignVCenter);
+            grid->addWidget(created, line + 1, column);
+            return created;
+        };
+        RowCells cells;
+        cells.number = cell(new QLabel(block), QStringLiteral("Label2"), 0);
+        cells.name = static_cast<CellLabel*>(cell(new CellLabel(block), QStringLiteral("LblName"), 1));
+        cells.subject = cell(new ElidedLabel(block), QStringLiteral("LblPhone"), 2);
+        cells.free = cell(new QLabel(block), QStringLiteral("Label12"), 3);
+        cells.totalFree = cell(new QLabel(block), QStringLiteral("Label8"), 4);
+        connect(cells.name, &CellLabel::doubleClicked, this, [this, row] { LblName_DblClick(row); });
+        rows_ << cells;
+    }
+    blocks_->addWidget(block);
+}
+
+void frmRelList::Form_Load()
+{
+    if (!OpenDatabaseForScreen(connection_, registry()))
+        return LoadFailed();
+    SetTopMost(this, true);
+    Compute();
+}
+
+void frmRelList::Compute()
+{
+    const frmTTAb* timetable = registry().Find<frmTTAb>();
+    const LessonHandOver handOver = timetable ? timetable->HandOver() : LessonHandOver{};
+    Label3->setText(handOver.IsSet() ? QString::number(handOver.slot) : QString());
+    ShowSlotCaption();
+    frmList* list = registry().Open<frmList>();
+    if (!list)
+        return;
+    QList<ReliefCandidate> candidates;
+    const frmAtten* board = registry().Find<frmAtten>();
+    if (handOver.IsSet() && !board) {
+        registry().prompter().Report(
+            QStringLiteral("Nobody is marked present: the attendance board is closed. Open the attendance board, tick "
+                           "the teachers who are present today, and choose the lesson again."),
+            {}, MessageIcon::Exclamation);
+    } else if (handOver.IsSet()) {
+        const std::optional<QList<TeacherTimetable>> teachers = ReadTeachers();
+        if (!teachers)
+            ReportReadFailure(connection_, registry());
+        else
+            candidates = ScanCandidates(*teachers, board->Day(), handOver.slot, handOver.periodName);
+    }
+    list->Plan().SetCandidates(candidates);
+    ShowCandidates();
+}
+
+std::optional<QList<TeacherTimetable>> frmRelList::ReadTeachers()
+{
+    Recordset table(connection_);
+    if (!table.Open(QStringLiteral("select* from tabelpb order by adno1")))
+        return std::nullopt;
+    QList<TeacherTimetable> teachers;
+    teachers.reserve(table.RecordCount());
+    for (table.MoveFirst(); !table.IsEOF(); table.MoveNext()) {
+        const TeacherRow row = TeacherRow::Read(table);
+        teachers << TeacherTimetable{row.adno, row.name1, row.subject, row.classes};
+    }
+    return teachers;
+}
+
+void frmRelList::ShowCandidates()
+{
+    frmList* list = registry().Find<frmList>();
+    if (!list)
+        return;
+    ReliefPlan& plan = list->Plan();
+    const QStringList keys = plan.AssignedSlotKeys();
+    plan.SetCandidates(PruneAssigned(plan.Candidates(), keys));
+    const QList<ReliefListRow> lines = FillRows(plan.Candidates(), keys.isEmpty(), plan.ReliefNumbers());
+    while (rows_.size() < lines.size())
+        AddBlock();
+    ShowBlocks(std::max(2, int(lines.size() + BlockRows - 1) / BlockRows), lines.size() > BlockRows);
+    for (int row = 0; row < rows_.size(); ++row) {
+        if (row < lines.size())
+            ShowRow(rows_[row], lines[row]);
+        else
+            ClearRow(rows_[row]);
+    }
+    const int count = int(lines.size());
+    Label7->setText(QString::number(count));
+    list->ShowCandidateCount(count);
+    lblMore->setVisible(count > ListedRows);
+    lblMore->setText(QStringLiteral("%1 teachers are free in this period; scroll to the right to see them all.").arg(count));
+    setFixedSize(Twips(ReliefListWidthTwips(count)), Twips(HeightTwips));
+}
+
+// The narrow list shows the left block only; the right one joins it from the
+// 34th candidate on, and further blocks only hold candidates beyond the 66th.
+void frmRelList::ShowBlocks(int blocks, bool wide)
+{
+    for (int block = 0; block < blocks_->count(); ++block)
+        blocks_->itemAt(block)->widget()->setVisible(block == 0 || (wide && block < blocks));
+}
+
+void frmRelList::ShowRow(const RowCells& cells, const ReliefListRow& row)
+{
+    cells.number->setText(row.number);
+    cells.name->setText(row.name);
+    cells.name->setToolTip(row.name);
+    cells.subject->setText(row.subject);
+    cells.free->setText(QString::number(row.free));
+    cells.totalFree->setText(QString::number(row.totalFree));
+    for (QLabel* label : {cells.number, static_cast<QLabel*>(cells.name), cells.subject, cells.free})
+        SetTextColour(label, row.colour);
+    SetTextColour(cells.totalFree, row.totalFreeColour);
+}
+
+void frmRelList::ClearRow(const RowCells& cells)
+{
+    for (QLabel* label : {cells.number, static_cast<QLabel*>(cells.name), cells.subject, cells.free, cells.totalFree}) {
+        label->clear();
+        label->setToolTip(QString());
+    }
+}
+
+int frmRelList::RowCount() const
+{
+    return Label7->text().toInt();
+}
+
+void frmRelList::SetSubject(const QString& subject)
+{
+    Label11->setText(subject);
+}
+
+// The caption names the day and the period of the lesson; a slot beyond the
+// week keeps the words it had.
+void frmRelList::ShowSlotCaption()
+{
+    bool isNumber = false;
+    const int slot = Label3->text().toInt(&isNumber);
+    if (isNumber && IsSlot(slot)) {
+        dayName_ = DayNames[DayOf(slot)];
+        periodWord_ = PeriodWord(slot);
+    }
+    Label4->setText(dayName_ + QStringLiteral(" - ") + periodWord_ + QStringLiteral(" Period "));
+}
+
+void frmRelList::LblName_DblClick(int row)
+{
+    if (const frmTTAb* timetable = registry().Find<frmTTAb>())
+        Label3->setText(QString::number(timetable->HandOver().slot));
+    ShowSlotCaption();
+    frmList* list = registry().Show<frmList>();
+    if (list) {
+        const RowCells& cells = rows_[row];
+        list->Plan().CompleteLastRow(cells.name->text(), Label11->text(), cells.subject->text(), cells.number->text());
+        list->ShowListedCount();
+        list->SelectLastRow();
+        list->ReliefListLeft();
+    }
+    RemoteClick1();
+    if (list)
+        list->ReliefChosen();
+}
+
+void frmRelList::Command2_Click()
+{
+    if (frmList* list = registry().Find<frmList>())
+        list->ReliefListLeft();
+    close();
+}
+
+void frmRelList::RemoteClick1()
+{
+    Command2_Click();
+}
