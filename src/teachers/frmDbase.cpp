@@ -1,6 +1,9 @@
 #include "teachers/frmDbase.h"
 
+#include "report/ReportPreview.h"
 #include "teachers/TimetableColours.h"
+#include "teachers/TimetableReport.h"
+#include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/LockableComboBox.h"
@@ -56,7 +59,7 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     opens(cmdBackup, QStringLiteral("frmBackup"));
     opens(Command6, QStringLiteral("frmSetting"));
     opens(Command3, QStringLiteral("frmAbout"));
-    opens(Command4, QStringLiteral("DR2"));
+    connect(Command4, &QPushButton::clicked, this, &frmDbase::Command4_Click);
 
     Form_Load();
 }
@@ -85,6 +88,16 @@ bool frmDbase::OpenTeacherTable()
     }
     TeacherRecordset.MoveFirst();
     return true;
+}
+
+// TT Print: every teacher's personal time table as saved, in a preview that
+// leaves this screen usable.
+void frmDbase::Command4_Click()
+{
+    const std::optional<QList<TeacherRow>> teachers = ReadTimetables(TeacherConnection);
+    if (!teachers)
+        return ReportReadFailure(TeacherConnection, registry());
+    ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), SchoolName()), *this);
 }
 
 void frmDbase::SetSchool(const QString& name, const QString& logoPath)

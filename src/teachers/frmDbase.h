@@ -77,6 +77,7 @@ private:
     void cmdExit_Click();
     void ShowAfterMove();
     bool AskToQuit();
+    void Command4_Click();
 
     // Record commands (adding, saving, changing, deleting, searching).
     void cmdAdd_Click();

@@ -43,3 +43,8 @@ inline QString Counters(const QWidget* screen)
 {
     return TextOf(screen, "lbl_rec") + " of " + TextOf(screen, "lbl_total");
 }
+
+inline void DoubleClick(const QWidget* screen, const QString& name)
+{
+    QTest::mouseDClick(Find(screen, name), Qt::LeftButton);
+}

@@ -1,0 +1,76 @@
+// Timings of the printed reports: Print and Save of a day's relief set, and
+// the personal time tables of a full staff rendered to PDF.
+#include "ConnectedProgram.h"
+#include "ReportChecks.h"
+#include "TeacherFixture.h"
+#include "data/ApplicationFolder.h"
+#include "relief/PrintAndSave.h"
+#include "relief/ReliefReport.h"
+#include "teachers/TimetableReport.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int StaffSize = 220;
+constexpr int ReliefSetSize = 40;
+
+// A program of its own with 220 teachers and one connection to its file; the
+// application folder is given back, so the other benchmarks keep theirs.
+struct ReportBench {
+    ReportBench()
+        : previousFolder(ApplicationFolder())
+        , fixture(Teachers(StaffSize))
+    {
+        SetApplicationFolder(previousFolder);
+    }
+
+    QString previousFolder;
+    ConnectedProgram fixture;
+};
+
+ReportBench& Bench()
+{
+    static auto* bench = new ReportBench;
+    return *bench;
+}
+
+QList<ReliefRecord> ReliefSet()
+{
+    QList<ReliefRecord> rows;
+    for (int row = 0; row < ReliefSetSize; ++row) {
+        ReliefRecord record;
+        record.fields = {QString::number(row % 12 + 1), "Mrs. Absent Teacher", "7A", "3rd", "Relief Teacher",
+                         "Maths", "Sci", QString::number(StaffSize - row), ""};
+        rows << record;
+    }
+    return rows;
+}
+
+void PrintAndSaveReliefSet(benchmark::State& state)
+{
+    ReportBench& bench = Bench();
+    const QList<ReliefRecord> rows = ReliefSet();
+    const School school {"Royal Vale College", "N/A"};
+    for (auto _ : state) {
+        const PrintAndSaveResult result =
+            PrintAndSave(bench.fixture.connection, rows, school, bench.fixture.program.registry);
+        if (!result.report)
+            state.SkipWithError("the relief set was not saved");
+        else
+            benchmark::DoNotOptimize(LayOut(*result.report));
+    }
+}
+BENCHMARK(PrintAndSaveReliefSet)->Unit(benchmark::kMillisecond);
+
+void PersonalTimeTablesToPdf(benchmark::State& state)
+{
+    ReportBench& bench = Bench();
+    const QString path = bench.fixture.program.folder.filePath("DR2.pdf");
+    for (auto _ : state) {
+        const std::optional<QList<TeacherRow>> teachers = ReadTimetables(bench.fixture.connection);
+        if (!teachers || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College")), path))
+            state.SkipWithError("the time tables were not rendered");
+    }
+}
+BENCHMARK(PersonalTimeTablesToPdf)->Unit(benchmark::kMillisecond);
+}

@@ -1,0 +1,37 @@
+#include "relief/PrintAndSave.h"
+
+#include "relief/ReliefReport.h"
+#include "relief/ReliefTable.h"
+#include "ui/Clock.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+namespace {
+void ReportNotSaved(const ReliefSaveResult& result, Prompter& prompter)
+{
+    if (result.status == ReliefSaveResult::Status::NotEmpty) {
+        prompter.Report(QStringLiteral("DataBase not empty."));
+        return;
+    }
+    prompter.Report(result.error.Text()
+                        + QStringLiteral("\n\nThe relief list has not been saved. The list saved before is kept."),
+                    {}, MessageIcon::Critical);
+}
+}
+
+PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const School& school,
+                                ScreenRegistry& registry)
+{
+    const ReliefSaveResult saved = ReplaceReliefSet(connection, rows);
+    if (saved.status != ReliefSaveResult::Status::Saved) {
+        ReportNotSaved(saved, registry.prompter());
+        return {CountReliefRows(connection).value_or(0), std::nullopt};
+    }
+    const std::optional<QList<ReliefRecord>> stored = ReadReliefSet(connection, ReliefOrder::ReliefTeacher);
+    if (!stored) {
+        ReportReadFailure(connection, registry);
+        return {int(rows.size()), std::nullopt};
+    }
+    return {int(stored->size()), ReliefTeachersList(*stored, school, registry.clock().Today())};
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "relief/ReliefRecord.h"
+#include "report/Report.h"
+
+#include <QList>
+
+#include <optional>
+
+class Connection;
+class ScreenRegistry;
+struct School;
+
+struct PrintAndSaveResult {
+    // The rows in the relief table afterwards, for "Record(s) in DB": the rows
+    // just saved, or those kept when the save did not happen.
+    int rowsInTable = 0;
+    // The relief teachers list of the saved set, to be shown; none when
+    // nothing was saved, and the operator has then been told why.
+    std::optional<Report> report;
+};
+
+// Saves the relief set in place of the one saved before and gives the
+// relief teachers list of what was stored, by relief teacher number, dated
+// today by the registry's clock.
+PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const School& school,
+                                ScreenRegistry& registry);

@@ -1,0 +1,91 @@
+#include "relief/ReliefTable.h"
+
+#include "data/Connection.h"
+#include "data/Transaction.h"
+
+#include <QSqlQuery>
+
+namespace {
+const QString Columns = QStringLiteral("Adno1, AbName, Grade, Period, PrName, Subject, ComName, Tenop, Adno");
+
+// What is stored for a row at this place in the list.
+ReliefRecord Stored(ReliefRecord row, int place)
+{
+    const auto fillIn = [&row](ReliefRecord::Column column, const QString& text) {
+        if (row[column].isEmpty())
+            row[column] = text;
+    };
+    fillIn(ReliefRecord::PresenceTea, QStringLiteral("Helper (Volunteer)"));
+    fillIn(ReliefRecord::Subject, QStringLiteral("Library"));
+    fillIn(ReliefRecord::ComName, QStringLiteral("0"));
+    fillIn(ReliefRecord::TeaNoP, QStringLiteral("0"));
+    row[ReliefRecord::Adno] = QString::number(place);
+    return row;
+}
+
+QVariantList Values(const ReliefRecord& row)
+{
+    QVariantList values;
+    for (int column = 0; column < ReliefRecord::Adno; ++column)
+        values << row.fields[column];
+    values << row[ReliefRecord::Adno].toLongLong();
+    return values;
+}
+
+ReliefSaveResult Failure(const Connection& connection)
+{
+    return {ReliefSaveResult::Status::Failed, connection.LastError()};
+}
+
+QString OrderBy(ReliefOrder order)
+{
+    const QString number = order == ReliefOrder::AbsentTeacher ? QStringLiteral("Adno1") : QStringLiteral("Tenop");
+    return QStringLiteral("CAST(%1 AS INTEGER), Adno").arg(number);
+}
+}
+
+ReliefSaveResult ReplaceReliefSet(Connection& connection, const QList<ReliefRecord>& rows)
+{
+    Transaction transaction(connection);
+    if (!transaction.IsActive() || !connection.Execute(QStringLiteral("DELETE FROM reltable")))
+        return Failure(connection);
+    const std::optional<int> left = CountReliefRows(connection);
+    if (!left)
+        return Failure(connection);
+    if (*left > 0)
+        return {ReliefSaveResult::Status::NotEmpty, {}};
+    const QString insert = QStringLiteral("INSERT INTO reltable (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns);
+    for (int index = 0; index < rows.size(); ++index) {
+        if (!connection.Execute(insert, Values(Stored(rows[index], index + 1))))
+            return Failure(connection);
+    }
+    if (!transaction.Commit())
+        return Failure(connection);
+    return {};
+}
+
+std::optional<QList<ReliefRecord>> ReadReliefSet(Connection& connection, ReliefOrder order)
+{
+    QSqlQuery query(connection.Database());
+    query.setForwardOnly(true);
+    if (!connection.Run(query, QStringLiteral("SELECT %1 FROM reltable ORDER BY %2").arg(Columns, OrderBy(order)), {}))
+        return std::nullopt;
+    QList<ReliefRecord> rows;
+    while (query.next()) {
+        ReliefRecord row;
+        for (int column = 0; column < ReliefRecord::ColumnCount; ++column)
+            row.fields[column] = query.value(column).toString();
+        rows << row;
+    }
+    if (!connection.CheckRead(query))
+        return std::nullopt;
+    return rows;
+}
+
+std::optional<int> CountReliefRows(Connection& connection)
+{
+    QSqlQuery query(connection.Database());
+    if (!connection.Run(query, QStringLiteral("SELECT count(*) FROM reltable"), {}) || !query.next())
+        return std::nullopt;
+    return query.value(0).toInt();
+}

@@ -1,0 +1,56 @@
+#include "report/ReportPreview.h"
+
+#include "report/Report.h"
+#include "report/ReportPainter.h"
+
+#include <QApplication>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+ReportPreview::ReportPreview(const QString& name, QWidget& owner)
+    : QPrintPreviewDialog(&owner)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::Paint);
+}
+
+// One window per report in the whole program, whichever screen asked for it;
+// a window the operator has closed is on its way out and is not used again.
+ReportPreview* ReportPreview::Find(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* preview = qobject_cast<ReportPreview*>(window);
+        if (preview && preview->objectName() == name && preview->isVisible())
+            return preview;
+    }
+    return nullptr;
+}
+
+ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner)
+{
+    ReportPreview* preview = Find(report.name);
+    if (!preview)
+        preview = new ReportPreview(report.name, owner);
+    preview->Bind(report);
+    preview->show();
+    preview->raise();
+    preview->activateWindow();
+    return preview;
+}
+
+void ReportPreview::Bind(const Report& report)
+{
+    shown_ = LayOut(report);
+    setWindowTitle(report.title);
+    printer()->setPageLayout(report.page);
+    printer()->setDocName(report.title);
+    if (isVisible())
+        findChild<QPrintPreviewWidget*>()->updatePreview();
+}
+
+void ReportPreview::Paint(QPrinter* printer)
+{
+    PaintReport(shown_, *printer);
+}

@@ -1,0 +1,282 @@
+#include "ScreenDriver.h"
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "attendance/AttendanceColours.h"
+#include "attendance/frmAtten.h"
+#include "attendance/frmTTAb.h"
+#include "data/TeacherRow.h"
+#include "relief/ReliefColours.h"
+#include "relief/frmList.h"
+#include "relief/frmRelList.h"
+#include "teachers/frmDbase.h"
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+
+#include <QTest>
+
+namespace {
+// A school of `count` teachers. Teachers 1 and 2 are absent; Monday's 1st
+// and 2nd periods (slots 0 and 1) are free for teachers 3 to 6, who have
+// three free periods on Monday (slots 0, 1 and 5); teacher 6 is free of relief.
+QList<QStringList> School(int count = 6)
+{
+    QList<QStringList> teachers = Teachers(count);
+    for (int teacher = 2; teacher < count; ++teacher) {
+        SetSlot(teachers[teacher], 0, "0", "0");
+        SetSlot(teachers[teacher], 1, "0", "0");
+    }
+    SetSlot(teachers[1], 0, "9C", "English");
+    SetFlags(teachers[5], "0", "1");
+    teachers[0][TeacherColumn::subject] = "Science";
+    return teachers;
+}
+
+// The morning's board: everybody ticked but the absent teachers, and the absence list shown.
+frmAtten* Morning(TestProgram& program, const QList<QStringList>& teachers, QList<int> absentBoxes = {0, 1})
+{
+    program.CreateDatabase(teachers);
+    auto* teacherScreen = program.Open<frmDbase>();
+    Click(teacherScreen, "cmdAtten");
+    auto* board = program.registry.Find<frmAtten>();
+    Click(board, "cmdClear");
+    for (int box : absentBoxes)
+        Click(board, Cell("Check1", box));
+    Click(board, "cmdAbs");
+    return board;
+}
+
+frmTTAb* AbsentTimetable(TestProgram& program, frmAtten* board, int gridCell)
+{
+    DoubleClick(board, Cell("Label1", gridCell));
+    return program.registry.Find<frmTTAb>();
+}
+
+QStringList Listed(const frmRelList* list)
+{
+    QStringList names;
+    for (int row = 0; row < list->RowCount(); ++row)
+        names << TextOf(list, Cell("LblName", row));
+    return names;
+}
+
+QStringList Row(TestProgram& program, int row)
+{
+    const ReliefRecord& record = program.registry.Find<frmList>()->Plan().Rows().at(row);
+    return QStringList(record.fields.begin(), record.fields.end());
+}
+
+int Rows(TestProgram& program)
+{
+    return program.registry.Find<frmList>()->Plan().RowCount();
+}
+}
+
+// Relief planning as the operator does it, by the controls' names.
+class tst_relief_screens : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aMorningOfRelief()
+    {
+        TestProgram program;
+        auto* board = Morning(program, School());
+        auto* timetable = AbsentTimetable(program, board, 0);
+
+        DoubleClick(timetable, "Label1(0)");
+        QCOMPARE(TextOf(timetable, "Label10"), QStringLiteral("0"));
+        QCOMPARE(TextOf(timetable, "Label14"), QStringLiteral("0"));
+        QCOMPARE(TextOf(timetable, "Label13"), QStringLiteral("6A"));
+        QCOMPARE(TextOf(timetable, "Label12"), QStringLiteral("1st"));
+        QCOMPARE(TextColour(Find(timetable, "Label1(0)")), ChosenLessonColour);
+        auto* list = program.registry.Find<frmList>();
+        QVERIFY(list);
+        QCOMPARE(list->windowTitle(), QStringLiteral("Relief Set"));
+        QVERIFY(!Find(list, "Command5")->isEnabled());
+        QVERIFY(!Find(list, "Command4")->isEnabled());
+        auto* relief = program.registry.Find<frmRelList>();
+        QVERIFY(relief);
+        QCOMPARE(relief->windowTitle(), QStringLiteral("Relief List"));
+        QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - First Period "));
+        QCOMPARE(TextOf(relief, "Label11"), QStringLiteral("Science"));
+        QCOMPARE(Listed(relief), QStringList({"Teacher 3", "Teacher 4", "Teacher 5"}));
+        QCOMPARE(TextOf(relief, "Label12(0)"), QStringLiteral("3"));
+        QCOMPARE(TextOf(relief, "Label8(0)"), QStringLiteral("3"));
+        QCOMPARE(TextColour(Find(relief, "LblName(0)")), ThreeFreeColour);
+        QCOMPARE(relief->width(), Twips(7740));
+        QCOMPARE(relief->height(), Twips(9700));
+
+        DoubleClick(relief, "LblName(0)");
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QCOMPARE(Row(program, 0),
+                 QStringList({"1", "Mr. Teacher 1", "6A", "1st", "Teacher 3", "Science", "Maths", "3", ""}));
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("1"));
+        for (const char* button : {"Command2", "Command4", "Command6"})
+            QVERIFY2(Find(list, button)->isEnabled(), button);
+
+        // The teacher sent to the 1st period is offered for the 2nd with one relief less.
+        DoubleClick(timetable, "Label1(1)");
+        relief = program.registry.Find<frmRelList>();
+        QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - Second Period "));
+        QCOMPARE(Listed(relief), QStringList({"Teacher 3", "Teacher 4", "Teacher 5"}));
+        QCOMPARE(TextOf(relief, "Label12(0)"), QStringLiteral("2"));
+        QCOMPARE(TextColour(Find(relief, "LblName(0)")), TwoFreeColour);
+        QCOMPARE(TextColour(Find(relief, "Label8(0)")), AlreadyRelievesColour);
+        QCOMPARE(TextColour(Find(relief, "Label8(1)")), QColor(Qt::black));
+        DoubleClick(relief, "LblName(1)");
+
+        // The second absent teacher: the class already covered in that period is refused.
+        timetable = AbsentTimetable(program, board, 1);
+        QCOMPARE(TextOf(timetable, "Label11"), QStringLiteral("2"));
+        DoubleClick(timetable, "Label1(1)");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Class Duplicate or Free Period"});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Morvane"));
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QCOMPARE(Rows(program), 2);
+
+        DoubleClick(timetable, "Label1(0)");
+        relief = program.registry.Find<frmRelList>();
+        QCOMPARE(Listed(relief), QStringList({"Teacher 4", "Teacher 5"}));
+        DoubleClick(relief, "LblName(1)");
+        QCOMPARE(Rows(program), 3);
+        QCOMPARE(Row(program, 1).mid(2, 6), QStringList({"7A", "2nd", "Teacher 4", "Science", "Maths", "4"}));
+        QCOMPARE(Row(program, 2).mid(0, 8),
+                 QStringList({"2", "Mr. Teacher 2", "9C", "1st", "Teacher 5", "Maths", "Maths", "5"}));
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4", "1stTeacher 5"}));
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("3"));
+    }
+
+    void theNameCellStartsNoRow()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        DoubleClick(timetable, "Label1(40)");
+        QCOMPARE(program.registry.Find<frmList>(), nullptr);
+        QCOMPARE(program.registry.Find<frmRelList>(), nullptr);
+    }
+
+    // Removing an incomplete row once took the key of another row with it,
+    // and that row's teacher was then offered a second class in the same period.
+    void removeItemTakesTheNewestRowAndOnlyItsKey()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        DoubleClick(timetable, "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+        DoubleClick(timetable, "Label1(2)");
+        Click(program.registry.Find<frmRelList>(), "Command2");
+        DoubleClick(timetable, "Label1(1)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
+        auto* list = program.registry.Find<frmList>();
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4"}));
+
+        Click(list, "Command4");
+        QCOMPARE(Rows(program), 2);
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        Click(list, "Command4");
+        QCOMPARE(Rows(program), 1);
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("1"));
+        Click(list, "Command4");
+        QCOMPARE(Rows(program), 0);
+        QVERIFY(list->Plan().AssignedSlotKeys().isEmpty());
+
+        // On an empty list it disables itself and closes the absence timetable.
+        Click(list, "Command4");
+        QVERIFY(!Find(list, "Command4")->isEnabled());
+        QVERIFY(Find(list, "Command2")->isEnabled());
+        QVERIFY(!program.registry.Find<frmTTAb>());
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("0"));
+    }
+
+    void refreshClearsTheSetAfterItsQuestion()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        DoubleClick(timetable, "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+        auto* list = program.registry.Find<frmList>();
+
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command6");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("All records will be clesr in Listview. Are you Sure?"));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Clear"));
+        QCOMPARE(Rows(program), 1);
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command6");
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("0"));
+        QVERIFY(!Find(list, "Command6")->isEnabled());
+
+        DoubleClick(timetable, "Label1(0)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QCOMPARE(TextOf(relief, "LblName(0)"), QStringLiteral("Teacher 3"));
+        QCOMPARE(TextOf(relief, "Label12(0)"), TextOf(relief, "Label8(0)"));
+    }
+
+    void aBlankLineRecordsAReliefWithoutATeacher()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        DoubleClick(timetable, "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
+        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Science", "", "", ""}));
+        DoubleClick(timetable, "Label1(2)");
+        QCOMPARE(Listed(program.registry.Find<frmRelList>()).size(), 0);
+    }
+
+    void theListWidensFromTheThirtyFourthCandidateAndKeepsEveryOne_data()
+    {
+        QTest::addColumn<int>("candidates");
+        QTest::addColumn<int>("width");
+        QTest::newRow("33") << 33 << 7740;
+        QTest::newRow("34") << 34 << 15210;
+        QTest::newRow("70") << 70 << 15210;
+    }
+
+    void theListWidensFromTheThirtyFourthCandidateAndKeepsEveryOne()
+    {
+        QFETCH(int, candidates);
+        QFETCH(int, width);
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program, School(candidates + 3)), 0);
+        DoubleClick(timetable, "Label1(0)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QCOMPARE(relief->RowCount(), candidates);
+        QCOMPARE(relief->width(), Twips(width));
+        QCOMPARE(TextOf(relief, Cell("LblName", candidates - 1)), QStringLiteral("Teacher %1").arg(candidates + 3));
+        QCOMPARE(Find(relief, Cell("LblName", 33))->isVisibleTo(relief), candidates > 33);
+        QCOMPARE(Find(relief, "lblMore")->isVisibleTo(relief), candidates > 66);
+        if (candidates > 66)
+            QVERIFY(TextOf(relief, "lblMore").startsWith(QString::number(candidates)));
+    }
+
+    // The board is the day's attendance: without it nobody is present.
+    void aLessonChosenWithTheBoardClosedListsNobodyAndSaysWhy()
+    {
+        TestProgram program;
+        auto* board = Morning(program, School());
+        auto* timetable = AbsentTimetable(program, board, 0);
+        board->close();
+        DoubleClick(timetable, "Label1(0)");
+        QVERIFY(program.prompter.Last().text.startsWith("Nobody is marked present"));
+        QCOMPARE(program.registry.Find<frmRelList>()->RowCount(), 0);
+    }
+
+    // A relief list left open lists the new lesson's teachers, not the old one's.
+    void aRelievListOpenForAnEarlierLessonIsComputedAgain()
+    {
+        TestProgram program;
+        QList<QStringList> teachers = School();
+        SetSlot(teachers[3], 3, "0", "0");
+        auto* timetable = AbsentTimetable(program, Morning(program, teachers), 0);
+        DoubleClick(timetable, "Label1(0)");
+        DoubleClick(timetable, "Label1(3)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - Forth Period "));
+        QCOMPARE(Listed(relief), QStringList{"Teacher 4"});
+    }
+};
+
+QTEST_MAIN(tst_relief_screens)
+#include "tst_relief_screens.moc"
