@@ -15,6 +15,8 @@
 #include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
 #include "data/TeacherRow.h"
+#include "import/ImportSource.h"
+#include "import/frmImport.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -48,6 +51,28 @@ QList<QStringList> SampleTeachers(int count)
 }
 
 // A shaped window is shown as the operator sees it: nothing outside its shape.
+// A timetable that FET exported, with the school's own day names, a teacher
+// already in the register, and a teacher with two lessons at once.
+QString WriteFetCsv(const QString& folder)
+{
+    const QStringList days = {"Luni", "Marti", "Miercuri", "Joi", "Vineri"};
+    const QStringList teachers = {"Anula Fernando 1", "Ionescu Maria", "Popescu Dan", "Dumitru Ana+Popescu Dan"};
+    QString csv = "\uFEFF\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\",\"Activity Tags\",\"Room\",\"Comments\"\n";
+    int id = 0;
+    for (int hour = 7; hour >= 1; --hour) {
+        for (int day = 0; day < days.size(); ++day)
+            csv += QStringLiteral("\"%1\",\"%2\",\"%3\",\"%4\",\"Matematica\",\"%5\",\"\",\"\",\"\"\n")
+                       .arg(++id).arg(days[(day + 2) % 5]).arg(hour).arg(hour % 3 ? "9A" : "9A+9B").arg(teachers[(day + hour) % 4]);
+    }
+    for (const char* row : {"99", "100"})
+        csv += QStringLiteral("\"%1\",\"Luni\",\"8\",\"10C\",\"Fizica\",\"Popescu Dan\",\"\",\"\",\"\"\n").arg(row);
+    const QString path = QDir(folder).filePath("school_timetable.csv");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(csv.toUtf8());
+    return path;
+}
+
 void Save(QWidget* screen, const QString& folder, const QString& name)
 {
     screen->show();
@@ -143,6 +168,10 @@ int main(int argc, char* argv[])
     Click(teachers, "cmdUpdate");
     Save(teachers, folder, "frmDbase-edit");
     program.CloseScreens();
+    {
+        frmImport preview(program.registry, ReadImportFile(WriteFetCsv(program.Folder())));
+        Save(&preview, folder, "frmImport");
+    }
 
     program.CreateDatabase(SampleTeachers(120).mid(30));
     auto* board = program.Open<frmAtten>();

@@ -49,6 +49,8 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmDbase::cmdCancel_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmDbase::cmdDelete_Click);
     connect(cmdSearch, &QPushButton::clicked, this, &frmDbase::cmdSearch_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmDbase::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmDbase::cmdExport_Click);
 
     const auto opens = [this](QPushButton* button, const QString& screen) {
         connect(button, &QPushButton::clicked, this, [this, screen] { this->registry().Show(screen); });
@@ -211,7 +213,7 @@ void frmDbase::EnterBrowseMode()
     const bool hasTeachers = TeacherRecordset.RecordCount() > 0;
     for (QPushButton* button : {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate})
         button->setEnabled(hasTeachers);
-    for (QPushButton* button : {cmdAtten, cmdBackup, cmdExit})
+    for (QPushButton* button : {cmdAtten, cmdBackup, cmdExit, cmdImport, cmdExport})
         button->setEnabled(true);
     cmdAdd->show();
     cmdSave->hide();
@@ -222,7 +224,8 @@ void frmDbase::EnterBrowseMode()
 void frmDbase::EnterEditMode()
 {
     for (QPushButton* button :
-         {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit})
+         {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit,
+          cmdImport, cmdExport})
         button->setEnabled(false);
     cmdAdd->hide();
     cmdSave->show();

@@ -48,6 +48,7 @@ private:
     QWidget* BuildLegend();
     QWidget* BuildUpperButtons();
     QWidget* BuildLowerButtons();
+    QWidget* BuildImportButtons();
 
     // Loading and showing.
     void Form_Load();
@@ -97,6 +98,10 @@ private:
     void PositionOnTeacher(int number);
     std::optional<int> FindTeacherNumber(const QString& typed, bool* lookedUp);
 
+    // Bringing teachers in from a file and writing the register out.
+    void cmdImport_Click();
+    void cmdExport_Click();
+
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
@@ -137,4 +142,6 @@ private:
     QLabel* lbl_total = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command6 = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
 };

@@ -57,6 +57,7 @@ void frmDbase::BuildScreen()
     layout->addWidget(BuildLegend());
     layout->addWidget(BuildUpperButtons());
     layout->addWidget(BuildLowerButtons());
+    layout->addWidget(BuildImportButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -257,5 +258,20 @@ QWidget* frmDbase::BuildLowerButtons()
     layout->addStretch();
     layout->addWidget(Command4);
     layout->addWidget(Command6);
+    return row;
+}
+
+QWidget* frmDbase::BuildImportButtons()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    cmdImport = NewButton(QStringLiteral("Import..."), QStringLiteral("cmdImport"), this);
+    cmdExport = NewButton(QStringLiteral("Export..."), QStringLiteral("cmdExport"), this);
+    for (QPushButton* button : {cmdImport, cmdExport}) {
+        button->setMinimumWidth(72);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
     return row;
 }

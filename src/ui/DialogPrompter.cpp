@@ -44,3 +44,8 @@ QString DialogPrompter::OpenFile(const QString& caption, const QString& filter)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
 }
+
+QString DialogPrompter::SaveFile(const QString& caption, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QString(), filter);
+}

@@ -7,6 +7,7 @@ class DialogPrompter : public Prompter {
 public:
     std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString OpenFile(const QString& caption, const QString& filter) override;
+    QString SaveFile(const QString& caption, const QString& filter) override;
 
 protected:
     Answer Show(const Question& question) override;

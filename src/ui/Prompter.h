@@ -32,6 +32,8 @@ public:
     virtual std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) = 0;
     // A file-open dialog; an empty path when the operator cancels.
     virtual QString OpenFile(const QString& caption, const QString& filter) = 0;
+    // A file-save dialog; an empty path when the operator cancels.
+    virtual QString SaveFile(const QString& caption, const QString& filter) = 0;
 
 protected:
     virtual Answer Show(const Question& question) = 0;

@@ -30,7 +30,7 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
     return inputs_.takeFirst();
 }
 
-QString ScriptedPrompter::OpenFile(const QString& caption, const QString& filter)
+QString ScriptedPrompter::ChosenFile(const QString& caption, const QString& filter)
 {
     filesAsked << InputQuestion{caption, filter, {}};
     if (files_.isEmpty()) {
@@ -38,6 +38,16 @@ QString ScriptedPrompter::OpenFile(const QString& caption, const QString& filter
         return {};
     }
     return files_.takeFirst();
+}
+
+QString ScriptedPrompter::OpenFile(const QString& caption, const QString& filter)
+{
+    return ChosenFile(caption, filter);
+}
+
+QString ScriptedPrompter::SaveFile(const QString& caption, const QString& filter)
+{
+    return ChosenFile(caption, filter);
 }
 
 QStringList ScriptedPrompter::AskedTexts() const

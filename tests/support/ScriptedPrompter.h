@@ -23,6 +23,7 @@ public:
 
     std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString OpenFile(const QString& caption, const QString& filter) override;
+    QString SaveFile(const QString& caption, const QString& filter) override;
 
     QList<Question> asked;
     QList<InputQuestion> inputsAsked;
@@ -40,6 +41,7 @@ protected:
 
 private:
     void Unplanned(const QString& question);
+    QString ChosenFile(const QString& caption, const QString& filter);
 
     QList<Answer> answers_;
     QList<std::optional<QString>> inputs_;

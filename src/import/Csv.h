@@ -1,0 +1,37 @@
+#pragma once
+
+#include "import/Progress.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One record of a CSV file and the line on which it starts (1 for the first).
+struct CsvRecord {
+    int line = 0;
+    QStringList fields;
+};
+
+struct CsvTable {
+    QList<CsvRecord> records;
+    QString error;
+};
+
+// The text of a file in UTF-8, with or without a byte-order mark. Any other
+// encoding is refused with a reason that names the first line that is not UTF-8.
+std::optional<QString> DecodeUtf8(const QByteArray& bytes, QString* error);
+
+// Splits CSV text into records. The separator is the first comma, semicolon
+// or vertical bar of the first line; quoted fields (in double quotes, or in
+// apostrophes when the file begins with one) may hold separators, doubled
+// quotes and line breaks. Empty lines are skipped.
+CsvTable ParseCsv(const QString& text, const Progress& progress = {});
+
+// One record as a line of a comma-separated file, quoted where needed.
+QString CsvLine(const QStringList& fields);
+
+// The byte-order mark that lets a spreadsheet open a CSV file as UTF-8.
+inline const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");

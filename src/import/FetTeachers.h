@@ -1,0 +1,12 @@
+#pragma once
+
+#include "import/FetTimetable.h"
+#include "import/ImportedTeacher.h"
+#include "import/SlotMapping.h"
+
+// Every teacher of a FET timetable as a register row: each lesson in the slot
+// that the mapping gives, the students sets as the class (several joined with
+// "+" and marked with a trailing "*" as a group lesson), the subject as the
+// subject, and "0" in both cells of an hour without a lesson. A teacher with
+// two lessons in one slot is refused whole.
+ImportedTeachers TeachersFromFet(const FetTimetable& timetable, const SlotMapping& mapping);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "import/FetTimetable.h"
+
+#include <QByteArray>
+
+// Reads the teachers' timetables that FET writes beside a timetable
+// (<name>_teachers.xml). Days and hours keep the file's order; an hour in
+// which no teacher has a lesson is a break and is left out. On failure the
+// reason is set and the result is empty.
+FetTimetable ReadFetTeachersXml(const QByteArray& bytes, QString* error);

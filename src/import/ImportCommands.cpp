@@ -1,0 +1,72 @@
+#include "import/ImportCommands.h"
+
+#include "data/Connection.h"
+#include "import/ImportProgress.h"
+#include "import/ImportSource.h"
+#include "import/RegisterCsv.h"
+#include "import/RegisterTable.h"
+#include "import/frmImport.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+const QString ExportTitle = QStringLiteral("Export");
+
+ImportSource ReadWithProgress(const QString& path, QWidget* parent)
+{
+    ImportProgress progress(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()), parent);
+    return ReadImportFile(path, progress.Report());
+}
+
+// Written beside its place and renamed into it, so a failure never leaves half a file.
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+}
+
+bool ImportTeachers(ScreenRegistry& registry, QWidget* parent)
+{
+    const QString path = registry.prompter().OpenFile(QStringLiteral("Import teachers"), ImportFileFilter());
+    if (path.isEmpty())
+        return false;
+    ImportSource source = ReadWithProgress(path, parent);
+    if (!source.error.isEmpty()) {
+        registry.prompter().Report(source.error, QStringLiteral("Import"), MessageIcon::Exclamation);
+        return false;
+    }
+    frmImport preview(registry, std::move(source), parent);
+    return preview.IsLoaded() && preview.exec() == QDialog::Accepted;
+}
+
+void ExportTeachers(ScreenRegistry& registry)
+{
+    QString path = registry.prompter().SaveFile(QStringLiteral("Export teachers"), QStringLiteral("Register CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    Connection connection;
+    if (!OpenDatabaseForScreen(connection, registry))
+        return;
+    const auto teachers = ReadTeacherTexts(connection);
+    const QString failure = teachers ? WriteFile(path, RegisterCsvFile(*teachers)) : connection.LastError().Text();
+    if (!failure.isEmpty()) {
+        registry.prompter().Report(QStringLiteral("The register could not be exported to %1: %2")
+                                       .arg(QDir::toNativeSeparators(path), failure),
+                                   ExportTitle, MessageIcon::Critical);
+        return;
+    }
+    registry.prompter().Report(QStringLiteral("%1 teacher(s) exported to %2.")
+                                   .arg(teachers->size())
+                                   .arg(QDir::toNativeSeparators(path)),
+                               ExportTitle, MessageIcon::Information);
+}

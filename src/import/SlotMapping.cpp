@@ -1,0 +1,100 @@
+#include "import/SlotMapping.h"
+
+#include "data/TeacherRow.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+const QStringList WeekDays = DayNames + QStringList{QStringLiteral("Saturday"), QStringLiteral("Sunday")};
+
+QList<int> Identity(qsizetype count)
+{
+    QList<int> places(count);
+    std::iota(places.begin(), places.end(), 0);
+    return places;
+}
+
+// The place of each name when the names are sorted by a key; ties keep file order.
+QList<int> RanksBy(const QList<int>& keys)
+{
+    QList<int> order = Identity(keys.size());
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    QList<int> ranks(keys.size());
+    for (int rank = 0; rank < order.size(); ++rank)
+        ranks[order[rank]] = rank;
+    return ranks;
+}
+
+std::optional<QList<int>> LeadingNumbers(const QStringList& names)
+{
+    static const QRegularExpression leading(QStringLiteral("^\\s*(\\d{1,9})"));
+    QList<int> numbers;
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = leading.match(name);
+        if (!match.hasMatch())
+            return std::nullopt;
+        numbers << match.captured(1).toInt();
+    }
+    return numbers;
+}
+
+std::optional<QList<int>> WeekDayNumbers(const QStringList& names)
+{
+    QList<int> numbers;
+    for (const QString& name : names) {
+        const auto found = std::find_if(WeekDays.begin(), WeekDays.end(),
+                                        [&](const QString& week) { return week.compare(name.trimmed(), Qt::CaseInsensitive) == 0; });
+        if (found == WeekDays.end())
+            return std::nullopt;
+        numbers << int(found - WeekDays.begin());
+    }
+    return numbers;
+}
+
+QList<int> GuessedPlaces(const QStringList& names, bool days)
+{
+    if (const auto numbers = LeadingNumbers(names))
+        return RanksBy(*numbers);
+    if (days) {
+        if (const auto weekDays = WeekDayNumbers(names)) {
+            const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(), [](int day) { return day < DaysPerWeek; });
+            return workingWeek ? *weekDays : RanksBy(*weekDays);
+        }
+    }
+    return Identity(names.size());
+}
+
+QString Clash(const QStringList& names, const QList<int>& places, const QStringList& targets)
+{
+    for (int a = 0; a < places.size(); ++a) {
+        for (int b = a + 1; b < places.size(); ++b) {
+            if (places[a] == places[b])
+                return QStringLiteral("\"%1\" and \"%2\" both go to %3; give each its own.")
+                    .arg(names[a], names[b], targets[places[a]]);
+        }
+    }
+    return {};
+}
+}
+
+SlotMapping FileOrderMapping(const FetTimetable& timetable)
+{
+    return {Identity(timetable.days.size()), Identity(timetable.hours.size())};
+}
+
+SlotMapping GuessedMapping(const FetTimetable& timetable)
+{
+    return {GuessedPlaces(timetable.days, true), GuessedPlaces(timetable.hours, false)};
+}
+
+QString CheckMapping(const FetTimetable& timetable, const SlotMapping& mapping)
+{
+    QStringList periods;
+    for (int period = 1; period <= PeriodsPerDay; ++period)
+        periods << QStringLiteral("period %1").arg(period);
+    const QString days = Clash(timetable.days, mapping.dayOf, DayNames);
+    return days.isEmpty() ? Clash(timetable.hours, mapping.periodOf, periods) : days;
+}

@@ -1,0 +1,114 @@
+#include "import/frmImport.h"
+
+#include "import/ImportProgress.h"
+#include "import/ImportWriter.h"
+#include "import/RegisterTable.h"
+#include "ui/DatabaseConnection.h"
+#include "ui/Prompter.h"
+#include "ui/ScreenRegistry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+const QString Title = QStringLiteral("Import");
+}
+
+frmImport::frmImport(ScreenRegistry& registry, ImportSource source, QWidget* parent)
+    : QDialog(parent)
+    , registry_(registry)
+    , source_(std::move(source))
+{
+    setObjectName(QStringLiteral("frmImport"));
+    setModal(true);
+    BuildScreen();
+    for (QComboBox* combo : cboDay + cboHour)
+        connect(combo, &QComboBox::currentIndexChanged, this, &frmImport::RefreshPlan);
+    connect(cmdOK, &QPushButton::clicked, this, &frmImport::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+void frmImport::Form_Load()
+{
+    if (!OpenDatabaseForScreen(connection_, registry_))
+        return;
+    const auto rows = ReadTeacherRows(connection_);
+    if (!rows) {
+        ReportReadFailure(connection_, registry_);
+        return;
+    }
+    registerRows_ = *rows;
+    loaded_ = true;
+    ShowMapping(source_.DefaultMapping());
+    RefreshPlan();
+}
+
+void frmImport::ShowMapping(const SlotMapping& mapping)
+{
+    for (int i = 0; i < cboDay.size(); ++i) {
+        const QSignalBlocker blocker(cboDay[i]);
+        cboDay[i]->setCurrentIndex(mapping.dayOf[i]);
+    }
+    for (int i = 0; i < cboHour.size(); ++i) {
+        const QSignalBlocker blocker(cboHour[i]);
+        cboHour[i]->setCurrentIndex(mapping.periodOf[i]);
+    }
+}
+
+SlotMapping frmImport::MappingFromScreen() const
+{
+    SlotMapping mapping;
+    for (const QComboBox* combo : cboDay)
+        mapping.dayOf << combo->currentIndex();
+    for (const QComboBox* combo : cboHour)
+        mapping.periodOf << combo->currentIndex();
+    return mapping;
+}
+
+// Works the plan out afresh from the file and the mapping on the screen.
+void frmImport::RefreshPlan()
+{
+    const SlotMapping mapping = MappingFromScreen();
+    const QString clash = source_.kind == ImportKind::RegisterCsv ? QString() : CheckMapping(source_.timetable, mapping);
+    if (lblMapping)
+        lblMapping->setText(clash);
+    plan_ = clash.isEmpty() ? PlanImport(registerRows_, source_.Teachers(mapping)) : ImportPlan{};
+    ShowPlan();
+    cmdOK->setEnabled(clash.isEmpty() && plan_.added.size() + plan_.changed.size() > 0);
+}
+
+void frmImport::ShowPlan()
+{
+    lblAdded->setText(QString::number(plan_.added.size()));
+    lblChanged->setText(QString::number(plan_.changed.size()));
+    lblUnchanged->setText(QString::number(plan_.unchanged));
+    lblRejected->setText(QString::number(plan_.rejected.size()));
+    lstRejected->clear();
+    for (const RejectedRow& row : std::as_const(plan_.rejected))
+        lstRejected->addTopLevelItem(new QTreeWidgetItem({QString::number(row.line), row.name, row.reason}));
+    lstRejected->resizeColumnToContents(0);
+    lstRejected->resizeColumnToContents(1);
+}
+
+void frmImport::cmdOK_Click()
+{
+    QString failure;
+    {
+        ImportProgress progress(QStringLiteral("Writing the teachers to the register..."), this);
+        failure = WriteImportPlan(connection_, plan_, progress.Report());
+    }
+    if (!failure.isEmpty()) {
+        registry_.prompter().Report(QStringLiteral("Nothing was imported; the register is as it was.\n\n%1").arg(failure),
+                                    Title, MessageIcon::Critical);
+        reject();
+        return;
+    }
+    registry_.prompter().Report(QStringLiteral("%1 teacher(s) added and %2 teacher(s) given a new timetable.")
+                                    .arg(plan_.added.size())
+                                    .arg(plan_.changed.size()),
+                                Title, MessageIcon::Information);
+    accept();
+}

@@ -1,0 +1,221 @@
+#include "ScreenDriver.h"
+#include "TeacherFixture.h"
+#include "TestProgram.h"
+#include "import/frmImport.h"
+#include "teachers/frmDbase.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+const QString Files = QStringLiteral(IMPORT_FILES);
+
+// What the preview showed, read while it was open.
+struct Preview {
+    QString caption;
+    QString ok;
+    QString cancel;
+    QStringList counts; // added, changed, unchanged, rejected
+    bool okEnabled = false;
+    QString mapping;
+    int rejectedRows = 0;
+};
+
+Preview Read(const QWidget* preview)
+{
+    Preview seen;
+    seen.caption = preview->windowTitle();
+    seen.ok = TextOf(preview, "cmdOK");
+    seen.cancel = TextOf(preview, "cmdCancel");
+    for (const char* name : {"lblAdded", "lblChanged", "lblUnchanged", "lblRejected"})
+        seen.counts << TextOf(preview, name);
+    seen.okEnabled = Find(preview, "cmdOK")->isEnabled();
+    if (preview->findChild<QLabel*>("lblMapping"))
+        seen.mapping = TextOf(preview, "lblMapping");
+    seen.rejectedRows = Find<QTreeWidget>(preview, "lstRejected")->topLevelItemCount();
+    return seen;
+}
+
+// Runs the work on the preview once it is shown; the work ends by closing it.
+template <class Work>
+void OnPreview(Work work)
+{
+    QTimer::singleShot(0, [work] {
+        auto* preview = qobject_cast<frmImport*>(QApplication::activeModalWidget());
+        if (preview)
+            work(preview);
+    });
+}
+
+void ChooseDay(QWidget* preview, int index, int day)
+{
+    Find<QComboBox>(preview, Cell("cboDay", index))->setCurrentIndex(day);
+}
+}
+
+class tst_frmImport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void importAndExportStandInAThirdRowAndOnlyInBrowseMode()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        auto* screen = program.Open<frmDbase>();
+        screen->show();
+        QCOMPARE(TextOf(screen, "cmdImport"), QStringLiteral("Import..."));
+        QCOMPARE(TextOf(screen, "cmdExport"), QStringLiteral("Export..."));
+        const auto top = [&](const QString& name) { return Find(screen, name)->mapTo(screen, QPoint(0, 0)).y(); };
+        QVERIFY(top("cmdImport") > top("cmdFirst") + Find(screen, "cmdFirst")->height());
+        QCOMPARE(top("cmdExport"), top("cmdImport"));
+        QVERIFY(Find(screen, "cmdImport")->isEnabled());
+        QVERIFY(Find(screen, "cmdExport")->isEnabled());
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        QVERIFY(!Find(screen, "cmdImport")->isEnabled());
+        QVERIFY(!Find(screen, "cmdExport")->isEnabled());
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdCancel");
+        QVERIFY(Find(screen, "cmdImport")->isEnabled());
+        QVERIFY(program.prompter.AllAnswersUsed());
+    }
+
+    void importFromFetCsvMapsTheDaysInThePreviewAndShowsTheRegisterAfresh()
+    {
+        TestProgram program;
+        program.CreateDatabase({Teacher(1, "Mrs.", "SUSANA"), Teacher(2, "Mr.", "Nimal")});
+        auto* screen = program.Open<frmDbase>();
+        Click(screen, "cmdNext");
+        program.prompter.PlanFile(Files + "/primaria_timetable.csv");
+
+        Preview first, clash, mapped;
+        OnPreview([&](QWidget* preview) {
+            first = Read(preview);
+            ChooseDay(preview, 3, 0); // Lunes on Monday, where Jueves is too
+            clash = Read(preview);
+            for (int index : {0, 1, 2, 3, 4})
+                ChooseDay(preview, index, QList<int>{3, 1, 4, 0, 2}[index]);
+            mapped = Read(preview);
+            Click(preview, "cmdOK");
+        });
+        Click(screen, "cmdImport");
+
+        QCOMPARE(program.prompter.filesAsked.size(), 1);
+        QCOMPARE(program.prompter.filesAsked[0].title,
+                 QStringLiteral("FET teachers timetable (*_teachers.xml);;FET timetable CSV (*_timetable.csv);;"
+                                "Register CSV (*.csv);;All files (*)"));
+        QCOMPARE(first.caption, QStringLiteral("Import"));
+        QCOMPARE(first.ok, QStringLiteral("Import"));
+        QCOMPARE(first.cancel, QStringLiteral("Cancel"));
+        QCOMPARE(first.counts, QStringList({"16", "1", "0", "0"}));
+        QVERIFY(!clash.okEnabled);
+        QCOMPARE(clash.mapping, QStringLiteral("\"Jueves\" and \"Lunes\" both go to Monday; give each its own."));
+        QVERIFY(mapped.okEnabled);
+        QCOMPARE(mapped.mapping, QString());
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("16 teacher(s) added and 1 teacher(s) given a new timetable."));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Import"));
+
+        QCOMPARE(Counters(screen), QStringLiteral("2 of 18"));
+        QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Nimal"));
+        const QList<QVariantList> susana = program.Query("SELECT adno1, title, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
+        QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "4 AÑOS", "INFANTIL", "0"}}));
+        QCOMPARE(program.Query("SELECT max(adno1) FROM TabelPB")[0][0].toInt(), 18);
+    }
+
+    void aSchoolFromFetFillsAnEmptyRegister()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmDbase>();
+        QVERIFY(!Find(screen, "cmdNext")->isEnabled());
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
+        Click(screen, "cmdImport");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 17"));
+        QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("SUSANA"));
+        QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("16 Free Period(s)"));
+        QVERIFY(Find(screen, "cmdNext")->isEnabled());
+        Click(screen, "cmdLast");
+        QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("17"));
+    }
+
+    void cancelInThePreviewWritesNothing()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        auto* screen = program.Open<frmDbase>();
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        Preview seen;
+        OnPreview([&](QWidget* preview) {
+            seen = Read(preview);
+            Click(preview, "cmdCancel");
+        });
+        Click(screen, "cmdImport");
+        QCOMPARE(seen.counts, QStringList({"17", "0", "0", "0"}));
+        QVERIFY(program.prompter.asked.isEmpty());
+        QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 2);
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
+    }
+
+    void aFailedImportSaysWhyAndLeavesTheRegisterAsItWas()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        program.Exec("CREATE TRIGGER refuse BEFORE INSERT ON TabelPB WHEN NEW.name1 = 'VICTOR' "
+                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        const QList<QVariantList> before = program.Query("SELECT * FROM TabelPB");
+        auto* screen = program.Open<frmDbase>();
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
+        Click(screen, "cmdImport");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("Nothing was imported; the register is as it was.\n\nVICTOR could not be written: 1811disk full"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+        QCOMPARE(program.Query("SELECT * FROM TabelPB"), before);
+        QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
+    }
+
+    void aFileThatCannotBeImportedIsReportedWithoutAPreview()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(1));
+        auto* screen = program.Open<frmDbase>();
+        QFile file(program.folder.filePath("list_teachers.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Subjects_Timetable/>");
+        file.close();
+        program.prompter.PlanFile(file.fileName());
+        Click(screen, "cmdImport");
+        QVERIFY(program.prompter.Last().text.startsWith("The file is not FET's teachers timetable"));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Import"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Exclamation);
+    }
+
+    void exportWritesTheRegisterToTheChosenFile()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        auto* screen = program.Open<frmDbase>();
+        const QString path = program.folder.filePath("register");
+        program.prompter.PlanFile(path);
+        Click(screen, "cmdExport");
+        QFile file(path + ".csv");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "adno1,title,name1,"));
+        QVERIFY(lines[3].startsWith("3,Mr.,Teacher 3,Maths,T3,-,0,0,6A,"));
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file.fileName())));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
+    }
+};
+
+QTEST_MAIN(tst_frmImport)
+#include "tst_frmImport.moc"
