@@ -1,12 +1,11 @@
 #include "teachers/TimetableReport.h"
 
 #include "data/Recordset.h"
+#include "data/Slot.h"
 #include "report/ReportFont.h"
 
 namespace {
-const QStringList DayNames = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
 const QStringList DayLabels = {"Label1", "Label2", "Label4", "Label3", "Label5"};
-const QStringList PeriodNames = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
 
 // Two blocks fit on a page.
 constexpr int BlockHeight = 7695;
@@ -94,7 +93,7 @@ void AddGrid(Band& band, const TeacherRow& teacher, int width)
         band.items << TextItem(QStringLiteral("Label%1").arg(7 + period),
                                QRect(Inset, GridTop + DayHeadHeight + period * PeriodHeight,
                                      PeriodHeadWidth - 2 * Inset, PeriodHeight),
-                               PeriodNames[period], head, Qt::AlignCenter);
+                               PeriodName(period), head, Qt::AlignCenter);
     const QFont classFont = ReportFont(9, true);
     const QFont subjectFont = ReportFont(9);
     for (int slot = 0; slot < SlotCount; ++slot) {

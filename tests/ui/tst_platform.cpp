@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 #include "ui/Screen.h"
+#include "ui/TopMost.h"
 #include "ui/DialogPrompter.h"
 
 #include <QApplication>
@@ -137,6 +138,25 @@ private slots:
 
         WhenShown<QInputDialog>([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompter.Input("Teacher Number: ", "Teacher Number", "1"), std::nullopt);
+    }
+
+    // Kept above the other windows, shown, and left where it was.
+    void keepOnTopShowsTheWindowWhereItWas()
+    {
+        QWidget window;
+        SetTopMost(&window, true);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        window.setGeometry(120, 80, 300, 200);
+        const QRect place = window.geometry();
+        SetTopMost(&window, true);
+        QCOMPARE(window.geometry(), place);
+        SetTopMost(&window, false);
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.geometry(), place);
+        SetTopMost(&window, true);
+        QCOMPARE(window.geometry(), place);
     }
 };
 
