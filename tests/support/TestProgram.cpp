@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -38,6 +39,8 @@ TestProgram::TestProgram()
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
     RegisterScreens(registry);
+    // Asking for a screen the program does not have is a fault of the program.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("no screen named")));
 }
 
 TestProgram::~TestProgram()
