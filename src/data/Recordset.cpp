@@ -1,5 +1,6 @@
 #include "data/Recordset.h"
 
+#include "data/ColumnNames.h"
 #include "data/Connection.h"
 
 #include <QRegularExpression>
@@ -103,11 +104,7 @@ void Recordset::Move(int rows)
 
 int Recordset::FieldIndex(const QString& name) const
 {
-    for (int i = 0; i < names_.size(); ++i) {
-        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
+    return int(IndexOfColumn(names_, name));
 }
 
 QVariant Recordset::Field(int ordinal) const

@@ -1,5 +1,7 @@
 #include "data/Schema.h"
 
+#include "data/ColumnNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,16 +67,6 @@ QStringList DatabaseTables()
 }
 
 namespace {
-// Column names are matched without regard to letter case.
-qsizetype IndexOf(const QStringList& names, const QString& name)
-{
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
-}
-
 QStringList ColumnNames(const QSqlDatabase& db, const QString& table)
 {
     QSqlQuery query(db);
@@ -112,18 +104,25 @@ const QHash<QString, QStringList>& ProgramLayout()
 }
 }
 
+const QStringList& TableColumns(const QString& table)
+{
+    static const QStringList none;
+    const auto columns = ProgramLayout().constFind(table);
+    return columns == ProgramLayout().constEnd() ? none : *columns;
+}
+
 QString LayoutDifference(const QSqlDatabase& db)
 {
     for (const QString& table : DatabaseTables()) {
         const QStringList found = ColumnNames(db, table);
         if (found.isEmpty())
             return QStringLiteral("it holds no table %1, so it is not this program's database").arg(table);
-        const QStringList& expected = ProgramLayout()[table];
+        const QStringList& expected = TableColumns(table);
         for (int place = 0; place < expected.size(); ++place) {
             const QString& column = expected[place];
             if (place < found.size() && found[place].compare(column, Qt::CaseInsensitive) == 0)
                 continue;
-            const qsizetype at = IndexOf(found, column);
+            const qsizetype at = IndexOfColumn(found, column);
             if (at < 0)
                 return QStringLiteral("its table %1 has no column %2").arg(table, column);
             return QStringLiteral("the column %2 of its table %1 is out of place (column %3 instead of %4)")

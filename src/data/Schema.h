@@ -8,6 +8,9 @@ class QSqlDatabase;
 // The program's three tables, in the order the schema creates them.
 QStringList DatabaseTables();
 
+// A table's columns in their order, as the program creates it.
+const QStringList& TableColumns(const QString& table);
+
 // What keeps an existing file's tables from being read by column position as
 // the program does: a missing table, or the first column that is missing or
 // out of place. Empty when every table has the program's columns in order

@@ -23,3 +23,8 @@ int FreePeriodsOfDay(const QStringList& classes, int day)
         free += classes.value(day * PeriodsPerDay + period) == OffPeriod ? 1 : 0;
     return free;
 }
+
+QString SlotColumn(QChar prefix, int slot)
+{
+    return QStringLiteral("%1%2%3").arg(prefix).arg(DayOf(slot) + 1).arg(PeriodOf(slot) + 1);
+}

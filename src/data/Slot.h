@@ -21,6 +21,10 @@ constexpr bool IsSlot(int slot) { return slot >= 0 && slot < SlotCount; }
 inline const QStringList DayNames = {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
                                      QStringLiteral("Thursday"), QStringLiteral("Friday")};
 
+// The column of a slot: the prefix ('a' for the class, 's' for the subject)
+// followed by the day and the period digit, "a11".."a58".
+QString SlotColumn(QChar prefix, int slot);
+
 // "1st".."8th", the period's name in the relief set.
 QString PeriodName(int slot);
 // "First".."Eighth" (spelled "Forth" for the fourth), the period's word in the relief list caption.

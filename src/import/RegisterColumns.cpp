@@ -1,24 +1,22 @@
 #include "import/RegisterColumns.h"
 
-#include "data/TeacherRow.h"
+#include "data/ColumnNames.h"
+#include "data/Schema.h"
+#include "data/Slot.h"
 
 namespace {
 QStringList SlotColumns(QChar prefix)
 {
     QStringList names;
     for (int slot = 0; slot < SlotCount; ++slot)
-        names << QStringLiteral("%1%2%3").arg(prefix).arg(slot / PeriodsPerDay + 1).arg(slot % PeriodsPerDay + 1);
+        names << SlotColumn(prefix, slot);
     return names;
 }
 }
 
-QStringList TeacherTableColumns()
+const QStringList& TeacherTableColumns()
 {
-    static const QStringList names = QStringList{QStringLiteral("adno")} + SlotColumns('a') + SlotColumns('s')
-        + QStringList{QStringLiteral("title"), QStringLiteral("name1"), QStringLiteral("comname"),
-                      QStringLiteral("SalOnly"), QStringLiteral("adno1"), QStringLiteral("RelFree"),
-                      QStringLiteral("subject"), QStringLiteral("class1")};
-    return names;
+    return TableColumns(QStringLiteral("TabelPB"));
 }
 
 QStringList RegisterCsvColumns()
@@ -33,10 +31,5 @@ QStringList RegisterCsvColumns()
 
 int TeacherColumnOrdinal(const QString& name)
 {
-    const QStringList& names = TeacherTableColumns();
-    for (int ordinal = 0; ordinal < names.size(); ++ordinal) {
-        if (names[ordinal].compare(name, Qt::CaseInsensitive) == 0)
-            return ordinal;
-    }
-    return -1;
+    return int(IndexOfColumn(TeacherTableColumns(), name));
 }

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The names of TabelPB's columns, in table order.
-QStringList TeacherTableColumns();
+const QStringList& TeacherTableColumns();
 
 // The columns of the register's own CSV file, in file order: the number and
 // the teacher's fields first, then the 40 class and the 40 subject cells.

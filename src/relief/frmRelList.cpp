@@ -7,6 +7,7 @@
 #include "ui/CellLabel.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
+#include "ui/Fonts.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -55,10 +56,8 @@ void frmRelList::BuildScreen()
     };
     Label4 = label(QStringLiteral("Label4"));
     Label11 = label(QStringLiteral("Label11"));
-    QFont bold = Label4->font();
-    bold.setBold(true);
-    Label4->setFont(bold);
-    Label11->setFont(bold);
+    SetBold(Label4);
+    SetBold(Label11);
     SetTextColour(Label11, QColor(0, 0, 255));
     Label3 = label(QStringLiteral("Label3"));
     Label7 = label(QStringLiteral("Label7"));
@@ -110,9 +109,7 @@ void frmRelList::AddBlock()
     for (int column = 0; column < ColumnCount; ++column) {
         auto* heading = new QLabel(QString::fromLatin1(Columns[column].heading), block);
         heading->setObjectName(QStringLiteral("Label1(%1)").arg(headings_++));
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
+        SetBold(heading);
         heading->setAlignment(Columns[column].alignment);
         heading->setFixedWidth(Columns[column].width);
         grid->addWidget(heading, 0, column);
@@ -178,10 +175,8 @@ std::optional<QList<TeacherTimetable>> frmRelList::ReadTeachers()
     // Only the columns the scan needs: the number, name and subject, and the
     // 40 class cells in slot order.
     QStringList classColumns;
-    for (int day = 1; day <= DaysPerWeek; ++day) {
-        for (int period = 1; period <= PeriodsPerDay; ++period)
-            classColumns << QStringLiteral("a%1%2").arg(day).arg(period);
-    }
+    for (int slot = 0; slot < SlotCount; ++slot)
+        classColumns << SlotColumn('a', slot);
     // Read once, forward, straight from the query: this runs while the operator waits.
     QSqlQuery table(connection_.Database());
     table.setForwardOnly(true);
