@@ -5,6 +5,7 @@
 #include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
+#include "ui/Fonts.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/TopMost.h"
 
@@ -68,9 +69,7 @@ void TimetableScreen::BuildScreen(const QString& numberLabel)
         else
             grid->addWidget(label, PeriodOf(cell) + 2, DayOf(cell) + 1);
     }
-    QFont nameFont = Label1[NameCell]->font();
-    nameFont.setBold(true);
-    Label1[NameCell]->setFont(nameFont);
+    SetBold(Label1[NameCell]);
 
     footer_ = new QWidget(this);
     auto* footer = new QHBoxLayout(footer_);
@@ -100,9 +99,7 @@ QLabel* TimetableScreen::NewHeader(const QString& text, const QString& name)
     header->setAlignment(Qt::AlignCenter);
     header->setMinimumHeight(CellHeight);
     header->setAutoFillBackground(true);
-    QFont bold = header->font();
-    bold.setBold(true);
-    header->setFont(bold);
+    SetBold(header);
     return header;
 }
 
@@ -131,9 +128,7 @@ void TimetableScreen::HighlightToday()
     for (int period = 0; period < PeriodsPerDay; ++period) {
         CellLabel* cell = Label1[day * PeriodsPerDay + period];
         SetTextColour(cell, scheme_);
-        QFont bold = cell->font();
-        bold.setBold(true);
-        cell->setFont(bold);
+        SetBold(cell);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
+#include "ui/Fonts.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -72,9 +73,7 @@ QWidget* frmList::BuildCounters()
         label->setObjectName(name);
         label->setMinimumWidth(40);
         SetTextColour(label, CounterColour);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+        SetBold(label);
         return label;
     };
     Label5 = new QLabel(QStringLiteral("Record(s) Listed"), counters);

@@ -1,6 +1,7 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
+#include "UnwritableFolder.h"
 #include "admin/BackupRecord.h"
 #include "admin/FolderList.h"
 #include "admin/FolderPath.h"
@@ -10,7 +11,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -193,16 +193,9 @@ private slots:
         Write(path, "an older backup");
         auto* backup = OpenBackup(program, target.path());
 
-        const bool immutable = QProcess::execute("chattr", {"+i", target.path()}) == 0;
-        const auto restore = qScopeGuard([&] {
-            if (immutable)
-                QProcess::execute("chattr", {"-i", target.path()});
-        });
-        QFile probe(target.filePath("probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
+        UnwritableFolder locked(target.path());
+        if (!locked.Holds())
             QSKIP("this user can write to any folder here");
-        }
 
         BackUp(backup, "keep");
         QCOMPARE(program.prompter.asked.size(), 1);

@@ -1,12 +1,12 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
+#include "UnwritableFolder.h"
 #include "attendance/frmAtten.h"
 #include "teachers/frmDbase.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -94,18 +94,8 @@ private slots:
     {
         TestProgram program;
         program.CreateDatabase(Teachers(2));
-        QFile::setPermissions(program.Folder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
-        const bool immutable = QProcess::execute("chattr", {"+i", program.Folder()}) == 0;
-        QFile probe(program.Folder() + "/probe");
-        const bool writable = probe.open(QIODevice::WriteOnly);
-        if (writable)
-            probe.remove();
-        const auto restore = qScopeGuard([&] {
-            if (immutable)
-                QProcess::execute("chattr", {"-i", program.Folder()});
-            QFile::setPermissions(program.Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        });
-        if (writable)
+        UnwritableFolder locked(program.Folder());
+        if (!locked.Holds())
             QSKIP("this user can write to any folder here");
 
         auto* teachers = program.Open<frmDbase>();
