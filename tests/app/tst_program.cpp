@@ -14,9 +14,14 @@ class tst_program : public QObject {
 
     static bool HoldsFileOpen(qint64 process, const QString& path)
     {
+        // Until the file exists its canonical path is empty, and so is the
+        // target of a descriptor closed while the folder is being listed.
+        const QString file = QFileInfo(path).canonicalFilePath();
+        if (file.isEmpty())
+            return false;
         const QString descriptors = QStringLiteral("/proc/%1/fd").arg(process);
         for (const QString& descriptor : QDir(descriptors).entryList(QDir::Files | QDir::System)) {
-            if (QFile::symLinkTarget(descriptors + '/' + descriptor) == QFileInfo(path).canonicalFilePath())
+            if (QFile::symLinkTarget(descriptors + '/' + descriptor) == file)
                 return true;
         }
         return false;
