@@ -225,9 +225,9 @@ void frmDbase::cmdSearch_Click()
                                      MessageIcon::Question);
         return;
     }
-    if (!OpenTeacherTable())
-        return;
-    PositionOnTeacher(*number);
+    // A table that cannot be read again leaves no teacher to show or change.
+    if (OpenTeacherTable())
+        PositionOnTeacher(*number);
     ShowCurrentTeacher();
     EnterBrowseMode();
     ShowRecordCounters();

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -46,13 +47,31 @@ private slots:
         QCOMPARE(ended.count(), 0);
     }
 
+    // The number is found through its index, but the table cannot be read
+    // again: nothing is left on screen to change, so no edit can be lost.
+    void aSearchThatCannotReadTheTableAgainLeavesNothingToUpdate()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(40));
+        auto* teachers = program.Open<frmDbase>();
+        program.DamageLastTeacherPage();
+
+        program.prompter.PlanInput("3");
+        Click(teachers, "cmdSearch");
+        QVERIFY(program.prompter.Last().text.contains("cannot be read"));
+        QCOMPARE(TextOf(teachers, "txtADNo"), QString());
+        QCOMPARE(TextOf(teachers, "lbl_total"), QStringLiteral("0"));
+        for (const char* button : {"cmdUpdate", "cmdDelete", "cmdNext"})
+            QVERIFY2(!Find<QPushButton>(teachers, button)->isEnabled(), button);
+    }
+
     void aBriefLockIsWaitedForWhenTheBoardOpens()
     {
         TestProgram program;
         program.CreateDatabase(Teachers(5));
         auto* teachers = program.Open<frmDbase>();
         {
-            LockHolder lock(program.DatabasePath(), 1000);
+            LockHolder lock(program.DatabasePath(), 200);
             Click(teachers, "cmdAtten");
         }
         QVERIFY(program.registry.Find<frmAtten>());

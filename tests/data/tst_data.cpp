@@ -230,7 +230,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(3));
         Connection connection;
-        LockHolder lock(program.DatabasePath(), 1000);
+        LockHolder lock(program.DatabasePath(), 200);
         QVERIFY2(connection.Open(ConnectionString()), qPrintable(connection.LastError().description));
         Recordset teachers(connection);
         QVERIFY(teachers.Open("select * from TabelPB"));

@@ -122,6 +122,13 @@ void TestProgram::DamageLastTeacherPage() const
         | quint32(quint8(header[10])) << 8 | quint32(quint8(header[11]));
     QVERIFY(file.seek(qint64(last - 1) * pageSize));
     QCOMPARE(file.write(QByteArray(16, '\xff')), qint64(16));
+    // Bump the file change counter, as any writer does, so that connections
+    // already open read the damaged page instead of their cached copy.
+    QVERIFY(file.seek(24));
+    QByteArray counter = file.read(4);
+    counter[3] = char(quint8(counter[3]) + 1);
+    QVERIFY(file.seek(24));
+    QCOMPARE(file.write(counter), qint64(4));
 }
 
 LockHolder::LockHolder(const QString& databasePath, int milliseconds)
