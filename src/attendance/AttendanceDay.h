@@ -25,6 +25,8 @@ public:
     bool IsPresent(int box) const { return box < Count() && teachers_[box].present; }
     void SetPresent(int box, bool present) { teachers_[box].present = present; }
     int PresentCount() const;
+    // The box of the teacher with this number, or -1 when the board has none.
+    int BoxOf(int number) const;
 
 private:
     QList<Teacher> teachers_;

@@ -81,8 +81,8 @@ private:
 
     void EmptyCells();
     void FillCell(int cell, int box, CellMark mark);
-    QString TeacherTooltip(int number);
-    QString NamesCellText(int number);
+    static QString TeacherTooltip(const AttendanceDay::Teacher& teacher);
+    static QString NamesCellText(const AttendanceDay::Teacher& teacher);
     QString ListCount() const;
     void ShowCell(int cell);
     void ShowListMode(ListMode mode);

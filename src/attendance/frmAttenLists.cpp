@@ -94,7 +94,7 @@ void frmAtten::cmdDisplay_Click()
 {
     QStringList names;
     for (int cell = 0; cell < BoxCount; ++cell)
-        names << (cells_[cell].number > 0 ? NamesCellText(cells_[cell].number) : QString());
+        names << (cells_[cell].number > 0 ? NamesCellText(day_.At(day_.BoxOf(cells_[cell].number))) : QString());
     if (auto* screen = registry().Show<frmTeaName>())
         screen->ShowList(listMode_, ListCount(), names);
 }
@@ -128,27 +128,22 @@ void frmAtten::FillCell(int cell, int box, CellMark mark)
     GridCell& target = cells_[cell];
     target.number = TeacherNumber(box);
     target.mark = mark;
-    target.tooltip = TeacherTooltip(target.number);
+    target.tooltip = TeacherTooltip(day_.At(box));
     if (mark != CellMark::Listed)
         target.visited = false;
     ShowCell(cell);
 }
 
-QString frmAtten::TeacherTooltip(int number)
+// Names come from the board's own list, read when it opened, so that listing
+// 220 teachers reads nothing more and cannot fail half-way.
+QString frmAtten::TeacherTooltip(const AttendanceDay::Teacher& teacher)
 {
-    Recordset teacher(connection_);
-    if (!teacher.Open(QStringLiteral("select title, name1 from tabelpb where ADNo1=?"), {number}) || teacher.IsEOF())
-        return {};
-    return teacher.Text(0) + ' ' + teacher.Text(1);
+    return teacher.title + ' ' + teacher.name1;
 }
 
-QString frmAtten::NamesCellText(int number)
+QString frmAtten::NamesCellText(const AttendanceDay::Teacher& teacher)
 {
-    Recordset teacher(connection_);
-    if (!teacher.Open(QStringLiteral("select adno1, title, name1 from TabelPB where adno1 = ?"), {number})
-        || teacher.IsEOF())
-        return {};
-    return teacher.Text(0) + QStringLiteral(".  ") + teacher.Text(1) + teacher.Text(2);
+    return QString::number(teacher.number) + QStringLiteral(".  ") + teacher.title + teacher.name1;
 }
 
 void frmAtten::ShowCell(int cell)

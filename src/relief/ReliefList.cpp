@@ -8,15 +8,20 @@ QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, c
                                       const QString& periodName)
 {
     QList<ReliefCandidate> candidates;
-    for (int box = 0; box < teachers.size() && box < day.Count(); ++box) {
-        const TeacherTimetable& teacher = teachers[box];
+    for (const TeacherTimetable& teacher : teachers) {
         const bool off = teacher.classes.value(slot) == OffPeriod;
-        if (!off || !day.IsPresent(box) || day.At(box).kind != TeacherKind::ReliefOn)
+        const int box = day.BoxOf(teacher.number.toInt());
+        if (!off || box < 0 || !day.IsPresent(box) || day.At(box).kind != TeacherKind::ReliefOn)
             continue;
-        candidates << ReliefCandidate{periodName + teacher.name1, teacher.number, teacher.name1, teacher.subject,
-                                      FreePeriodsOfDay(teacher.classes, DayOf(slot))};
+        candidates << ReliefCandidate{SlotKey(periodName, teacher.name1), teacher.number, teacher.name1,
+                                      teacher.subject, FreePeriodsOfDay(teacher.classes, DayOf(slot))};
     }
     return candidates;
+}
+
+QString SlotKey(const QString& periodName, const QString& teacherName)
+{
+    return periodName + teacherName.trimmed();
 }
 
 QList<ReliefCandidate> PruneAssigned(const QList<ReliefCandidate>& candidates, const QStringList& assignedKeys)

@@ -38,10 +38,17 @@ struct ReliefListRow {
     QColor totalFreeColour;
 };
 
-// The teachers who are present, on relief duty and off in the slot. The
-// teacher in place k of the register owns the board's box k.
+// The teachers who are present, on relief duty and off in the slot. A
+// teacher's presence and kind are those of the board's box with the teacher's
+// number; a teacher the board has no box for (added since it was opened) is
+// not offered.
 QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, const AttendanceDay& day, int slot,
                                       const QString& periodName);
+
+// The key of a teacher sent to a class in a period: the period name followed
+// by the name, without the spaces around it, so that a name stored with them
+// matches the name as the list shows it.
+QString SlotKey(const QString& periodName, const QString& teacherName);
 
 // Drops every candidate already sent to a class in the same period.
 QList<ReliefCandidate> PruneAssigned(const QList<ReliefCandidate>& candidates, const QStringList& assignedKeys);

@@ -5,7 +5,7 @@ QStringList ReliefPlan::AssignedSlotKeys() const
     QStringList keys;
     for (const ReliefRecord& row : Rows()) {
         if (!row[ReliefRecord::PresenceTea].isEmpty())
-            keys << row[ReliefRecord::Period] + row[ReliefRecord::PresenceTea];
+            keys << SlotKey(row[ReliefRecord::Period], row[ReliefRecord::PresenceTea]);
     }
     return keys;
 }

@@ -80,6 +80,18 @@ private slots:
         QCOMPARE(Numbers(PruneAssigned(ScanCandidates(teachers, day, 3, "4th"), keys)), QStringList({"1", "2"}));
         QCOMPARE(Numbers(PruneAssigned(ScanCandidates(teachers, day, 2, "3rd"), {"3rdt1", "3rd T1"})),
                  QStringList({"1", "2"}));
+        // A name stored with spaces around it is the name the list showed.
+        const QList<TeacherTimetable> spaced = {Timetable(1, {2}, " Ann ")};
+        QCOMPARE(PruneAssigned(ScanCandidates(spaced, Day({{true, On}}), 2, "3rd"), {SlotKey("3rd", "Ann")}).size(), 0);
+    }
+
+    // The board may have been opened before a teacher was deleted or added:
+    // each teacher takes the presence of the box with his number.
+    void theScanPairsTeachersWithTheirOwnBoxes()
+    {
+        const QList<TeacherTimetable> teachers = {Timetable(1, {2}), Timetable(3, {2}), Timetable(4, {2})};
+        const AttendanceDay day = Day({{true, On}, {true, On}, {false, On}});
+        QCOMPARE(Numbers(ScanCandidates(teachers, day, 2, "3rd")), QStringList({"1"}));
     }
 
     void freeIsWhatIsLeftAfterTheReliefsOfTheSet_data()
