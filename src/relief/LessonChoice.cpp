@@ -22,19 +22,22 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     // lesson computes again, so that it never offers that lesson's teachers.
     const bool alreadyOpen = registry.Find<frmRelList>();
     frmRelList* reliefList = registry.Open<frmRelList>();
-    if (reliefList && alreadyOpen)
+    if (!reliefList) {
+        // Its failure has been reported; without a list the lesson stays unchosen.
+        plan.RemoveLastRow();
+        list->ShowListedCount();
+        return;
+    }
+    if (alreadyOpen)
         reliefList->Compute();
     timetable.MarkChosen(slot);
     list->SelectLastRow();
-    if (reliefList) {
-        reliefList->SetSubject(timetable.Subject());
-        reliefList->show();
-    }
+    reliefList->SetSubject(timetable.Subject());
+    reliefList->show();
     if (plan.LastRowIsDuplicate()) {
         registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));
         plan.RemoveLastRow();
-        if (reliefList)
-            reliefList->RemoteClick1();
+        reliefList->RemoteClick1();
     }
     list->LessonStarted();
 }

@@ -26,12 +26,12 @@ PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord
     const ReliefSaveResult saved = ReplaceReliefSet(connection, rows);
     if (saved.status != ReliefSaveResult::Status::Saved) {
         ReportNotSaved(saved, registry.prompter());
-        return {CountReliefRows(connection).value_or(0), std::nullopt};
+        return {false, CountReliefRows(connection).value_or(0), std::nullopt};
     }
     const std::optional<QList<ReliefRecord>> stored = ReadReliefSet(connection, ReliefOrder::ReliefTeacher);
     if (!stored) {
         ReportReadFailure(connection, registry);
-        return {int(rows.size()), std::nullopt};
+        return {true, int(rows.size()), std::nullopt};
     }
-    return {int(stored->size()), ReliefTeachersList(*stored, school, registry.clock().Today())};
+    return {true, int(stored->size()), ReliefTeachersList(*stored, school, registry.clock().Today())};
 }

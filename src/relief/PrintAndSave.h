@@ -12,11 +12,14 @@ class ScreenRegistry;
 struct School;
 
 struct PrintAndSaveResult {
+    // Whether the list now is the saved set.
+    bool saved = false;
     // The rows in the relief table afterwards, for "Record(s) in DB": the rows
     // just saved, or those kept when the save did not happen.
     int rowsInTable = 0;
     // The relief teachers list of the saved set, to be shown; none when
-    // nothing was saved, and the operator has then been told why.
+    // nothing was saved or the saved set could not be read back, and the
+    // operator has then been told why.
     std::optional<Report> report;
 };
 

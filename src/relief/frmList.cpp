@@ -143,6 +143,7 @@ void frmList::LessonStarted()
 {
     Command5->setEnabled(false);
     Command4->setEnabled(false);
+    ShowListedCount();
 }
 
 void frmList::ReliefChosen()
@@ -193,7 +194,7 @@ void frmList::Command2_Click()
     const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
     const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), school, registry());
     Label3->setText(QString::number(result.rowsInTable));
-    if (!result.report)
+    if (!result.saved)
         return;
     for (QWidget* screen : {registry().Find(QStringLiteral("frmTTAb")), registry().Find(QStringLiteral("frmRelList"))}) {
         if (screen)
@@ -201,6 +202,8 @@ void frmList::Command2_Click()
     }
     ShowListedCount();
     savedSet_ = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher).value_or(QList<ReliefRecord>());
+    if (!result.report)
+        return;
     QWidget* owner = registry().Find(QStringLiteral("frmDbase"));
     ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
 }

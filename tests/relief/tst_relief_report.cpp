@@ -55,6 +55,7 @@ private slots:
             PrintAndSave(fixture.connection, rows, {"Royal Vale College", "N/A"}, fixture.program.registry);
 
         QCOMPARE(result.rowsInTable, 4);
+        QVERIFY(result.saved);
         QVERIFY(result.report);
         const LaidOutReport report = LayOut(*result.report);
         QCOMPARE(report.name, QStringLiteral("DR1"));

@@ -215,15 +215,42 @@ private slots:
         QCOMPARE(TextOf(relief, "Label12(0)"), TextOf(relief, "Label8(0)"));
     }
 
+    // A blank line sends nobody, so the same period of another class offers
+    // every free teacher again.
     void aBlankLineRecordsAReliefWithoutATeacher()
+    {
+        TestProgram program;
+        auto* board = Morning(program, School());
+        DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
+        QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("1"));
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
+        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Science", "", "", ""}));
+
+        DoubleClick(AbsentTimetable(program, board, 1), "Label1(0)");
+        QCOMPARE(Listed(program.registry.Find<frmRelList>()).mid(0, 3),
+                 QStringList({"Teacher 3", "Teacher 4", "Teacher 5"}));
+        QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("2"));
+    }
+
+    // A relief list that cannot be opened leaves no half-made row behind.
+    void aReliefListThatCannotOpenLeavesNoRow()
     {
         TestProgram program;
         auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
         DoubleClick(timetable, "Label1(0)");
-        DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
-        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Science", "", "", ""}));
-        DoubleClick(timetable, "Label1(2)");
-        QCOMPARE(Listed(program.registry.Find<frmRelList>()).size(), 0);
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+        {
+            LockHolder lock(program.DatabasePath());
+            DoubleClick(timetable, "Label1(1)");
+        }
+        QVERIFY(program.prompter.Last().text.contains("cannot be opened"));
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QCOMPARE(Rows(program), 1);
+        QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("1"));
+
+        DoubleClick(timetable, "Label1(1)");
+        QVERIFY(program.registry.Find<frmRelList>());
+        QCOMPARE(Rows(program), 2);
     }
 
     void theListWidensFromTheThirtyFourthCandidateAndKeepsEveryOne_data()

@@ -92,6 +92,7 @@ private slots:
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable, 2);
+        QVERIFY(!result.saved);
         QVERIFY(!result.report);
         QCOMPARE(fixture.program.prompter.asked.size(), 1);
         QVERIFY2(fixture.program.prompter.Last().text.startsWith("1811the third row is refused"),
@@ -111,6 +112,7 @@ private slots:
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable, 2);
+        QVERIFY(!result.saved);
         QVERIFY(!result.report);
         QCOMPARE(fixture.program.prompter.AskedTexts(), QStringList {"DataBase not empty."});
         QCOMPARE(fixture.program.prompter.Last().title, ApplicationTitle);
