@@ -215,6 +215,34 @@ private slots:
                  QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file.fileName())));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
     }
+
+    void aFileThatTheAddedExtensionNamesIsReplacedOnlyWhenTheOperatorSaysSo_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("kept") << Answer::No;
+        QTest::newRow("replaced") << Answer::Yes;
+    }
+
+    void aFileThatTheAddedExtensionNamesIsReplacedOnlyWhenTheOperatorSaysSo()
+    {
+        QFETCH(Answer, answer);
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        auto* screen = program.Open<frmDbase>();
+        QFile existing(program.folder.filePath("register.csv"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("the school's own list\n");
+        existing.close();
+        program.prompter.PlanFile(program.folder.filePath("register"));
+        program.prompter.PlanAnswer(answer);
+        Click(screen, "cmdExport");
+        QCOMPARE(program.prompter.asked[0].text, QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                                     .arg(QDir::toNativeSeparators(existing.fileName())));
+        QCOMPARE(program.prompter.asked[0].buttons, MessageButtons::YesNo);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll().startsWith("the school's own list"), answer == Answer::No);
+        QCOMPARE(program.prompter.asked.size(), answer == Answer::No ? 1 : 2);
+    }
 };
 
 QTEST_MAIN(tst_frmImport)
