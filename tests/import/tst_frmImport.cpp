@@ -22,6 +22,7 @@ struct Preview {
     QStringList counts; // added, changed, unchanged, rejected
     bool okEnabled = false;
     QString mapping;
+    QString board;
     int rejectedRows = 0;
 };
 
@@ -36,6 +37,7 @@ Preview Read(const QWidget* preview)
     seen.okEnabled = Find(preview, "cmdOK")->isEnabled();
     if (preview->findChild<QLabel*>("lblMapping"))
         seen.mapping = TextOf(preview, "lblMapping");
+    seen.board = TextOf(preview, "lblBoard");
     seen.rejectedRows = Find<QTreeWidget>(preview, "lstRejected")->topLevelItemCount();
     return seen;
 }
@@ -143,6 +145,37 @@ private slots:
         QVERIFY(Find(screen, "cmdNext")->isEnabled());
         Click(screen, "cmdLast");
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("17"));
+    }
+
+    void aRegisterPastTheBoardIsWarnedOfButMayBeImported_data()
+    {
+        QTest::addColumn<int>("teachers");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("a box for every teacher") << 203 << QString();
+        QTest::newRow("one teacher without a box")
+            << 204
+            << QStringLiteral("After this import the register holds 221 teachers, but the attendance board has boxes for "
+                              "only 220. The teachers after the first 220 by number will not be on the board.");
+    }
+
+    void aRegisterPastTheBoardIsWarnedOfButMayBeImported()
+    {
+        QFETCH(int, teachers);
+        QFETCH(QString, warning);
+        TestProgram program;
+        program.CreateDatabase(Teachers(teachers));
+        auto* screen = program.Open<frmDbase>();
+        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
+        Preview seen;
+        OnPreview([&](QWidget* preview) {
+            seen = Read(preview);
+            Click(preview, "cmdOK");
+        });
+        Click(screen, "cmdImport");
+        QCOMPARE(seen.counts, QStringList({"17", "0", QString::number(teachers), "0"}));
+        QCOMPARE(seen.board, warning);
+        QVERIFY(seen.okEnabled);
+        QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), teachers + 17);
     }
 
     void cancelInThePreviewWritesNothing()
