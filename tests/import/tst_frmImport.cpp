@@ -53,6 +53,19 @@ void OnPreview(Work work)
     });
 }
 
+// Imports the file from the teacher screen; reads the preview and leaves it by the button.
+Preview ImportReading(TestProgram& program, QWidget* screen, const QString& file, const QString& button)
+{
+    program.prompter.PlanFile(file);
+    Preview seen;
+    OnPreview([&](QWidget* preview) {
+        seen = Read(preview);
+        Click(preview, button);
+    });
+    Click(screen, "cmdImport");
+    return seen;
+}
+
 void ChooseDay(QWidget* preview, int index, int day)
 {
     Find<QComboBox>(preview, Cell("cboDay", index))->setCurrentIndex(day);
@@ -165,13 +178,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(teachers));
         auto* screen = program.Open<frmDbase>();
-        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
-        Preview seen;
-        OnPreview([&](QWidget* preview) {
-            seen = Read(preview);
-            Click(preview, "cmdOK");
-        });
-        Click(screen, "cmdImport");
+        const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
         QCOMPARE(seen.counts, QStringList({"17", "0", QString::number(teachers), "0"}));
         QCOMPARE(seen.board, warning);
         QVERIFY(seen.okEnabled);
@@ -183,13 +190,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(2));
         auto* screen = program.Open<frmDbase>();
-        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
-        Preview seen;
-        OnPreview([&](QWidget* preview) {
-            seen = Read(preview);
-            Click(preview, "cmdCancel");
-        });
-        Click(screen, "cmdImport");
+        const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdCancel");
         QCOMPARE(seen.counts, QStringList({"17", "0", "2", "0"}));
         QVERIFY(program.prompter.asked.isEmpty());
         QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 2);
