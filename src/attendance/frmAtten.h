@@ -22,7 +22,7 @@ class ScreenRegistry;
 class frmAtten : public Screen {
     Q_OBJECT
 public:
-    static constexpr int BoxCount = 220;
+    static constexpr int BoxCount = BoardBoxes;
     static constexpr int GridCells = 228;
 
     // A grid cell's meaning, shown as its background colour.

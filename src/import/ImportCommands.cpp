@@ -31,6 +31,22 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
         return file.errorString();
     return {};
 }
+
+// The operator's path, with ".csv" when they typed no extension. The file
+// dialog asked about replacing only the name as typed, so a file that the
+// extension makes it name is replaced only when the operator says so; empty
+// when they do not.
+QString ExportPath(Prompter& prompter, QString path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += QStringLiteral(".csv");
+    if (QFileInfo::exists(path)
+        && !prompter.Ask(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+                         ExportTitle, MessageIcon::Exclamation))
+        return {};
+    return path;
+}
 }
 
 bool ImportTeachers(ScreenRegistry& registry, QWidget* parent)
@@ -49,11 +65,12 @@ bool ImportTeachers(ScreenRegistry& registry, QWidget* parent)
 
 void ExportTeachers(ScreenRegistry& registry)
 {
-    QString path = registry.prompter().SaveFile(QStringLiteral("Export teachers"), QStringLiteral("Register CSV (*.csv)"));
+    const QString chosen = registry.prompter().SaveFile(QStringLiteral("Export teachers"), QStringLiteral("Register CSV (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = ExportPath(registry.prompter(), chosen);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     Connection connection;
     if (!OpenDatabaseForScreen(connection, registry))
         return;

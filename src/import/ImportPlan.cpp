@@ -37,6 +37,7 @@ public:
         }
         for (const ImportedTeacher* teacher : std::as_const(unnumbered))
             AddWithNextNumber(*teacher);
+        plan_.unchanged = int(registerRows_.size() - plan_.changed.size());
         std::stable_sort(plan_.rejected.begin(), plan_.rejected.end(),
                          [](const RejectedRow& a, const RejectedRow& b) { return a.line < b.line; });
         return plan_;
@@ -74,10 +75,8 @@ private:
         if (found == byName_.constEnd())
             return false;
         TeacherRow row = registerRows_[*found];
-        if (row.classes == teacher.row.classes && row.subjects == teacher.row.subjects) {
-            ++plan_.unchanged;
+        if (row.classes == teacher.row.classes && row.subjects == teacher.row.subjects)
             return true;
-        }
         row.classes = teacher.row.classes;
         row.subjects = teacher.row.subjects;
         plan_.changed << row;

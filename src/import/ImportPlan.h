@@ -6,8 +6,10 @@
 struct ImportPlan {
     QList<TeacherRow> added;   // new teachers, each with its number
     QList<TeacherRow> changed; // teachers of the register with their new timetable
-    int unchanged = 0;
+    int unchanged = 0;         // every other teacher of the register, in the file or not
     QList<RejectedRow> rejected; // in file order
+
+    int TeachersAfter() const { return int(added.size() + changed.size()) + unchanged; }
 };
 
 // Matches a file's teachers with the register by their exact name. A teacher

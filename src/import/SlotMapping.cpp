@@ -18,7 +18,8 @@ QList<int> Identity(qsizetype count)
 }
 
 // The place of each name when the names are sorted by a key; ties keep file order.
-QList<int> RanksBy(const QList<int>& keys)
+template <class Key>
+QList<int> RanksBy(const QList<Key>& keys)
 {
     QList<int> order = Identity(keys.size());
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
@@ -28,17 +29,21 @@ QList<int> RanksBy(const QList<int>& keys)
     return ranks;
 }
 
-std::optional<QList<int>> LeadingNumbers(const QStringList& names)
+// Every run of digits of each name, in turn, so that "8:45" sorts after
+// "8:00" and "P10" after "P2"; nothing when a name has no digit.
+std::optional<QList<QList<int>>> DigitRuns(const QStringList& names)
 {
-    static const QRegularExpression leading(QStringLiteral("^\\s*(\\d{1,9})"));
-    QList<int> numbers;
+    static const QRegularExpression digits(QStringLiteral("[0-9]{1,9}"));
+    QList<QList<int>> runs;
     for (const QString& name : names) {
-        const QRegularExpressionMatch match = leading.match(name);
-        if (!match.hasMatch())
+        QList<int> numbers;
+        for (const QRegularExpressionMatch& match : digits.globalMatch(name))
+            numbers << match.captured().toInt();
+        if (numbers.isEmpty())
             return std::nullopt;
-        numbers << match.captured(1).toInt();
+        runs << numbers;
     }
-    return numbers;
+    return runs;
 }
 
 std::optional<QList<int>> WeekDayNumbers(const QStringList& names)
@@ -56,7 +61,7 @@ std::optional<QList<int>> WeekDayNumbers(const QStringList& names)
 
 QList<int> GuessedPlaces(const QStringList& names, bool days)
 {
-    if (const auto numbers = LeadingNumbers(names))
+    if (const auto numbers = DigitRuns(names))
         return RanksBy(*numbers);
     if (days) {
         if (const auto weekDays = WeekDayNumbers(names)) {

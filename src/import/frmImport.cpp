@@ -1,5 +1,6 @@
 #include "import/frmImport.h"
 
+#include "attendance/AttendanceDay.h"
 #include "import/ImportProgress.h"
 #include "import/ImportWriter.h"
 #include "import/RegisterTable.h"
@@ -14,6 +15,17 @@
 
 namespace {
 const QString Title = QStringLiteral("Import");
+
+// Empty while every teacher of the register keeps a box on the attendance board.
+QString BoardWarning(const ImportPlan& plan)
+{
+    if (plan.TeachersAfter() <= BoardBoxes)
+        return {};
+    return QStringLiteral("After this import the register holds %1 teachers, but the attendance board has boxes "
+                          "for only %2. The teachers after the first %2 by number will not be on the board.")
+        .arg(plan.TeachersAfter())
+        .arg(BoardBoxes);
+}
 }
 
 frmImport::frmImport(ScreenRegistry& registry, ImportSource source, QWidget* parent)
@@ -86,6 +98,7 @@ void frmImport::ShowPlan()
     lblChanged->setText(QString::number(plan_.changed.size()));
     lblUnchanged->setText(QString::number(plan_.unchanged));
     lblRejected->setText(QString::number(plan_.rejected.size()));
+    lblBoard->setText(BoardWarning(plan_));
     lstRejected->clear();
     for (const RejectedRow& row : std::as_const(plan_.rejected))
         lstRejected->addTopLevelItem(new QTreeWidgetItem({QString::number(row.line), row.name, row.reason}));

@@ -14,8 +14,9 @@ class QTreeWidget;
 class ScreenRegistry;
 
 // The preview of an import: where the file's days and hours go, how many
-// teachers will be added, changed and left as they are, and every row that
-// cannot be taken with its reason. "Import" writes it all in one transaction.
+// teachers will be added, changed and left as they are, a warning when the
+// register would outgrow the attendance board, and every row that cannot be
+// taken with its reason. "Import" writes it all in one transaction.
 class frmImport : public QDialog {
     Q_OBJECT
 public:
@@ -56,6 +57,7 @@ private:
     QLabel* lblChanged = nullptr;
     QLabel* lblUnchanged = nullptr;
     QLabel* lblRejected = nullptr;
+    QLabel* lblBoard = nullptr;
     QTreeWidget* lstRejected = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;

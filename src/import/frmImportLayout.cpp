@@ -115,6 +115,10 @@ QWidget* frmImport::BuildCounts()
     form->addRow(QStringLiteral("Teachers whose timetable is replaced:"), lblChanged);
     form->addRow(QStringLiteral("Teachers left as they are:"), lblUnchanged);
     form->addRow(QStringLiteral("Rows that cannot be taken:"), lblRejected);
+    lblBoard = NamedLabel(QStringLiteral("lblBoard"), counts);
+    lblBoard->setWordWrap(true);
+    SetTextColour(lblBoard, QColor(192, 0, 0));
+    form->addRow(lblBoard);
     return counts;
 }
 

@@ -22,6 +22,7 @@ struct Preview {
     QStringList counts; // added, changed, unchanged, rejected
     bool okEnabled = false;
     QString mapping;
+    QString board;
     int rejectedRows = 0;
 };
 
@@ -36,6 +37,7 @@ Preview Read(const QWidget* preview)
     seen.okEnabled = Find(preview, "cmdOK")->isEnabled();
     if (preview->findChild<QLabel*>("lblMapping"))
         seen.mapping = TextOf(preview, "lblMapping");
+    seen.board = TextOf(preview, "lblBoard");
     seen.rejectedRows = Find<QTreeWidget>(preview, "lstRejected")->topLevelItemCount();
     return seen;
 }
@@ -49,6 +51,19 @@ void OnPreview(Work work)
         if (preview)
             work(preview);
     });
+}
+
+// Imports the file from the teacher screen; reads the preview and leaves it by the button.
+Preview ImportReading(TestProgram& program, QWidget* screen, const QString& file, const QString& button)
+{
+    program.prompter.PlanFile(file);
+    Preview seen;
+    OnPreview([&](QWidget* preview) {
+        seen = Read(preview);
+        Click(preview, button);
+    });
+    Click(screen, "cmdImport");
+    return seen;
 }
 
 void ChooseDay(QWidget* preview, int index, int day)
@@ -112,7 +127,7 @@ private slots:
         QCOMPARE(first.caption, QStringLiteral("Import"));
         QCOMPARE(first.ok, QStringLiteral("Import"));
         QCOMPARE(first.cancel, QStringLiteral("Cancel"));
-        QCOMPARE(first.counts, QStringList({"16", "1", "0", "0"}));
+        QCOMPARE(first.counts, QStringList({"16", "1", "1", "0"})); // Nimal is not in the file
         QVERIFY(!clash.okEnabled);
         QCOMPARE(clash.mapping, QStringLiteral("\"Jueves\" and \"Lunes\" both go to Monday; give each its own."));
         QVERIFY(mapped.okEnabled);
@@ -145,19 +160,38 @@ private slots:
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("17"));
     }
 
+    void aRegisterPastTheBoardIsWarnedOfButMayBeImported_data()
+    {
+        QTest::addColumn<int>("teachers");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("a box for every teacher") << 203 << QString();
+        QTest::newRow("one teacher without a box")
+            << 204
+            << QStringLiteral("After this import the register holds 221 teachers, but the attendance board has boxes for "
+                              "only 220. The teachers after the first 220 by number will not be on the board.");
+    }
+
+    void aRegisterPastTheBoardIsWarnedOfButMayBeImported()
+    {
+        QFETCH(int, teachers);
+        QFETCH(QString, warning);
+        TestProgram program;
+        program.CreateDatabase(Teachers(teachers));
+        auto* screen = program.Open<frmDbase>();
+        const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
+        QCOMPARE(seen.counts, QStringList({"17", "0", QString::number(teachers), "0"}));
+        QCOMPARE(seen.board, warning);
+        QVERIFY(seen.okEnabled);
+        QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), teachers + 17);
+    }
+
     void cancelInThePreviewWritesNothing()
     {
         TestProgram program;
         program.CreateDatabase(Teachers(2));
         auto* screen = program.Open<frmDbase>();
-        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
-        Preview seen;
-        OnPreview([&](QWidget* preview) {
-            seen = Read(preview);
-            Click(preview, "cmdCancel");
-        });
-        Click(screen, "cmdImport");
-        QCOMPARE(seen.counts, QStringList({"17", "0", "0", "0"}));
+        const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdCancel");
+        QCOMPARE(seen.counts, QStringList({"17", "0", "2", "0"}));
         QVERIFY(program.prompter.asked.isEmpty());
         QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 2);
         QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
@@ -214,6 +248,34 @@ private slots:
         QCOMPARE(program.prompter.Last().text,
                  QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file.fileName())));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
+    }
+
+    void aFileThatTheAddedExtensionNamesIsReplacedOnlyWhenTheOperatorSaysSo_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("kept") << Answer::No;
+        QTest::newRow("replaced") << Answer::Yes;
+    }
+
+    void aFileThatTheAddedExtensionNamesIsReplacedOnlyWhenTheOperatorSaysSo()
+    {
+        QFETCH(Answer, answer);
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        auto* screen = program.Open<frmDbase>();
+        QFile existing(program.folder.filePath("register.csv"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("the school's own list\n");
+        existing.close();
+        program.prompter.PlanFile(program.folder.filePath("register"));
+        program.prompter.PlanAnswer(answer);
+        Click(screen, "cmdExport");
+        QCOMPARE(program.prompter.asked[0].text, QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                                     .arg(QDir::toNativeSeparators(existing.fileName())));
+        QCOMPARE(program.prompter.asked[0].buttons, MessageButtons::YesNo);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll().startsWith("the school's own list"), answer == Answer::No);
+        QCOMPARE(program.prompter.asked.size(), answer == Answer::No ? 1 : 2);
     }
 };
 

@@ -226,7 +226,14 @@ private slots:
         QTest::newRow("numbers in numeric order")
             << QStringList{"3", "1", "2"} << QStringList{"7", "10", "1", "2"} << QList<int>{2, 0, 1} << QList<int>{2, 3, 0, 1};
         QTest::newRow("English weekdays on their own days")
-            << QStringList{"Friday", "monday", "Wednesday"} << QStringList{"P2", "P1"} << QList<int>{4, 0, 2} << QList<int>{0, 1};
+            << QStringList{"Friday", "monday", "Wednesday"} << QStringList{"P10", "P2", "P1"} << QList<int>{4, 0, 2} << QList<int>{2, 1, 0};
+        QTest::newRow("clock times by hour, then minute")
+            << QStringList{"Day 2", "Day 1"} << QStringList{"11:45", "08:45", "11:00", "08:00", "09:30"}
+            << QList<int>{1, 0} << QList<int>{4, 1, 3, 0, 2};
+        QTest::newRow("a missing number leaves no gap")
+            << QStringList{"Mon"} << QStringList{"3", "5", "2", "4"} << QList<int>{0} << QList<int>{1, 3, 0, 2};
+        QTest::newRow("equal numbers in order of first appearance")
+            << QStringList{"Mon"} << QStringList{"2b", "1", "2a"} << QList<int>{0} << QList<int>{1, 0, 2};
         QTest::newRow("a week from Sunday in week order")
             << QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday"} << QStringList{"1st", "2nd"}
             << QList<int>{4, 0, 1, 2, 3} << QList<int>{0, 1};

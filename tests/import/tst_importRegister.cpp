@@ -85,8 +85,9 @@ private slots:
         file.teachers[1].row.classes = before[2].classes;
         const ImportPlan plan = PlanImport(before, file);
         QCOMPARE(plan.changed.size(), 1);
-        QCOMPARE(plan.unchanged, 1);
+        QCOMPARE(plan.unchanged, 2); // Nimal as he was, and Anula, who is not in the file
         QCOMPARE(plan.added.size(), 2);
+        QCOMPARE(plan.TeachersAfter(), 5);
         QVERIFY(plan.rejected.isEmpty());
         QCOMPARE(Write(plan), QString());
 
@@ -139,6 +140,7 @@ private slots:
             found << QStringLiteral("%1: %2").arg(rejected.line).arg(rejected.reason);
         QCOMPARE(found, reasons);
         QCOMPARE(plan.added.size() + plan.changed.size() + plan.rejected.size(), rows.size());
+        QCOMPARE(plan.unchanged + int(plan.changed.size()), 3); // refused or not, the register's teachers stay
     }
 
     void aFailedOrStoppedWriteLeavesTheRegisterAsItWas_data()
