@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -85,6 +86,7 @@ void frmRelList::BuildScreen()
     blocksArea_->setFrameShape(QFrame::NoFrame);
     blocksArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     blocksArea_->setWidget(blocksWidget);
+    ScrollByWholeBlocks((blocksWidget->sizeHint().width() + blocks_->spacing()) / 2);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblMore);
@@ -95,6 +97,17 @@ void frmRelList::BuildScreen()
     layout->addLayout(top);
     layout->addWidget(blocksArea_, 1);
     layout->addLayout(bottom);
+}
+
+// Two blocks are in view at a time and the list moves by whole blocks, so
+// that no block is ever seen cut.
+void frmRelList::ScrollByWholeBlocks(int blockStep)
+{
+    blocksArea_->setMaximumWidth(2 * blockStep - blocks_->spacing());
+    QScrollBar* bar = blocksArea_->horizontalScrollBar();
+    bar->setSingleStep(blockStep);
+    connect(bar, &QScrollBar::valueChanged, this,
+            [bar, blockStep](int value) { bar->setValue(qRound(double(value) / blockStep) * blockStep); });
 }
 
 // One block of 33 lines under its own headings; the rows are numbered on
@@ -229,6 +242,8 @@ void frmRelList::ShowBlocks(int blocks, bool wide)
 {
     for (int block = 0; block < blocks_->count(); ++block)
         blocks_->itemAt(block)->widget()->setVisible(block == 0 || (wide && block < blocks));
+    // Fit the blocks now, so that the scroll bar never reaches past the last one shown.
+    blocks_->activate();
 }
 
 void frmRelList::ShowRow(const RowCells& cells, const ReliefListRow& row)

@@ -47,6 +47,7 @@ private:
 
     void BuildScreen();
     void AddBlock();
+    void ScrollByWholeBlocks(int blockStep);
     void Form_Load();
     std::optional<QList<TeacherTimetable>> ReadTeachers();
     void ShowSlotCaption();

@@ -13,6 +13,8 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -277,6 +279,19 @@ private slots:
         QCOMPARE(Find(relief, "lblMore")->isVisibleTo(relief), candidates > 66);
         if (candidates > 66)
             QVERIFY(TextOf(relief, "lblMore").startsWith(QString::number(candidates)));
+
+        // Wherever the list is scrolled to, each block is in view whole or not at all.
+        auto* area = Find<QScrollArea>(relief, "blocks");
+        const QRect view = area->viewport()->rect();
+        for (int value : {1, 200, 300, area->horizontalScrollBar()->maximum()}) {
+            area->horizontalScrollBar()->setValue(value);
+            for (int heading = 0; relief->findChild<QLabel*>(Cell("Label1", heading)); heading += 5) {
+                const QWidget* block = Find(relief, Cell("Label1", heading))->parentWidget();
+                const QRect shown(block->mapTo(area->viewport(), QPoint()), block->size());
+                QVERIFY2(!block->isVisibleTo(relief) || view.contains(shown) || !view.intersects(shown),
+                         qPrintable(Cell("Label1", heading)));
+            }
+        }
     }
 
     void printAndSaveStoresTheSetClosesTheLessonScreensAndShowsTheList()
