@@ -210,6 +210,28 @@ private slots:
         QCOMPARE(BackupRecord::Read().path, QString());
     }
 
+    // Another program holding the database for longer than the store waits:
+    // the copy fails whoever may write to the folder.
+    void aBackupOfALockedDatabaseLeavesTheOlderFileAndWritesNoRecord()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        QTemporaryDir target;
+        const QString path = target.filePath("keep.mdb");
+        Write(path, "an older backup");
+        auto* backup = OpenBackup(program, target.path());
+        {
+            LockHolder lock(program.DatabasePath());
+            BackUp(backup, "keep");
+        }
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY2(program.prompter.Last().text.contains("locked"), qPrintable(program.prompter.Last().text));
+        QCOMPARE(program.registry.Find<frmBackup>(), backup);
+        QCOMPARE(Contents(path), QByteArray("an older backup"));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
+        QCOMPARE(BackupRecord::Read().path, QString());
+    }
+
     void aNewFolderIsMadeFromTheBackupScreen()
     {
         TestProgram program;
