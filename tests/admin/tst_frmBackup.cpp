@@ -232,6 +232,44 @@ private slots:
         QCOMPARE(BackupRecord::Read().path, QString());
     }
 
+    // The name box holds a file name in the shown folder; the database the
+    // program is using is never replaced by a copy of itself.
+    void aNameThatIsNoBackupFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the database itself") << "teacherdb2";
+        QTest::newRow("the database by a path") << "term 1/../teacherdb2";
+        QTest::newRow("a path") << "term 1/monday";
+        QTest::newRow("a path with backslashes") << "term 1\\monday";
+        QTest::newRow("this folder") << ".";
+        QTest::newRow("the folder above") << "..";
+    }
+
+    void aNameThatIsNoBackupFileIsRefused()
+    {
+        QFETCH(QString, name);
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        QDir(program.Folder()).mkdir("term 1");
+        const QByteArray database = Contents(program.DatabasePath());
+        const auto entries = [&program] {
+            return QDir(program.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        auto* backup = OpenBackup(program, program.Folder());
+        BackUp(backup, name);
+
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY2(program.prompter.Last().text.startsWith("The backup could not be written to "),
+                 qPrintable(program.prompter.Last().text));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+        QCOMPARE(program.registry.Find<frmBackup>(), backup);
+        QCOMPARE(BackupRecord::Read().path, QString());
+        QCOMPARE(entries(), before);
+        QVERIFY(QDir(program.Folder() + "/term 1").isEmpty());
+        QCOMPARE(Contents(program.DatabasePath()), database);
+    }
+
     void aNewFolderIsMadeFromTheBackupScreen()
     {
         TestProgram program;
