@@ -73,6 +73,8 @@ void frmLogin::BuildLoginPart()
     cmb_as->setObjectName(QStringLiteral("cmb_as"));
     cmb_as->setEditable(true);
     cmb_as->setInsertPolicy(QComboBox::NoInsert);
+    // A role typed by hand stays as typed: "Adm" is not completed to the one role that logs in.
+    cmb_as->setCompleter(nullptr);
     cmb_as->addItem(QStringLiteral("Administrator"));
     cmb_as->setEditText(QStringLiteral("Enter as"));
     cmb_as->setGeometry(BoxLeft, 20, BoxWidth, 26);
