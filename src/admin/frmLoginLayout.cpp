@@ -94,7 +94,7 @@ void frmLogin::BuildLoginPart()
     txt_uname->hide();
     PlacedLabel(QStringLiteral("Password:"), QStringLiteral("lblLabels(1)"), this, QRect(FieldsLeft, 64, 80, 24));
     txt_pass = NewBox(QStringLiteral("Password"), QStringLiteral("txt_pass"), this, QRect(BoxLeft, 62, BoxWidth, 26));
-    txt_pass->setEchoMode(QLineEdit::Password);
+    MaskWithStars(txt_pass);
     txt_pass->setMaxLength(PasswordLength);
 
     auto* hint = PlacedLabel(

@@ -75,7 +75,7 @@ private slots:
         QVERIFY(!role->IsLocked());
         auto* password = Find<QLineEdit>(login, "txt_pass");
         QCOMPARE(password->text(), QStringLiteral("Password"));
-        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        QCOMPARE(password->displayText(), QStringLiteral("********"));
         QCOMPARE(password->maxLength(), 20);
         QVERIFY(!Shown(login, "txt_uname"));
         QVERIFY(!Find(login, "cmd_apply")->isEnabled());
