@@ -49,13 +49,19 @@ void frmAbout::Form_Load()
     SetRoundedRegion(Command1);
 }
 
-void frmAbout::showEvent(QShowEvent* event)
+void frmAbout::changeEvent(QEvent* event)
 {
-    Screen::showEvent(event);
-    if (activated_)
-        return;
-    activated_ = true;
-    StartTextEffect(this, QString(), 12, 12, false, 128, 0, DarkRed);
+    Screen::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+// Every time the screen becomes the active window the effect starts afresh,
+// in place of one still running.
+void frmAbout::Form_Activate()
+{
+    delete effect_;
+    effect_ = StartTextEffect(this, QString(), 12, 12, false, 128, 0, DarkRed);
 }
 
 void frmAbout::Timer1_Timer()

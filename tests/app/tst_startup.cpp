@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -85,10 +86,32 @@ private slots:
         QCOMPARE(TextOf(about, "lblTitle"), QStringLiteral("Morvane"));
         QVERIFY(TextOf(about, "lblURL").endsWith('/'));
         QVERIFY(!TextOf(about, "lblURL1").isEmpty());
+    }
 
-        auto* effect = about->findChild<TextEffect*>();
-        QVERIFY(effect && effect->IsRunning());
-        QCOMPARE(effect->pos(), QPoint(12, 12));
+    // Each time the screen becomes the active window the text effect starts
+    // afresh; the one before gives way to it.
+    void everyActivationRunsTheTextEffectAfresh()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* about = program.registry.Show<frmAbout>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        const QPointer<TextEffect> first = about->findChild<TextEffect*>();
+        QVERIFY(first);
+        QCOMPARE(first->pos(), QPoint(12, 12));
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(about->findChildren<TextEffect*>(), QList<TextEffect*> {first});
+
+        program.registry.Show<frmAbout>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QVERIFY(!first);
+        const QList<TextEffect*> effects = about->findChildren<TextEffect*>();
+        QCOMPARE(effects.size(), 1);
+        QCOMPARE(effects[0]->pos(), QPoint(12, 12));
     }
 
     // The pointer over a link turns it light blue; the 1.5 s timer turns it back.
