@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +61,7 @@ private slots:
         auto* login = program.registry.Find<frmLogin>();
         QVERIFY(login && login->isVisible());
         QVERIFY(!program.registry.Find<frmDbase>());
+        QVERIFY(!program.registry.IsEnding());
 
         Find<QComboBox>(login, "cmb_as")->setEditText("Administrator");
         Find<QLineEdit>(login, "txt_pass")->setText("admin");
@@ -68,6 +70,20 @@ private slots:
         auto* teachers = program.registry.Find<frmDbase>();
         QVERIFY(teachers && teachers->isVisible());
         QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
+    }
+
+    // Closed before the login opens (Alt+F4), the splash leaves no window
+    // behind: the program ends rather than run on unseen.
+    void closingTheSplashEarlyEndsTheProgram()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
+        auto* splash = program.registry.Show<frmSplash>();
+        splash->close();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(program.registry.Find<frmSplash>(), nullptr);
+        QCOMPARE(program.registry.Find<frmLogin>(), nullptr);
     }
 
     void theAboutScreenIsARoundCentredWindow()
