@@ -34,6 +34,7 @@ frmAbout::frmAbout(ScreenRegistry& registry, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
     Timer1->start();
     closing_ = new QTimer(this);
+    closing_->setObjectName(QStringLiteral("Closing"));
     closing_->setInterval(ClosingStepMs);
     connect(closing_, &QTimer::timeout, this, &frmAbout::StepClosing);
     Form_Load();

@@ -40,7 +40,7 @@ private slots:
         program.Exec("UPDATE Custom SET schName = 'Hillside College'");
         auto* splash = program.registry.Show<frmSplash>();
         QVERIFY(splash->isVisible());
-        auto* timer = Find<QTimer>(splash, "Timer1");
+        auto* timer = HoldTimer(splash, "Timer1");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         auto* track = Find(splash, "Label1");
@@ -136,7 +136,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         auto* about = program.registry.Show<frmAbout>();
-        auto* timer = Find<QTimer>(about, "Timer1");
+        auto* timer = HoldTimer(about, "Timer1");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1500);
         const QColor green(128, 255, 128);
@@ -172,7 +172,10 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         auto* about = program.registry.Show<frmAbout>();
+        QTimer* closing = HoldTimer(about, "Closing");
         Click(about, "Command1");
+        QVERIFY(closing->isActive());
+        QCOMPARE(closing->interval(), 3);
         QCOMPARE(program.registry.Find<frmAbout>(), about);
         QVERIFY(about->isVisible());
         QVERIFY(about->StepClosing());
