@@ -75,22 +75,36 @@ class tst_frmBackup : public QObject {
         file.write(contents);
     }
 
-    // A backup over an older file that failed: the operator is told, the older
-    // file stays as it was, nothing half-written is left and no record is made.
-    static void ExpectOlderBackupKept(const TestProgram& program, const QWidget* backup, const QString& path)
-    {
-        QCOMPARE(program.prompter.asked.size(), 1);
-        QVERIFY(program.prompter.Last().text.startsWith("The backup could not be written to "
-                                                        + QDir::toNativeSeparators(path) + ": "));
-        QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
-        QCOMPARE(program.registry.Find<frmBackup>(), backup);
-        QCOMPARE(TextOf(backup, "Label5"), QString());
-        QVERIFY(Find(backup, "cmdSave")->isEnabled());
-        QCOMPARE(Contents(path), QByteArray("an older backup"));
-        const QFileInfo file(path);
-        QCOMPARE(file.dir().entryList(QDir::Files | QDir::Hidden), QStringList {file.fileName()});
-        QCOMPARE(BackupRecord::Read().path, QString());
-    }
+    // The backup screen open on a folder that holds an older backup "keep.mdb".
+    struct OlderBackup {
+        TestProgram program;
+        QTemporaryDir target;
+        QString path = target.filePath("keep.mdb");
+        frmBackup* backup = nullptr;
+
+        OlderBackup()
+        {
+            program.CreateDatabase(Teachers(3));
+            Write(path, "an older backup");
+            backup = OpenBackup(program, target.path());
+        }
+
+        // After a failed backup over it: the operator is told, the older file
+        // stays as it was, nothing half-written is left and no record is made.
+        void ExpectKept() const
+        {
+            QCOMPARE(program.prompter.asked.size(), 1);
+            QVERIFY(program.prompter.Last().text.startsWith("The backup could not be written to "
+                                                            + QDir::toNativeSeparators(path) + ": "));
+            QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+            QCOMPARE(program.registry.Find<frmBackup>(), backup);
+            QCOMPARE(TextOf(backup, "Label5"), QString());
+            QVERIFY(Find(backup, "cmdSave")->isEnabled());
+            QCOMPARE(Contents(path), QByteArray("an older backup"));
+            QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
+            QCOMPARE(BackupRecord::Read().path, QString());
+        }
+    };
 
 private slots:
     void theFirstOpeningShowsThatNoBackupWasMade()
@@ -202,37 +216,26 @@ private slots:
     // A folder that cannot be written to.
     void aFailedBackupLeavesTheOlderFileAndWritesNoRecord()
     {
-        TestProgram program;
-        program.CreateDatabase(Teachers(3));
-        QTemporaryDir target;
-        const QString path = target.filePath("keep.mdb");
-        Write(path, "an older backup");
-        auto* backup = OpenBackup(program, target.path());
-
-        UnwritableFolder locked(target.path());
+        OlderBackup older;
+        UnwritableFolder locked(older.target.path());
         if (!locked.Holds())
             QSKIP("this user can write to any folder here");
 
-        BackUp(backup, "keep");
-        ExpectOlderBackupKept(program, backup, path);
+        BackUp(older.backup, "keep");
+        older.ExpectKept();
     }
 
     // Another program holding the database for longer than the store waits:
     // the copy fails whoever may write to the folder.
     void aBackupOfALockedDatabaseLeavesTheOlderFileAndWritesNoRecord()
     {
-        TestProgram program;
-        program.CreateDatabase(Teachers(3));
-        QTemporaryDir target;
-        const QString path = target.filePath("keep.mdb");
-        Write(path, "an older backup");
-        auto* backup = OpenBackup(program, target.path());
+        OlderBackup older;
         {
-            LockHolder lock(program.DatabasePath());
-            BackUp(backup, "keep");
+            LockHolder lock(older.program.DatabasePath());
+            BackUp(older.backup, "keep");
         }
-        QVERIFY2(program.prompter.Last().text.contains("locked"), qPrintable(program.prompter.Last().text));
-        ExpectOlderBackupKept(program, backup, path);
+        older.ExpectKept();
+        QVERIFY(older.program.prompter.AskedTexts().join('\n').contains("locked"));
     }
 
     // The name box holds a file name in the shown folder; the database the
