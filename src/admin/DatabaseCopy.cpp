@@ -38,6 +38,11 @@ bool CopyIsSound(const QString& path, QString* reason)
 
 bool CopyDatabase(Connection& source, const QString& target, QString* reason)
 {
+    std::error_code sameFile;
+    if (std::filesystem::equivalent(target.toStdU16String(), source.FilePath().toStdU16String(), sameFile)) {
+        *reason = QStringLiteral("it is the database file the program is using");
+        return false;
+    }
     const QFileInfo targetInfo(target);
     // An empty file beside the target reserves the copy's name; the store fills it.
     QTemporaryFile copy(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()

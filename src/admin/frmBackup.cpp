@@ -18,6 +18,18 @@
 #include <QPushButton>
 #include <QToolButton>
 
+namespace {
+// The name box holds the name of a file in the shown folder, never a path.
+bool IsNameInFolder(const QString& name, QString* reason)
+{
+    const bool plain = !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && name != QLatin1String(".") && name != QLatin1String("..");
+    if (!plain)
+        *reason = QStringLiteral("the name is not a plain file name");
+    return plain;
+}
+}
+
 frmBackup::frmBackup(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
 {
@@ -94,20 +106,23 @@ void frmBackup::cmdSave_Click()
     const QString target = PathInFolder(Dir1->Path(), Text1->text() + QStringLiteral(".mdb"));
     const BackupRecord record = BackupRecord::Of(target, registry().clock().Now());
     QString reason;
-    if (!CopyDatabase(BackupConnection, QDir::fromNativeSeparators(target), &reason)) {
-        // Nothing is recorded, and a file of that name from before stays as it was.
-        Label5->clear();
-        cmdSave->setEnabled(true);
-        registry().prompter().Report(
-            QStringLiteral("The backup could not be written to %1: %2.").arg(target, reason), QStringLiteral("Backup"),
-            MessageIcon::Critical);
-        return;
-    }
+    if (!IsNameInFolder(Text1->text(), &reason)
+        || !CopyDatabase(BackupConnection, QDir::fromNativeSeparators(target), &reason))
+        return BackupFailed(target, reason);
     record.Write();
     cmdSave->setEnabled(true);
     registry().prompter().Report(QStringLiteral("All data BackUp Succcessfully on disk"), QStringLiteral("Backup"),
                                  MessageIcon::Information);
     close();
+}
+
+// Nothing is recorded, and a file of that name from before stays as it was.
+void frmBackup::BackupFailed(const QString& target, const QString& reason)
+{
+    Label5->clear();
+    cmdSave->setEnabled(true);
+    registry().prompter().Report(QStringLiteral("The backup could not be written to %1: %2.").arg(target, reason),
+                                 QStringLiteral("Backup"), MessageIcon::Critical);
 }
 
 void frmBackup::cmdMKDir_Click()

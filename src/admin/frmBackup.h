@@ -30,6 +30,7 @@ private:
     void Drive1_Change(int index);
     void File1_Follow(const QString& folder);
     void cmdSave_Click();
+    void BackupFailed(const QString& target, const QString& reason);
     void cmdMKDir_Click();
 
     Connection BackupConnection;

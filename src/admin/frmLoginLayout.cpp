@@ -73,6 +73,8 @@ void frmLogin::BuildLoginPart()
     cmb_as->setObjectName(QStringLiteral("cmb_as"));
     cmb_as->setEditable(true);
     cmb_as->setInsertPolicy(QComboBox::NoInsert);
+    // A role typed by hand stays as typed: "Adm" is not completed to the one role that logs in.
+    cmb_as->setCompleter(nullptr);
     cmb_as->addItem(QStringLiteral("Administrator"));
     cmb_as->setEditText(QStringLiteral("Enter as"));
     cmb_as->setGeometry(BoxLeft, 20, BoxWidth, 26);
@@ -92,7 +94,7 @@ void frmLogin::BuildLoginPart()
     txt_uname->hide();
     PlacedLabel(QStringLiteral("Password:"), QStringLiteral("lblLabels(1)"), this, QRect(FieldsLeft, 64, 80, 24));
     txt_pass = NewBox(QStringLiteral("Password"), QStringLiteral("txt_pass"), this, QRect(BoxLeft, 62, BoxWidth, 26));
-    txt_pass->setEchoMode(QLineEdit::Password);
+    MaskWithStars(txt_pass);
     txt_pass->setMaxLength(PasswordLength);
 
     auto* hint = PlacedLabel(

@@ -75,13 +75,9 @@ void frmMkDir::Command1_Click()
                                      QStringLiteral("Error"), MessageIcon::Information);
         return;
     }
-    if (!QDir().mkdir(folder)) {
-        registry().prompter().Report(
-            QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)),
-            QStringLiteral("Error"), MessageIcon::Information);
-        return;
-    }
-    close();
+    // Any other failure leaves the dialog as it is, without a word.
+    if (QDir().mkdir(folder))
+        close();
 }
 
 // However the dialog closes, the backup screen comes back, below the top of

@@ -99,7 +99,7 @@ QGroupBox* frmSetting::BuildPassword()
     txt_pass1 = NewField(QStringLiteral("txt_pass1"), frame);
     txt_pass2 = NewField(QStringLiteral("txt_pass2"), frame);
     for (QLineEdit* field : {txt_pass1, txt_pass2}) {
-        field->setEchoMode(QLineEdit::Password);
+        MaskWithStars(field);
         field->setMaxLength(PasswordLength);
         field->setFixedWidth(FieldWidth * 2);
     }

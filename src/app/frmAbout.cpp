@@ -34,6 +34,7 @@ frmAbout::frmAbout(ScreenRegistry& registry, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
     Timer1->start();
     closing_ = new QTimer(this);
+    closing_->setObjectName(QStringLiteral("Closing"));
     closing_->setInterval(ClosingStepMs);
     connect(closing_, &QTimer::timeout, this, &frmAbout::StepClosing);
     Form_Load();
@@ -49,13 +50,19 @@ void frmAbout::Form_Load()
     SetRoundedRegion(Command1);
 }
 
-void frmAbout::showEvent(QShowEvent* event)
+void frmAbout::changeEvent(QEvent* event)
 {
-    Screen::showEvent(event);
-    if (activated_)
-        return;
-    activated_ = true;
-    StartTextEffect(this, QString(), 12, 12, false, 128, 0, DarkRed);
+    Screen::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+// Every time the screen becomes the active window the effect starts afresh,
+// in place of one still running.
+void frmAbout::Form_Activate()
+{
+    delete effect_;
+    effect_ = StartTextEffect(this, QString(), 12, 12, false, 128, 0, DarkRed);
 }
 
 void frmAbout::Timer1_Timer()

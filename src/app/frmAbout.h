@@ -3,11 +3,13 @@
 #include "ui/Screen.h"
 
 #include <QList>
+#include <QPointer>
 #include <QRect>
 
 class QLabel;
 class QPushButton;
 class QTimer;
+class TextEffect;
 
 // The contact screen: a round window with the maker's number, address and
 // pages; the links open in the user's own programs. It slides away when closed.
@@ -26,13 +28,14 @@ public:
     bool StepClosing();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildScreen();
     void Form_Load();
+    void Form_Activate();
     void PointerOver(QObject* label);
     void Clicked(QObject* label);
 
@@ -46,6 +49,6 @@ private:
     QTimer* Timer1 = nullptr;
     QTimer* closing_ = nullptr;
     QList<QRect> closingFrames_;
-    bool activated_ = false;
+    QPointer<TextEffect> effect_;
     bool closed_ = false;
 };

@@ -5,6 +5,7 @@
 #include "ui/ScreenRegistry.h"
 #include "ui/Twips.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPalette>
 
@@ -53,4 +54,13 @@ void frmSplash::Timer1_Timer()
     }
     Timer1->setInterval(GrowthStepMs);
     Label2->resize(std::min(Label1->width(), Label2->width() + BarStep), Label2->height());
+}
+
+// Closed before it has opened the login (Alt+F4), the splash would leave the
+// program running without a window: it ends the program instead.
+void frmSplash::closeEvent(QCloseEvent* event)
+{
+    Screen::closeEvent(event);
+    if (!registry().Find(QStringLiteral("frmLogin")) && !registry().IsEnding())
+        registry().EndProgram();
 }

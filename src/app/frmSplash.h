@@ -19,6 +19,9 @@ public:
     // One tick of Timer1: the bar grows a step; once it is full the login opens.
     void Timer1_Timer();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

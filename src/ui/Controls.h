@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
@@ -19,4 +20,11 @@ inline QLabel* NewLabel(const QString& text, const QString& name, QWidget* paren
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+// A password box: what is typed shows as "*", not as the style's own dot.
+inline void MaskWithStars(QLineEdit* box)
+{
+    box->setEchoMode(QLineEdit::Password);
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 }

@@ -75,6 +75,37 @@ class tst_frmBackup : public QObject {
         file.write(contents);
     }
 
+    // The backup screen open on a folder that holds an older backup "keep.mdb".
+    struct OlderBackup {
+        TestProgram program;
+        QTemporaryDir target;
+        QString path = target.filePath("keep.mdb");
+        frmBackup* backup = nullptr;
+
+        OlderBackup()
+        {
+            program.CreateDatabase(Teachers(3));
+            Write(path, "an older backup");
+            backup = OpenBackup(program, target.path());
+        }
+
+        // After a failed backup over it: the operator is told, the older file
+        // stays as it was, nothing half-written is left and no record is made.
+        void ExpectKept() const
+        {
+            QCOMPARE(program.prompter.asked.size(), 1);
+            QVERIFY(program.prompter.Last().text.startsWith("The backup could not be written to "
+                                                            + QDir::toNativeSeparators(path) + ": "));
+            QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+            QCOMPARE(program.registry.Find<frmBackup>(), backup);
+            QCOMPARE(TextOf(backup, "Label5"), QString());
+            QVERIFY(Find(backup, "cmdSave")->isEnabled());
+            QCOMPARE(Contents(path), QByteArray("an older backup"));
+            QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
+            QCOMPARE(BackupRecord::Read().path, QString());
+        }
+    };
+
 private slots:
     void theFirstOpeningShowsThatNoBackupWasMade()
     {
@@ -182,32 +213,67 @@ private slots:
         QCOMPARE(PathInFolder(folder, "b.mdb"), joined);
     }
 
-    // A folder that cannot be written to: the operator is told, the older file
-    // stays as it was, nothing half-written is left and no record is made.
+    // A folder that cannot be written to.
     void aFailedBackupLeavesTheOlderFileAndWritesNoRecord()
     {
-        TestProgram program;
-        program.CreateDatabase(Teachers(3));
-        QTemporaryDir target;
-        const QString path = target.filePath("keep.mdb");
-        Write(path, "an older backup");
-        auto* backup = OpenBackup(program, target.path());
-
-        UnwritableFolder locked(target.path());
+        OlderBackup older;
+        UnwritableFolder locked(older.target.path());
         if (!locked.Holds())
             QSKIP("this user can write to any folder here");
 
-        BackUp(backup, "keep");
+        BackUp(older.backup, "keep");
+        older.ExpectKept();
+    }
+
+    // Another program holding the database for longer than the store waits:
+    // the copy fails whoever may write to the folder.
+    void aBackupOfALockedDatabaseLeavesTheOlderFileAndWritesNoRecord()
+    {
+        OlderBackup older;
+        {
+            LockHolder lock(older.program.DatabasePath());
+            BackUp(older.backup, "keep");
+        }
+        older.ExpectKept();
+        QVERIFY(older.program.prompter.AskedTexts().join('\n').contains("locked"));
+    }
+
+    // The name box holds a file name in the shown folder; the database the
+    // program is using is never replaced by a copy of itself.
+    void aNameThatIsNoBackupFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the database itself") << "teacherdb2";
+        QTest::newRow("the database by a path") << "term 1/../teacherdb2";
+        QTest::newRow("a path") << "term 1/monday";
+        QTest::newRow("a path with backslashes") << "term 1\\monday";
+        QTest::newRow("this folder") << ".";
+        QTest::newRow("the folder above") << "..";
+    }
+
+    void aNameThatIsNoBackupFileIsRefused()
+    {
+        QFETCH(QString, name);
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        QDir(program.Folder()).mkdir("term 1");
+        const QByteArray database = Contents(program.DatabasePath());
+        const auto entries = [&program] {
+            return QDir(program.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        auto* backup = OpenBackup(program, program.Folder());
+        BackUp(backup, name);
+
         QCOMPARE(program.prompter.asked.size(), 1);
-        QVERIFY(program.prompter.Last().text.startsWith("The backup could not be written to "
-                                                        + QDir::toNativeSeparators(path) + ": "));
+        QVERIFY2(program.prompter.Last().text.startsWith("The backup could not be written to "),
+                 qPrintable(program.prompter.Last().text));
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
         QCOMPARE(program.registry.Find<frmBackup>(), backup);
-        QCOMPARE(TextOf(backup, "Label5"), QString());
-        QVERIFY(Find(backup, "cmdSave")->isEnabled());
-        QCOMPARE(Contents(path), QByteArray("an older backup"));
-        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
         QCOMPARE(BackupRecord::Read().path, QString());
+        QCOMPARE(entries(), before);
+        QVERIFY(QDir(program.Folder() + "/term 1").isEmpty());
+        QCOMPARE(Contents(program.DatabasePath()), database);
     }
 
     void aNewFolderIsMadeFromTheBackupScreen()
@@ -256,8 +322,9 @@ private slots:
         QCOMPARE(TextOf(backup, "lbl_lastdate"), QStringLiteral("05, Dec, 2026"));
     }
 
-    // A folder that cannot be made for another reason is reported too, and the dialog stays.
-    void aFolderThatCannotBeMadeIsReported()
+    // A folder that cannot be made for another reason leaves the dialog open,
+    // without a message and with nothing made.
+    void aFolderThatCannotBeMadeKeepsTheDialogSilently()
     {
         TestProgram program;
         program.CreateDatabase();
@@ -266,10 +333,11 @@ private slots:
         dialog->SetParentFolder(target.filePath("gone"));
         QTest::keyClicks(Find(dialog, "Text2"), "term 3");
         Click(dialog, "Command1");
-        QCOMPARE(program.prompter.AskedTexts(),
-                 QStringList {"The folder " + QDir::toNativeSeparators(target.filePath("gone/term 3"))
-                              + " cannot be created."});
+        QCOMPARE(program.prompter.asked.size(), 0);
         QCOMPARE(program.registry.Find<frmMkDir>(), dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(TextOf(dialog, "Text2"), QStringLiteral("term 3"));
+        QVERIFY(QDir(target.path()).isEmpty());
         QVERIFY(!program.registry.Find<frmBackup>());
     }
 };

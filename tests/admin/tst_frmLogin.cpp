@@ -21,9 +21,14 @@ class tst_frmLogin : public QObject {
         return program.registry.Show<frmLogin>();
     }
 
+    // The role is typed into the box, as the operator types it in the active screen.
     static void EnterAs(QWidget* login, const QString& role, const QString& password)
     {
-        Find<QComboBox>(login, "cmb_as")->setEditText(role);
+        QVERIFY(QTest::qWaitForWindowActive(login));
+        auto* roles = Find<QComboBox>(login, "cmb_as");
+        roles->setFocus();
+        roles->clearEditText();
+        QTest::keyClicks(roles, role);
         auto* box = Find<QLineEdit>(login, "txt_pass");
         box->clear();
         QTest::keyClicks(box, password);
@@ -70,7 +75,7 @@ private slots:
         QVERIFY(!role->IsLocked());
         auto* password = Find<QLineEdit>(login, "txt_pass");
         QCOMPARE(password->text(), QStringLiteral("Password"));
-        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        QCOMPARE(password->displayText(), QStringLiteral("********"));
         QCOMPARE(password->maxLength(), 20);
         QVERIFY(!Shown(login, "txt_uname"));
         QVERIFY(!Find(login, "cmd_apply")->isEnabled());
@@ -98,6 +103,8 @@ private slots:
         QTest::newRow("trailing space") << "Administrator" << "admin " << "Invalid password." << "Acess Denied"
                                         << false;
         QTest::newRow("a role typed by hand") << "administrator" << "admin" << "" << "" << false;
+        QTest::newRow("the role's first letter") << "A" << "admin" << "" << "" << false;
+        QTest::newRow("the role's beginning") << "Adm" << "admin" << "" << "" << false;
         QTest::newRow("the password") << "Administrator" << "admin" << "" << "" << true;
         QTest::newRow("the password and Enter") << "Administrator" << "admin" << "" << "" << true;
     }

@@ -11,7 +11,9 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -38,7 +40,7 @@ private slots:
         program.Exec("UPDATE Custom SET schName = 'Hillside College'");
         auto* splash = program.registry.Show<frmSplash>();
         QVERIFY(splash->isVisible());
-        auto* timer = Find<QTimer>(splash, "Timer1");
+        auto* timer = HoldTimer(splash, "Timer1");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         auto* track = Find(splash, "Label1");
@@ -59,6 +61,7 @@ private slots:
         auto* login = program.registry.Find<frmLogin>();
         QVERIFY(login && login->isVisible());
         QVERIFY(!program.registry.Find<frmDbase>());
+        QVERIFY(!program.registry.IsEnding());
 
         Find<QComboBox>(login, "cmb_as")->setEditText("Administrator");
         Find<QLineEdit>(login, "txt_pass")->setText("admin");
@@ -67,6 +70,20 @@ private slots:
         auto* teachers = program.registry.Find<frmDbase>();
         QVERIFY(teachers && teachers->isVisible());
         QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
+    }
+
+    // Closed before the login opens (Alt+F4), the splash leaves no window
+    // behind: the program ends rather than run on unseen.
+    void closingTheSplashEarlyEndsTheProgram()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
+        auto* splash = program.registry.Show<frmSplash>();
+        splash->close();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(program.registry.Find<frmSplash>(), nullptr);
+        QCOMPARE(program.registry.Find<frmLogin>(), nullptr);
     }
 
     void theAboutScreenIsARoundCentredWindow()
@@ -85,10 +102,32 @@ private slots:
         QCOMPARE(TextOf(about, "lblTitle"), QStringLiteral("Morvane"));
         QVERIFY(TextOf(about, "lblURL").endsWith('/'));
         QVERIFY(!TextOf(about, "lblURL1").isEmpty());
+    }
 
-        auto* effect = about->findChild<TextEffect*>();
-        QVERIFY(effect && effect->IsRunning());
-        QCOMPARE(effect->pos(), QPoint(12, 12));
+    // Each time the screen becomes the active window the text effect starts
+    // afresh; the one before gives way to it.
+    void everyActivationRunsTheTextEffectAfresh()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* about = program.registry.Show<frmAbout>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        const QPointer<TextEffect> first = about->findChild<TextEffect*>();
+        QVERIFY(first);
+        QCOMPARE(first->pos(), QPoint(12, 12));
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(about->findChildren<TextEffect*>(), QList<TextEffect*> {first});
+
+        program.registry.Show<frmAbout>();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QVERIFY(!first);
+        const QList<TextEffect*> effects = about->findChildren<TextEffect*>();
+        QCOMPARE(effects.size(), 1);
+        QCOMPARE(effects[0]->pos(), QPoint(12, 12));
     }
 
     // The pointer over a link turns it light blue; the 1.5 s timer turns it back.
@@ -97,7 +136,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         auto* about = program.registry.Show<frmAbout>();
-        auto* timer = Find<QTimer>(about, "Timer1");
+        auto* timer = HoldTimer(about, "Timer1");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1500);
         const QColor green(128, 255, 128);
@@ -133,7 +172,10 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         auto* about = program.registry.Show<frmAbout>();
+        QTimer* closing = HoldTimer(about, "Closing");
         Click(about, "Command1");
+        QVERIFY(closing->isActive());
+        QCOMPARE(closing->interval(), 3);
         QCOMPARE(program.registry.Find<frmAbout>(), about);
         QVERIFY(about->isVisible());
         QVERIFY(about->StepClosing());

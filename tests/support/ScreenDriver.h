@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 // Finds a control of a screen by its name; a missing control fails the test.
@@ -14,6 +15,16 @@ Control* Find(const QWidget* screen, const QString& name)
     if (!control)
         QTest::qFail(qPrintable(QStringLiteral("no control %1").arg(name)), __FILE__, __LINE__);
     return control;
+}
+
+// A screen's timer whose ticks a test gives by hand: it runs, stops and
+// changes its interval as the screen says, but its own ticks reach nobody.
+inline QTimer* HoldTimer(const QWidget* screen, const QString& name)
+{
+    auto* timer = Find<QTimer>(screen, name);
+    if (timer)
+        timer->blockSignals(true);
+    return timer;
 }
 
 inline void Click(const QWidget* screen, const QString& button)
