@@ -204,8 +204,9 @@ void frmList::Command2_Click()
     savedSet_ = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher).value_or(QList<ReliefRecord>());
     if (!result.report)
         return;
+    // The list outlives this screen, and shows above it.
     QWidget* owner = registry().Find(QStringLiteral("frmDbase"));
-    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
+    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
 }
 
 // Previous Relief List: the saved set, appended after the rows of the list,

@@ -28,11 +28,13 @@ ReportPreview* ReportPreview::Find(const QString& name)
     return nullptr;
 }
 
-ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner)
+ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner, bool onTop)
 {
     ReportPreview* preview = Find(report.name);
     if (!preview)
         preview = new ReportPreview(report.name, owner);
+    if (preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        preview->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     preview->Bind(report);
     preview->show();
     preview->raise();

@@ -13,8 +13,9 @@ class ReportPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
     // Shows the report, non-modal, so that the screens stay usable. The window
-    // belongs to the owner and goes with it; it closes when the operator closes it.
-    static ReportPreview* Show(const Report& report, QWidget& owner);
+    // belongs to the owner and goes with it; it closes when the operator closes
+    // it. Asked for from a screen that stays on top, it stays on top as well.
+    static ReportPreview* Show(const Report& report, QWidget& owner, bool onTop = false);
 
     const LaidOutReport& Shown() const { return shown_; }
 

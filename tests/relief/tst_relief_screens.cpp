@@ -310,8 +310,10 @@ private slots:
         QCOMPARE(program.Query("SELECT Adno1, Grade, PrName, Tenop, Adno FROM reltable ORDER BY Adno"),
                  QList<QVariantList>({{"1", "6A", "Teacher 4", "4", 1}, {"1", "8A", "Helper (Volunteer)", "0", 2}}));
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QVERIFY(std::any_of(windows.begin(), windows.end(),
-                            [](const QWidget* window) { return window->objectName() == "DR1" && window->isVisible(); }));
+        QVERIFY(std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+            return window->objectName() == "DR1" && window->isVisible()
+                && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        }));
     }
 
     // The saved set comes back once a load or a save, in number order; its
