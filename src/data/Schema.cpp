@@ -67,15 +67,23 @@ QStringList DatabaseTables()
 }
 
 namespace {
-QStringList ColumnNames(const QSqlDatabase& db, const QString& table)
+// The column names of a table in their order; the store's reason when they cannot be read.
+struct TableColumnsRead {
+    QStringList names;
+    QString failure;
+};
+
+TableColumnsRead ColumnNames(const QSqlDatabase& db, const QString& table)
 {
     QSqlQuery query(db);
-    QStringList names;
-    if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-        return names;
-    while (query.next())
-        names << query.value(1).toString();
-    return names;
+    TableColumnsRead read;
+    if (query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+        while (query.next())
+            read.names << query.value(1).toString();
+    }
+    if (query.lastError().type() != QSqlError::NoError)
+        read.failure = query.lastError().databaseText();
+    return read;
 }
 
 // The columns of every table as the program creates them, read once from the
@@ -93,7 +101,7 @@ const QHash<QString, QStringList>& ProgramLayout()
             for (const QString& statement : SchemaStatements())
                 query.exec(statement);
             for (const QString& table : DatabaseTables())
-                tables.insert(table, ColumnNames(db, table));
+                tables.insert(table, ColumnNames(db, table).names);
             query.finish();
             db.close();
         }
@@ -114,7 +122,10 @@ const QStringList& TableColumns(const QString& table)
 QString LayoutDifference(const QSqlDatabase& db)
 {
     for (const QString& table : DatabaseTables()) {
-        const QStringList found = ColumnNames(db, table);
+        const TableColumnsRead read = ColumnNames(db, table);
+        if (!read.failure.isEmpty())
+            return read.failure;
+        const QStringList& found = read.names;
         if (found.isEmpty())
             return QStringLiteral("it holds no table %1, so it is not this program's database").arg(table);
         const QStringList& expected = TableColumns(table);
