@@ -137,6 +137,9 @@ Report ReliefTeachersList(const QList<ReliefRecord>& rows, const School& school,
     Report report;
     report.name = QStringLiteral("DR1");
     report.title = QStringLiteral("Relief Teachers list");
+    // Narrow side margins leave the signature column room to sign in.
+    report.page.setLeftMargin(6);
+    report.page.setRightMargin(6);
     const int width = report.BodyWidth();
     report.reportHeader = ReportHeader(int(rows.size()), school, date, width);
     report.pageHeader = ColumnHeadings(width);
