@@ -58,6 +58,9 @@ bool CopyDatabase(Connection& source, const QString& target, QString* reason)
     }
     if (!CopyIsSound(copy.fileName(), reason))
         return false;
+    // The name-reserving file is private to its owner; the backup is an ordinary file.
+    copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                        | QFileDevice::ReadOther);
     std::error_code error;
     std::filesystem::rename(copy.fileName().toStdU16String(), target.toStdU16String(), error);
     if (error) {

@@ -171,6 +171,8 @@ private slots:
         QCOMPARE(program.registry.Find<frmBackup>(), nullptr);
         QCOMPARE(TeachersIn(path), 3);
         QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"monday.mdb"});
+        // Others who share the backup folder can read the copy, as any saved file.
+        QVERIFY(QFile::permissions(path).testFlag(QFileDevice::ReadOther));
 
         auto* again = program.registry.Show<frmBackup>();
         QCOMPARE(TextOf(again, "lbl_path"), QDir::toNativeSeparators(path));
