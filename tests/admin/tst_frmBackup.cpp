@@ -1,5 +1,6 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "UnwritableFolder.h"
 #include "admin/BackupRecord.h"
@@ -61,20 +62,6 @@ class tst_frmBackup : public QObject {
         return count;
     }
 
-    static QByteArray Contents(const QString& path)
-    {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
-
-    static void Write(const QString& path, const QByteArray& contents)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-
     // The backup screen open on a folder that holds an older backup "keep.mdb".
     struct OlderBackup {
         TestProgram program;
@@ -85,7 +72,7 @@ class tst_frmBackup : public QObject {
         OlderBackup()
         {
             program.CreateDatabase(Teachers(3));
-            Write(path, "an older backup");
+            WriteFile(path, "an older backup");
             backup = OpenBackup(program, target.path());
         }
 
@@ -100,7 +87,7 @@ class tst_frmBackup : public QObject {
             QCOMPARE(program.registry.Find<frmBackup>(), backup);
             QCOMPARE(TextOf(backup, "Label5"), QString());
             QVERIFY(Find(backup, "cmdSave")->isEnabled());
-            QCOMPARE(Contents(path), QByteArray("an older backup"));
+            QCOMPARE(ReadFile(path), QByteArray("an older backup"));
             QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"keep.mdb"});
             QCOMPARE(BackupRecord::Read().path, QString());
         }
@@ -136,8 +123,8 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         QTemporaryDir target;
-        Write(target.filePath("friday.mdb"), "x");
-        Write(target.filePath("notes.txt"), "x");
+        WriteFile(target.filePath("friday.mdb"), "x");
+        WriteFile(target.filePath("notes.txt"), "x");
         QDir(target.path()).mkdir("term 1");
         auto* backup = OpenBackup(program, target.path());
         auto* files = Find<QListWidget>(backup, "File1");
@@ -160,7 +147,7 @@ private slots:
         program.CreateDatabase(Teachers(3));
         QTemporaryDir target;
         const QString path = target.filePath("monday.mdb");
-        Write(path, "an older backup");
+        WriteFile(path, "an older backup");
         BackupRecord::Of(QDir::toNativeSeparators(path), QDateTime(QDate(2026, 2, 27), QTime(9, 0))).Write();
         program.clock.now = QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9));
         BackUp(OpenBackup(program, target.path()), "monday");
@@ -259,7 +246,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(3));
         QDir(program.Folder()).mkdir("term 1");
-        const QByteArray database = Contents(program.DatabasePath());
+        const QByteArray database = ReadFile(program.DatabasePath());
         const auto entries = [&program] {
             return QDir(program.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         };
@@ -275,7 +262,7 @@ private slots:
         QCOMPARE(BackupRecord::Read().path, QString());
         QCOMPARE(entries(), before);
         QVERIFY(QDir(program.Folder() + "/term 1").isEmpty());
-        QCOMPARE(Contents(program.DatabasePath()), database);
+        QCOMPARE(ReadFile(program.DatabasePath()), database);
     }
 
     void aNewFolderIsMadeFromTheBackupScreen()

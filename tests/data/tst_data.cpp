@@ -1,4 +1,5 @@
 #include "TeacherFixture.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "data/ApplicationFolder.h"
 #include "data/Connection.h"
@@ -21,9 +22,7 @@ class tst_data : public QObject {
 private:
     static QByteArray FileHash(const QString& path)
     {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        return QCryptographicHash::hash(ReadFile(path), QCryptographicHash::Sha256);
     }
 
     static QStringList ColumnNames(TestProgram& program, const QString& table)
@@ -147,12 +146,9 @@ private slots:
         if (damage == "missing folder") {
             SetApplicationFolder(program.Folder() + "/gone");
         } else if (damage == "garbage") {
-            QFile file(program.DatabasePath());
-            file.open(QIODevice::WriteOnly);
-            file.write(QByteArray(4096, 'x'));
+            WriteFile(program.DatabasePath(), QByteArray(4096, 'x'));
         } else if (damage == "empty") {
-            QFile file(program.DatabasePath());
-            file.open(QIODevice::WriteOnly);
+            WriteFile(program.DatabasePath(), {});
         } else {
             program.CreateDatabase();
             holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));

@@ -1,12 +1,12 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "import/frmImport.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -220,11 +220,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(1));
         auto* screen = program.Open<frmDbase>();
-        QFile file(program.folder.filePath("list_teachers.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<Subjects_Timetable/>");
-        file.close();
-        program.prompter.PlanFile(file.fileName());
+        program.prompter.PlanFile(WriteFile(program.folder.filePath("list_teachers.xml"), "<Subjects_Timetable/>"));
         Click(screen, "cmdImport");
         QVERIFY(program.prompter.Last().text.startsWith("The file is not FET's teachers timetable"));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Import"));
@@ -239,14 +235,13 @@ private slots:
         const QString path = program.folder.filePath("register");
         program.prompter.PlanFile(path);
         Click(screen, "cmdExport");
-        QFile file(path + ".csv");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QString file = path + ".csv";
+        const QList<QByteArray> lines = ReadFile(file).split('\n');
         QCOMPARE(lines.size(), 5);
         QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "adno1,title,name1,"));
         QVERIFY(lines[3].startsWith("3,Mr.,Teacher 3,Maths,T3,-,0,0,6A,"));
         QCOMPARE(program.prompter.Last().text,
-                 QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file.fileName())));
+                 QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file)));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
     }
 
@@ -263,18 +258,14 @@ private slots:
         TestProgram program;
         program.CreateDatabase(Teachers(3));
         auto* screen = program.Open<frmDbase>();
-        QFile existing(program.folder.filePath("register.csv"));
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("the school's own list\n");
-        existing.close();
+        const QString existing = WriteFile(program.folder.filePath("register.csv"), "the school's own list\n");
         program.prompter.PlanFile(program.folder.filePath("register"));
         program.prompter.PlanAnswer(answer);
         Click(screen, "cmdExport");
         QCOMPARE(program.prompter.asked[0].text, QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                                     .arg(QDir::toNativeSeparators(existing.fileName())));
+                                                     .arg(QDir::toNativeSeparators(existing)));
         QCOMPARE(program.prompter.asked[0].buttons, MessageButtons::YesNo);
-        QVERIFY(existing.open(QIODevice::ReadOnly));
-        QCOMPARE(existing.readAll().startsWith("the school's own list"), answer == Answer::No);
+        QCOMPARE(ReadFile(existing).startsWith("the school's own list"), answer == Answer::No);
         QCOMPARE(program.prompter.asked.size(), answer == Answer::No ? 1 : 2);
     }
 };

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "data/TeacherRow.h"
 #include "import/Csv.h"
 #include "import/FetTeachers.h"
@@ -48,14 +49,6 @@ QHash<QString, Week> WeeksOf(const ImportedTeachers& imported)
     for (const ImportedTeacher& teacher : imported.teachers)
         weeks.insert(teacher.row.name1, {teacher.row.classes, teacher.row.subjects});
     return weeks;
-}
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
 }
 
 // A teachers XML as FET writes it, with one teacher teaching in every day and hour.
@@ -188,7 +181,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const ImportSource source = ReadImportFile(WriteFile(dir, name, bytes));
+        const ImportSource source = ReadImportFile(WriteFile(dir.filePath(name), bytes));
         QVERIFY2(source.error.contains(reason), qPrintable(source.error));
         QVERIFY2(source.error.contains("Nothing was imported"), qPrintable(source.error));
     }
@@ -262,7 +255,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray teacher = "<Day name=\"Mon\"><Hour name=\"1\"><Activity id=\"1\"/><Students name=\"7A\"/></Hour></Day>";
         const ImportSource source = ReadImportFile(WriteFile(
-            dir, "twice_teachers.xml",
+            dir.filePath("twice_teachers.xml"),
             "<Teachers_Timetable>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n<Teacher name=\"B\">" + teacher
                 + "</Teacher>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n</Teachers_Timetable>\n"));
         QVERIFY2(source.error.isEmpty(), qPrintable(source.error));

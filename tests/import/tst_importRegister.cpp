@@ -1,4 +1,5 @@
 #include "TeacherFixture.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
@@ -11,7 +12,6 @@
 #include "import/RegisterCsv.h"
 #include "import/RegisterTable.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -190,14 +190,11 @@ private slots:
         const QByteArray file = RegisterCsvFile(*ReadTeacherTexts(connection));
         const QList<QVariantList> exported = source.Query("SELECT * FROM TabelPB ORDER BY adno1");
         QVERIFY(file.startsWith("\xEF\xBB\xBF" "adno1,title,name1,subject,comname,class1,SalOnly,RelFree,a11,a12,"));
-        QFile saved(source.folder.filePath("register.csv"));
-        QVERIFY(saved.open(QIODevice::WriteOnly));
-        saved.write(file);
-        saved.close();
+        const QString saved = WriteFile(source.folder.filePath("register.csv"), file);
 
         TestProgram target;
         target.CreateDatabase();
-        const ImportSource read = ReadImportFile(saved.fileName());
+        const ImportSource read = ReadImportFile(saved);
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         QCOMPARE(read.kind, ImportKind::RegisterCsv);
         const ImportPlan plan = PlanImport({}, read.Teachers({}));

@@ -1,5 +1,6 @@
-#include "ReportChecks.h"
 #include "ConnectedProgram.h"
+#include "ReportChecks.h"
+#include "TestFiles.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
 #include "report/ReportLayout.h"
@@ -141,10 +142,7 @@ private slots:
         QImage logo(300, 200, QImage::Format_RGB32);
         logo.fill(Qt::darkGreen);
         QVERIFY(logo.save(folder.filePath("logo.png")));
-        QFile notes(folder.filePath("notes.png"));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("Not a picture, though named like one.");
-        notes.close();
+        WriteFile(folder.filePath("notes.png"), "Not a picture, though named like one.");
         const QString path = file.endsWith(".png") ? folder.filePath(file) : file;
 
         const LaidOutReport report = LayOut(ReliefTeachersList(Reliefs(1), {"School", path}, QDate(2026, 12, 10)));

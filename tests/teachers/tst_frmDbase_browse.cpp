@@ -1,5 +1,6 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "data/TeacherRow.h"
 #include "teachers/TimetableColours.h"
@@ -387,10 +388,7 @@ private slots:
     void anUnopenableDatabaseIsReportedAndEndsTheProgram()
     {
         TestProgram program;
-        QFile file(program.DatabasePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(2048, '\x7f'));
-        file.close();
+        WriteFile(program.DatabasePath(), QByteArray(2048, '\x7f'));
         QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
 
         QCOMPARE(program.Open<frmDbase>(), nullptr);
