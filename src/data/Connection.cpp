@@ -1,6 +1,7 @@
 #include "data/Connection.h"
 
 #include "data/ConnectionString.h"
+#include "data/ProgramTables.h"
 #include "data/Schema.h"
 
 #include <QAtomicInt>
@@ -57,6 +58,10 @@ bool Connection::Open(const QString& connectionString)
         return Fail(db.lastError().databaseText());
     if (!CheckTables())
         return false;
+    // Where the folder takes no writes the own tables may be missing; their
+    // stores then read defaults and report the failure of a write.
+    QString ignored;
+    EnsureProgramTables(db, &ignored);
     open_ = true;
     return true;
 }

@@ -5,6 +5,8 @@
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "data/NextTeacherNumber.h"
+#include "data/ProgramSettings.h"
+#include "data/ProgramTables.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
 #include "data/Transaction.h"
@@ -125,6 +127,48 @@ private slots:
 
         QCOMPARE(FileHash(program.DatabasePath()), before);
         QCOMPARE(program.Query(QStringLiteral("SELECT Pass FROM Custom"))[0][0].toString(), QStringLiteral("secret"));
+    }
+
+    void anOlderFileGetsTheProgramsOwnTablesAndKeepsItsRegister()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        program.Exec(QStringLiteral("DROP TABLE ProgramSetting"));
+        program.Exec(QStringLiteral("PRAGMA user_version = 0"));
+
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        QCOMPARE(program.Query(QStringLiteral("PRAGMA user_version"))[0][0].toInt(), ProgramSchemaVersion);
+        QCOMPARE(ColumnNames(program, QStringLiteral("ProgramSetting")), QStringList({"Name", "Value"}));
+        QCOMPARE(program.Query(QStringLiteral("SELECT count(*) FROM TabelPB"))[0][0].toInt(), 2);
+    }
+
+    void aFileOfANewerVersionIsLeftAtIt()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec(QStringLiteral("PRAGMA user_version = 99"));
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        QCOMPARE(program.Query(QStringLiteral("PRAGMA user_version"))[0][0].toInt(), 99);
+        QVERIFY(ProgramSettings(connection).SetPeriodsInDay(6));
+    }
+
+    void thePeriodsInADayAreKeptWithinOneToEight()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        ProgramSettings settings(connection);
+        QCOMPARE(settings.PeriodsInDay(), 8);
+        QVERIFY(settings.SetPeriodsInDay(6));
+        QCOMPARE(ProgramSettings(connection).PeriodsInDay(), 6);
+        QVERIFY(!settings.SetPeriodsInDay(0));
+        QVERIFY(!settings.SetPeriodsInDay(9));
+        QCOMPARE(settings.PeriodsInDay(), 6);
+        program.Exec(QStringLiteral("UPDATE ProgramSetting SET Value = 'six' WHERE Name = 'PeriodsInDay'"));
+        QCOMPARE(settings.PeriodsInDay(), 8);
     }
 
     void anUnopenableDatabaseNamesTheReason_data()

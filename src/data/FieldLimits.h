@@ -1,0 +1,6 @@
+#pragma once
+
+// The longest texts the program takes, typed or imported: long enough for
+// any real name, short enough that screens and reports stay usable.
+constexpr int MaxRegisterText = 100; // every text field of a teacher row
+constexpr int MaxSchoolName = 200;
