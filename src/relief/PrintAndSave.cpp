@@ -26,7 +26,7 @@ PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord
     const ReliefSaveResult saved = ReplaceReliefSet(connection, rows);
     if (saved.status != ReliefSaveResult::Status::Saved) {
         ReportNotSaved(saved, registry.prompter());
-        return {false, CountReliefRows(connection).value_or(0), std::nullopt};
+        return {false, CountReliefRows(connection), std::nullopt};
     }
     const std::optional<QList<ReliefRecord>> stored = ReadReliefSet(connection, ReliefOrder::ReliefTeacher);
     if (!stored) {

@@ -15,8 +15,9 @@ struct PrintAndSaveResult {
     // Whether the list now is the saved set.
     bool saved = false;
     // The rows in the relief table afterwards, for "Record(s) in DB": the rows
-    // just saved, or those kept when the save did not happen.
-    int rowsInTable = 0;
+    // just saved, or those kept when the save did not happen; none when they
+    // cannot be counted (the table then still holds what it held before).
+    std::optional<int> rowsInTable;
     // The relief teachers list of the saved set, to be shown; none when
     // nothing was saved or the saved set could not be read back, and the
     // operator has then been told why.

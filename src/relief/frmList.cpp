@@ -193,7 +193,8 @@ void frmList::Command2_Click()
     const frmDbase* teachers = registry().Find<frmDbase>();
     const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
     const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), school, registry());
-    Label3->setText(QString::number(result.rowsInTable));
+    if (result.rowsInTable)
+        Label3->setText(QString::number(*result.rowsInTable));
     if (!result.saved)
         return;
     for (QWidget* screen : {registry().Find(QStringLiteral("frmTTAb")), registry().Find(QStringLiteral("frmRelList"))}) {
@@ -201,7 +202,8 @@ void frmList::Command2_Click()
             screen->close();
     }
     ShowListedCount();
-    savedSet_ = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher).value_or(QList<ReliefRecord>());
+    // The list now is the saved set: bringing it back would list it twice.
+    savedSet_.clear();
     if (!result.report)
         return;
     // The list outlives this screen, and shows above it.
@@ -210,8 +212,9 @@ void frmList::Command2_Click()
 }
 
 // Previous Relief List: the saved set, appended after the rows of the list,
-// once; a second press adds nothing until the screen is opened afresh or a
-// save stores a new set. Brought-back rows count as chosen reliefs.
+// once; a second press adds nothing until the screen is opened afresh, and
+// nor does a press after a save, whose set the list already is. Brought-back
+// rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
     Command2->setEnabled(true);

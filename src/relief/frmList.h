@@ -44,8 +44,8 @@ private:
 
     ReliefPlan plan_;
     Connection connection_;
-    // The saved set that "Previous Relief List" brings back, once: read at load
-    // and again after every save.
+    // The saved set that "Previous Relief List" brings back, once: read at
+    // load, and nothing once the list holds it (brought back or just saved).
     QList<ReliefRecord> savedSet_;
 
     QTreeView* lvmem = nullptr;

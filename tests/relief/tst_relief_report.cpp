@@ -55,7 +55,7 @@ private slots:
         const PrintAndSaveResult result =
             PrintAndSave(fixture.connection, rows, {"Royal Vale College", "N/A"}, fixture.program.registry);
 
-        QCOMPARE(result.rowsInTable, 4);
+        QCOMPARE(result.rowsInTable.value_or(-1), 4);
         QVERIFY(result.saved);
         QVERIFY(result.report);
         const LaidOutReport report = LayOut(*result.report);
@@ -163,7 +163,7 @@ private slots:
 
         const PrintAndSaveResult result = PrintAndSave(fixture.connection, {}, {}, fixture.program.registry);
 
-        QCOMPARE(result.rowsInTable, 0);
+        QCOMPARE(result.rowsInTable.value_or(-1), 0);
         QVERIFY(fixture.program.Query("SELECT * FROM reltable").isEmpty());
         QVERIFY(result.report);
         const LaidOutReport report = LayOut(*result.report);
