@@ -103,15 +103,20 @@ QLabel* TimetableScreen::NewHeader(const QString& text, const QString& name)
     return header;
 }
 
-void TimetableScreen::FillTimetable(const TeacherRow& row)
+void TimetableScreen::FillTimetable(const TeacherRow& row, int periodsInDay)
 {
+    periodsInDay_ = periodsInDay;
     int work = 0;
+    int free = 0;
     for (int slot = 0; slot < SlotCount; ++slot) {
-        Label1[slot]->setText(row.classes[slot]);
-        work += row.classes[slot] == OffPeriod ? 0 : 1;
+        const bool teaching = IsTeachingSlot(slot);
+        Label1[slot]->setText(teaching ? row.classes[slot] : QString());
+        SetBackground(Label1[slot], teaching ? palette().color(QPalette::Window) : NoPeriodBackground);
+        if (teaching)
+            ++(row.classes[slot] == OffPeriod ? free : work);
     }
     Label7->setText(QStringLiteral("Work : %1").arg(work));
-    Label8->setText(QStringLiteral("Free : %1").arg(SlotCount - work));
+    Label8->setText(QStringLiteral("Free : %1").arg(free));
     Label1[NameCell]->setText(row.title + ' ' + row.name1);
     numberLabel_->setText(row.adno);
 }

@@ -23,14 +23,17 @@ public:
 
     TimetableScreen(ScreenRegistry& registry, const QString& caption, const QColor& scheme, const QString& numberLabel);
 
-    // Shows a teacher's classes, counts, name and number; cell colours stay as they were.
-    void FillTimetable(const TeacherRow& row);
+    // Shows a teacher's classes, counts, name and number; cell colours stay as
+    // they were. Cells after the school's last period are greyed and empty.
+    void FillTimetable(const TeacherRow& row, int periodsInDay);
     // Marks today's day header and cells in the screen's colour; nothing on a weekend.
     void HighlightToday();
 
     QString TeacherNumber() const;
     QString TeacherName() const;
     QString CellText(int cell) const;
+    // Whether a cell is a lesson slot within the school's periods.
+    bool IsTeachingSlot(int cell) const { return IsSlot(cell) && IsTeachingPeriod(cell, periodsInDay_); }
 
 protected:
     void SetCellColour(int cell, const QColor& colour);
@@ -43,6 +46,7 @@ private:
     QLabel* NewHeader(const QString& text, const QString& name);
 
     QColor scheme_;
+    int periodsInDay_ = PeriodsPerDay;
     std::array<CellLabel*, SlotCount + 1> Label1 {};
     std::array<QLabel*, DaysPerWeek> dayHeaders_ {};
     QLabel* numberLabel_ = nullptr;

@@ -3,6 +3,7 @@
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
+#include "data/ProgramSettings.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
 #include "ui/Colours.h"
@@ -148,13 +149,14 @@ void frmAtten::Label1_DblClick(int cell)
         return;
     }
     const TeacherRow row = TeacherRow::Read(teacher);
+    const int periodsInDay = ProgramSettings(connection_).PeriodsInDay();
     if (present) {
         if (auto* timetable = registry().Open<frmTT>())
-            timetable->FillTimetable(row);
+            timetable->FillTimetable(row, periodsInDay);
         return;
     }
     if (auto* timetable = registry().Open<frmTTAb>()) {
-        timetable->FillTimetable(row);
+        timetable->FillTimetable(row, periodsInDay);
         timetable->SetSubject(row.subject);
         timetable->HighlightToday();
         SetVisited(cell, true);

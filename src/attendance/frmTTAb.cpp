@@ -56,9 +56,10 @@ void frmTTAb::MarkChosen(int slot)
     SetCellColour(slot, ChosenLessonColour);
 }
 
-// The name cell belongs to the same cells but is no lesson: it starts nothing.
+// The name cell belongs to the same cells but is no lesson, nor is a cell
+// after the school's last period: they start nothing.
 void frmTTAb::CellDoubleClicked(int cell)
 {
-    if (IsSlot(cell))
+    if (IsTeachingSlot(cell))
         emit lessonChosen(cell);
 }

@@ -1,5 +1,7 @@
 #include "data/Slot.h"
 
+#include <algorithm>
+
 QString PeriodName(int slot)
 {
     static const QStringList names = {QStringLiteral("1st"), QStringLiteral("2nd"), QStringLiteral("3rd"),
@@ -16,10 +18,10 @@ QString PeriodWord(int slot)
     return words.at(PeriodOf(slot));
 }
 
-int FreePeriodsOfDay(const QStringList& classes, int day)
+int FreePeriodsOfDay(const QStringList& classes, int day, int periodsInDay)
 {
     int free = 0;
-    for (int period = 0; period < PeriodsPerDay; ++period)
+    for (int period = 0; period < std::min(periodsInDay, PeriodsPerDay); ++period)
         free += classes.value(day * PeriodsPerDay + period) == OffPeriod ? 1 : 0;
     return free;
 }

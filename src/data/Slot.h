@@ -30,8 +30,13 @@ QString PeriodName(int slot);
 // "First".."Eighth" (spelled "Forth" for the fourth), the period's word in the relief list caption.
 QString PeriodWord(int slot);
 
-// The number of off periods among a teacher's class cells on one day (0..4).
-int FreePeriodsOfDay(const QStringList& classes, int day);
+// Whether a slot's period is one of the school's teaching periods of the day;
+// the periods after them are no periods at all, neither free nor working.
+constexpr bool IsTeachingPeriod(int slot, int periodsInDay) { return PeriodOf(slot) < periodsInDay; }
+
+// The number of off periods among a teacher's class cells on one day (0..4),
+// counting the school's teaching periods only.
+int FreePeriodsOfDay(const QStringList& classes, int day, int periodsInDay = PeriodsPerDay);
 
 // A slot is off in both cells or working in both; exactly one "0" is a timetable error.
 inline bool IsTimetableError(const QString& classText, const QString& subjectText)

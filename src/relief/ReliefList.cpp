@@ -5,16 +5,18 @@
 #include "relief/ReliefColours.h"
 
 QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, const AttendanceDay& day, int slot,
-                                      const QString& periodName)
+                                      const QString& periodName, int periodsInDay)
 {
     QList<ReliefCandidate> candidates;
+    if (!IsTeachingPeriod(slot, periodsInDay))
+        return candidates;
     for (const TeacherTimetable& teacher : teachers) {
         const bool off = teacher.classes.value(slot) == OffPeriod;
         const int box = day.BoxOf(teacher.number.toInt());
         if (!off || box < 0 || !day.IsPresent(box) || day.At(box).kind != TeacherKind::ReliefOn)
             continue;
         candidates << ReliefCandidate{SlotKey(periodName, teacher.name1), teacher.number, teacher.name1,
-                                      teacher.subject, FreePeriodsOfDay(teacher.classes, DayOf(slot))};
+                                      teacher.subject, FreePeriodsOfDay(teacher.classes, DayOf(slot), periodsInDay)};
     }
     return candidates;
 }

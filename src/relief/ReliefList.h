@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Slot.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -41,9 +43,10 @@ struct ReliefListRow {
 // The teachers who are present, on relief duty and off in the slot. A
 // teacher's presence and kind are those of the board's box with the teacher's
 // number; a teacher the board has no box for (added since it was opened) is
-// not offered.
+// not offered. A slot after the school's last period has no candidates, and
+// Total Free counts the school's periods only.
 QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, const AttendanceDay& day, int slot,
-                                      const QString& periodName);
+                                      const QString& periodName, int periodsInDay = PeriodsPerDay);
 
 // The key of a teacher sent to a class in a period: the period name followed
 // by the name, without the spaces around it, so that a name stored with them

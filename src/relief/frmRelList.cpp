@@ -2,6 +2,7 @@
 
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
+#include "data/ProgramSettings.h"
 #include "relief/ReliefList.h"
 #include "relief/frmList.h"
 #include "ui/CellLabel.h"
@@ -177,7 +178,8 @@ void frmRelList::Compute()
         if (!teachers)
             ReportReadFailure(connection_, registry());
         else
-            candidates = ScanCandidates(*teachers, board->Day(), handOver.slot, handOver.periodName);
+            candidates = ScanCandidates(*teachers, board->Day(), handOver.slot, handOver.periodName,
+                                        ProgramSettings(connection_).PeriodsInDay());
     }
     list->Plan().SetCandidates(candidates);
     ShowCandidates();

@@ -10,3 +10,6 @@ void SetBackground(QWidget* widget, const QColor& colour);
 void SetTextColour(QWidget* widget, const QColor& colour);
 QColor Background(const QWidget* widget);
 QColor TextColour(const QWidget* widget);
+
+// The background of a timetable cell after the school's last period of the day.
+inline const QColor NoPeriodBackground(208, 208, 208);

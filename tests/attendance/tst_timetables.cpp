@@ -8,6 +8,7 @@
 #include "data/TeacherRow.h"
 #include "ui/Colours.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -125,6 +126,37 @@ private slots:
                 QCOMPARE(TextColour(cell) == colour, slot / 8 == day);
             }
         }
+    }
+
+    // In a school of six periods the 7th and 8th are no periods: greyed and
+    // empty, counted neither as work nor as free, and no lesson to choose.
+    void periodsAfterTheSchoolsLastAreNoPeriods()
+    {
+        TestProgram program;
+        auto* board = BoardWithTeacherTwoAbsent(program);
+        program.Exec("INSERT INTO ProgramSetting VALUES ('PeriodsInDay', '6')");
+        Click(board, "cmdPres");
+        DoubleClick(board, "Label1(1)");
+        auto* presence = program.registry.Find<frmTT>();
+        QCOMPARE(TextOf(presence, "Label7"), QStringLiteral("Work : 22"));
+        QCOMPARE(TextOf(presence, "Label8"), QStringLiteral("Free : 8"));
+
+        Click(board, "cmdAbs");
+        DoubleClick(board, "Label1(0)");
+        auto* absence = program.registry.Find<frmTTAb>();
+        QCOMPARE(TextOf(absence, "Label7"), QStringLiteral("Work : 25"));
+        QCOMPARE(TextOf(absence, "Label8"), QStringLiteral("Free : 5"));
+        for (int cell : {6, 7, 15, 39}) {
+            QVERIFY(TextOf(absence, Cell("Label1", cell)).isEmpty());
+            QCOMPARE(Background(Find(absence, Cell("Label1", cell))), NoPeriodBackground);
+        }
+        QCOMPARE(TextOf(absence, "Label1(5)"), QStringLiteral("0"));
+        QVERIFY(Background(Find(absence, "Label1(5)")) != NoPeriodBackground);
+        QSignalSpy chosen(absence, &frmTTAb::lessonChosen);
+        DoubleClick(absence, "Label1(6)");
+        QCOMPARE(chosen.size(), 0);
+        DoubleClick(absence, "Label1(5)");
+        QCOMPARE(chosen.size(), 1);
     }
 };
 

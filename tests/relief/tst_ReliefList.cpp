@@ -149,6 +149,35 @@ private slots:
         QCOMPARE(ReliefListWidthTwips(34), 15210);
         QCOMPARE(ReliefListWidthTwips(90), 15210);
     }
+
+    // A school of six periods: nobody is offered for the 7th, and Total Free
+    // counts the six periods only.
+    void periodsAfterTheSchoolsLastAreNeitherOfferedNorCounted_data()
+    {
+        QTest::addColumn<int>("periodsInDay");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<int>("totalFree");
+        QTest::newRow("eight periods, 7th") << 8 << 6 << QStringList{"1"} << 4;
+        QTest::newRow("six periods, 7th") << 6 << 6 << QStringList{} << 0;
+        QTest::newRow("six periods, 5th") << 6 << 4 << QStringList{"1"} << 2;
+        QTest::newRow("one period, Tuesday 1st") << 1 << 8 << QStringList{"1"} << 1;
+        QTest::newRow("one period, Tuesday 2nd") << 1 << 9 << QStringList{} << 0;
+    }
+
+    void periodsAfterTheSchoolsLastAreNeitherOfferedNorCounted()
+    {
+        QFETCH(int, periodsInDay);
+        QFETCH(int, slot);
+        QFETCH(QStringList, offered);
+        QFETCH(int, totalFree);
+        const QList<TeacherTimetable> teachers = {Timetable(1, {4, 5, 6, 7, 8, 9})};
+        const QList<ReliefCandidate> found =
+            ScanCandidates(teachers, Day({{true, On}}), slot, PeriodName(slot), periodsInDay);
+        QCOMPARE(Numbers(found), offered);
+        if (!found.isEmpty())
+            QCOMPARE(found[0].totalFree, totalFree);
+    }
 };
 
 QTEST_MAIN(tst_ReliefList)
