@@ -50,8 +50,12 @@ struct Morning {
         const QStringList periods = {"1st", "2nd", "3rd", "4th", "7th", "8th"};
         for (int row = 0; row < PlannedReliefs; ++row) {
             const int relief = AbsentTeachers + 1 + row * 5;
-            plan.StartRow(QString::number(row % AbsentTeachers + 1), "Mr. Teacher", "8A", periods[row % periods.size()]);
-            plan.CompleteLastRow(QStringLiteral("Teacher %1").arg(relief), "Maths", "Maths", QString::number(relief));
+            plan.StartLesson(QString::number(row % AbsentTeachers + 1), "Mr. Teacher", "8A", periods[row % periods.size()]);
+            ReliefListRow line;
+            line.number = QString::number(relief);
+            line.name = QStringLiteral("Teacher %1").arg(relief);
+            line.subject = QStringLiteral("Maths");
+            plan.ChooseRelief(line, "Maths");
         }
     }
 
@@ -62,7 +66,7 @@ struct Morning {
             reliefList->close();
         frmList* list = program.registry.Find<frmList>();
         while (list->Plan().RowCount() > PlannedReliefs)
-            list->Plan().RemoveLastRow();
+            list->Plan().RemoveLast();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };

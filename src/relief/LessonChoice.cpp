@@ -16,7 +16,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     plan.ClearCandidates();
     const LessonHandOver handOver{slot, timetable.CellText(slot), PeriodName(slot)};
     timetable.SetHandOver(handOver);
-    plan.StartRow(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
+    plan.StartLesson(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
 
     // The relief list computes as it loads; one already open for an earlier
     // lesson computes again, so that it never offers that lesson's teachers.
@@ -24,22 +24,19 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     frmRelList* reliefList = registry.Open<frmRelList>();
     if (!reliefList) {
         // Its failure has been reported; without a list the lesson stays unchosen.
-        plan.RemoveLastRow();
-        list->ShowListedCount();
+        plan.RemoveLast();
         return;
     }
     if (alreadyOpen)
         reliefList->Compute();
     timetable.MarkChosen(slot);
-    list->SelectLastRow();
     reliefList->SetSubject(timetable.Subject());
     reliefList->show();
     if (plan.LastRowIsDuplicate()) {
         registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));
-        plan.RemoveLastRow();
+        plan.RemoveLast();
         reliefList->RemoteClick1();
     }
-    list->LessonStarted();
 }
 
 void OpenReliefSetFromBoard(ScreenRegistry& registry)

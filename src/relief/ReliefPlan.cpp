@@ -18,7 +18,7 @@ QStringList ReliefPlan::ReliefNumbers() const
     return numbers;
 }
 
-void ReliefPlan::StartRow(const QString& number, const QString& name, const QString& grade, const QString& period)
+void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
     ReliefRecord row;
     row[ReliefRecord::TeaNo] = number;
@@ -26,19 +26,28 @@ void ReliefPlan::StartRow(const QString& number, const QString& name, const QStr
     row[ReliefRecord::Grade] = grade;
     row[ReliefRecord::Period] = period;
     model_.Append(row);
+    emit rowsChanged();
+    emit lessonStarted();
 }
 
-void ReliefPlan::CompleteLastRow(const QString& reliefName, const QString& subject, const QString& reliefSubject,
-                                 const QString& reliefNumber)
+void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject)
 {
     if (Rows().isEmpty())
         return;
     ReliefRecord row = Rows().last();
-    row[ReliefRecord::PresenceTea] = reliefName;
-    row[ReliefRecord::Subject] = subject;
-    row[ReliefRecord::ComName] = reliefSubject;
-    row[ReliefRecord::TeaNoP] = reliefNumber;
+    row[ReliefRecord::PresenceTea] = candidate.name;
+    row[ReliefRecord::Subject] = absentSubject;
+    row[ReliefRecord::ComName] = candidate.subject;
+    row[ReliefRecord::TeaNoP] = candidate.number;
     model_.ReplaceRow(RowCount() - 1, row);
+    emit rowsChanged();
+    emit reliefChosen();
+}
+
+void ReliefPlan::RemoveLast()
+{
+    model_.RemoveLast();
+    emit rowsChanged();
 }
 
 bool ReliefPlan::LastRowIsDuplicate() const
@@ -58,14 +67,18 @@ bool ReliefPlan::LastRowIsDuplicate() const
     return false;
 }
 
-void ReliefPlan::AppendRows(const QList<ReliefRecord>& rows)
+void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows)
 {
     for (const ReliefRecord& row : rows)
         model_.Append(row);
+    emit rowsChanged();
+    emit savedAppended();
 }
 
 void ReliefPlan::Clear()
 {
     model_.Clear();
     candidates_.clear();
+    emit rowsChanged();
+    emit cleared();
 }

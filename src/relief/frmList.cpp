@@ -36,7 +36,26 @@ frmList::frmList(ScreenRegistry& registry)
     connect(Command6, &QPushButton::clicked, this, &frmList::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &frmList::RemoteClick);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    ShowPlanChanges();
     Form_Load();
+}
+
+// The counters and buttons follow the plan, whoever changes it.
+void frmList::ShowPlanChanges()
+{
+    connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::ShowListedCount);
+    connect(&plan_, &ReliefPlan::lessonStarted, this, [this] {
+        Command5->setEnabled(false);
+        Command4->setEnabled(false);
+        SelectLastRow();
+    });
+    connect(&plan_, &ReliefPlan::reliefChosen, this, [this] {
+        for (QPushButton* button : {Command4, Command2, Command6})
+            button->setEnabled(true);
+        SelectLastRow();
+    });
+    connect(&plan_, &ReliefPlan::savedAppended, this, [this] { Command2->setEnabled(true); });
+    connect(&plan_, &ReliefPlan::cleared, this, [this] { Command6->setEnabled(false); });
 }
 
 void frmList::BuildScreen()
@@ -139,19 +158,6 @@ void frmList::SelectLastRow()
         lvmem->setCurrentIndex(plan_.Model().index(plan_.RowCount() - 1, 0));
 }
 
-void frmList::LessonStarted()
-{
-    Command5->setEnabled(false);
-    Command4->setEnabled(false);
-    ShowListedCount();
-}
-
-void frmList::ReliefChosen()
-{
-    for (QPushButton* button : {Command4, Command2, Command6})
-        button->setEnabled(true);
-}
-
 void frmList::ReliefListLeft()
 {
     Command2->setEnabled(true);
@@ -176,14 +182,13 @@ void frmList::LeaveReliefList()
 void frmList::Command4_Click()
 {
     if (plan_.RowCount() > 0) {
-        plan_.RemoveLastRow();
-    } else {
-        Command4->setEnabled(false);
-        LeaveReliefList();
-        if (QWidget* timetable = registry().Find<frmTTAb>())
-            timetable->close();
+        plan_.RemoveLast();
+        return;
     }
-    ShowListedCount();
+    Command4->setEnabled(false);
+    LeaveReliefList();
+    if (QWidget* timetable = registry().Find<frmTTAb>())
+        timetable->close();
 }
 
 // Print and Save: the list replaces the saved set, and the relief teachers
@@ -201,7 +206,6 @@ void frmList::Command2_Click()
         if (screen)
             screen->close();
     }
-    ShowListedCount();
     // The list now is the saved set: bringing it back would list it twice.
     savedSet_.clear();
     if (!result.report)
@@ -217,10 +221,8 @@ void frmList::Command2_Click()
 // rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
-    Command2->setEnabled(true);
-    plan_.AppendRows(savedSet_);
+    plan_.AppendSaved(savedSet_);
     savedSet_.clear();
-    ShowListedCount();
 }
 
 void frmList::Command6_Click()
@@ -229,8 +231,6 @@ void frmList::Command6_Click()
                                    QStringLiteral("Clear"), MessageIcon::Exclamation))
         return;
     plan_.Clear();
-    ShowListedCount();
-    Command6->setEnabled(false);
     LeaveReliefList();
 }
 

@@ -17,22 +17,21 @@ public:
 
     ReliefPlan& Plan() { return plan_; }
 
-    // What the other screens' events do to this one.
-    void LessonStarted();
-    void ReliefChosen();
+    // What the other screens' events do to this one, beside changes of the plan.
     void ReliefListLeft();
     void OpenedFromBoard();
 
-    // "Record(s) Listed": the rows of the list.
-    void ShowListedCount();
     // The hidden count of the last relief list's candidates.
     void ShowCandidateCount(int count);
-    void SelectLastRow();
     // Leaves the relief list as its Exit does.
     void LeaveReliefList();
 
 private:
     void BuildScreen();
+    void ShowPlanChanges();
+    // "Record(s) Listed": the rows of the list.
+    void ShowListedCount();
+    void SelectLastRow();
     QWidget* BuildCounters();
     QWidget* BuildButtons();
     void Form_Load();

@@ -161,7 +161,8 @@ void frmRelList::Compute()
 {
     const frmTTAb* timetable = registry().Find<frmTTAb>();
     const LessonHandOver handOver = timetable ? timetable->HandOver() : LessonHandOver{};
-    Label3->setText(handOver.IsSet() ? QString::number(handOver.slot) : QString());
+    slot_ = handOver.IsSet() ? handOver.slot : -1;
+    Label3->setText(handOver.IsSet() ? QString::number(slot_) : QString());
     ShowSlotCaption();
     frmList* list = registry().Open<frmList>();
     if (!list)
@@ -220,17 +221,17 @@ void frmRelList::ShowCandidates()
     ReliefPlan& plan = list->Plan();
     const QStringList keys = plan.AssignedSlotKeys();
     plan.SetCandidates(PruneAssigned(plan.Candidates(), keys));
-    const QList<ReliefListRow> lines = FillRows(plan.Candidates(), keys.isEmpty(), plan.ReliefNumbers());
-    while (rows_.size() < lines.size())
+    lines_ = FillRows(plan.Candidates(), keys.isEmpty(), plan.ReliefNumbers());
+    while (rows_.size() < lines_.size())
         AddBlock();
-    ShowBlocks(std::max(2, int(lines.size() + BlockRows - 1) / BlockRows), lines.size() > BlockRows);
+    ShowBlocks(std::max(2, int(lines_.size() + BlockRows - 1) / BlockRows), lines_.size() > BlockRows);
     for (int row = 0; row < rows_.size(); ++row) {
-        if (row < lines.size())
-            ShowRow(rows_[row], lines[row]);
+        if (row < lines_.size())
+            ShowRow(rows_[row], lines_[row]);
         else
             ClearRow(rows_[row]);
     }
-    const int count = int(lines.size());
+    const int count = RowCount();
     Label7->setText(QString::number(count));
     list->ShowCandidateCount(count);
     lblMore->setVisible(count > ListedRows);
@@ -269,13 +270,9 @@ void frmRelList::ClearRow(const RowCells& cells)
     }
 }
 
-int frmRelList::RowCount() const
-{
-    return Label7->text().toInt();
-}
-
 void frmRelList::SetSubject(const QString& subject)
 {
+    absentSubject_ = subject;
     Label11->setText(subject);
 }
 
@@ -283,31 +280,24 @@ void frmRelList::SetSubject(const QString& subject)
 // week keeps the words it had.
 void frmRelList::ShowSlotCaption()
 {
-    bool isNumber = false;
-    const int slot = Label3->text().toInt(&isNumber);
-    if (isNumber && IsSlot(slot)) {
-        dayName_ = DayNames[DayOf(slot)];
-        periodWord_ = PeriodWord(slot);
+    if (IsSlot(slot_)) {
+        dayName_ = DayNames[DayOf(slot_)];
+        periodWord_ = PeriodWord(slot_);
     }
     Label4->setText(dayName_ + QStringLiteral(" - ") + periodWord_ + QStringLiteral(" Period "));
 }
 
 void frmRelList::LblName_DblClick(int row)
 {
-    if (const frmTTAb* timetable = registry().Find<frmTTAb>())
-        Label3->setText(QString::number(timetable->HandOver().slot));
-    ShowSlotCaption();
-    frmList* list = registry().Show<frmList>();
-    if (list) {
-        const RowCells& cells = rows_[row];
-        list->Plan().CompleteLastRow(cells.name->text(), Label11->text(), cells.subject->text(), cells.number->text());
-        list->ShowListedCount();
-        list->SelectLastRow();
-        list->ReliefListLeft();
+    if (const frmTTAb* timetable = registry().Find<frmTTAb>()) {
+        slot_ = timetable->HandOver().slot;
+        Label3->setText(QString::number(slot_));
     }
+    ShowSlotCaption();
+    // A name cell below the listed teachers records the lesson without one.
+    if (frmList* list = registry().Show<frmList>())
+        list->Plan().ChooseRelief(lines_.value(row), absentSubject_);
     RemoteClick1();
-    if (list)
-        list->ReliefChosen();
 }
 
 void frmRelList::Command2_Click()

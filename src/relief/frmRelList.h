@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "relief/ReliefList.h"
 #include "ui/Screen.h"
 
 #include <QList>
@@ -12,7 +13,6 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
-struct ReliefListRow;
 struct TeacherTimetable;
 
 // The relief list: for the lesson chosen on the absence timetable, every
@@ -34,7 +34,7 @@ public:
     // Does what Exit does.
     void RemoteClick1();
 
-    int RowCount() const;
+    int RowCount() const { return int(lines_.size()); }
 
 private:
     struct RowCells {
@@ -58,6 +58,11 @@ private:
     void Command2_Click();
 
     Connection connection_;
+    // The lesson's slot, -1 before one is handed over; the lines listed; the
+    // absent teacher's subject. The hidden labels only show them.
+    int slot_ = -1;
+    QList<ReliefListRow> lines_;
+    QString absentSubject_;
     QString dayName_;
     QString periodWord_;
 

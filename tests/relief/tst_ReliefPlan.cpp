@@ -1,14 +1,25 @@
 #include "relief/ReliefPlan.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
+// A line of the relief list, as the operator double-clicks it.
+ReliefListRow Line(const QString& number, const QString& name, const QString& subject)
+{
+    ReliefListRow line;
+    line.number = number;
+    line.name = name;
+    line.subject = subject;
+    return line;
+}
+
 void Choose(ReliefPlan& plan, const QString& grade, const QString& period, const QString& relief = {})
 {
-    plan.StartRow("2", "Mrs. Perera", grade, period);
+    plan.StartLesson("2", "Mrs. Perera", grade, period);
     if (!relief.isNull())
-        plan.CompleteLastRow(relief, "Maths", "Art", relief.isEmpty() ? QString() : relief.right(1));
+        plan.ChooseRelief(Line(relief.isEmpty() ? QString() : relief.right(1), relief, "Art"), "Maths");
 }
 }
 
@@ -30,16 +41,16 @@ private slots:
         QCOMPARE(plan.AssignedSlotKeys(), QStringList({"3rdSilva 1", "2ndDias 2"}));
         QCOMPARE(plan.ReliefNumbers(), QStringList({"1", "2", ""}));
 
-        plan.RemoveLastRow();
+        plan.RemoveLast();
         QCOMPARE(plan.AssignedSlotKeys(), QStringList({"3rdSilva 1", "2ndDias 2"}));
-        plan.RemoveLastRow();
+        plan.RemoveLast();
         QCOMPARE(plan.AssignedSlotKeys(), QStringList({"3rdSilva 1"}));
         QCOMPARE(plan.RowCount(), 1);
 
         Choose(plan, "7A", "5th", QStringLiteral(""));
         QCOMPARE(plan.AssignedSlotKeys(), QStringList({"3rdSilva 1"}));
         plan.Clear();
-        plan.RemoveLastRow();
+        plan.RemoveLast();
         QCOMPARE(plan.RowCount(), 0);
         QVERIFY(plan.AssignedSlotKeys().isEmpty());
     }
@@ -73,6 +84,41 @@ private slots:
         QVERIFY(!plan.LastRowIsDuplicate());
         Choose(plan, grade, period);
         QCOMPARE(plan.LastRowIsDuplicate(), duplicate);
+    }
+
+    // The relief set screen draws its counters and buttons from these
+    // signals alone, so each operation must say what it changed.
+    void everyOperationSaysWhatChanged()
+    {
+        ReliefPlan plan;
+        QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy rows(&plan, &ReliefPlan::rowsChanged);
+        QSignalSpy started(&plan, &ReliefPlan::lessonStarted);
+        QSignalSpy chosen(&plan, &ReliefPlan::reliefChosen);
+        QSignalSpy appended(&plan, &ReliefPlan::savedAppended);
+        QSignalSpy cleared(&plan, &ReliefPlan::cleared);
+        const auto counts = [&] {
+            return QList<qsizetype>{rows.size(), started.size(), chosen.size(), appended.size(), cleared.size()};
+        };
+
+        plan.StartLesson("2", "Mrs. Perera", "10A", "3rd");
+        QCOMPARE(counts(), QList<qsizetype>({1, 1, 0, 0, 0}));
+        plan.ChooseRelief(Line("7", "Silva", "Art"), "Maths");
+        QCOMPARE(counts(), QList<qsizetype>({2, 1, 1, 0, 0}));
+        QCOMPARE(QStringList(plan.Rows().last().fields.begin(), plan.Rows().last().fields.end()),
+                 QStringList({"2", "Mrs. Perera", "10A", "3rd", "Silva", "Maths", "Art", "7", ""}));
+        plan.AppendSaved({plan.Rows().last(), plan.Rows().last()});
+        QCOMPARE(counts(), QList<qsizetype>({3, 1, 1, 1, 0}));
+        QCOMPARE(plan.RowCount(), 3);
+        plan.RemoveLast();
+        QCOMPARE(counts(), QList<qsizetype>({4, 1, 1, 1, 0}));
+        plan.Clear();
+        QCOMPARE(counts(), QList<qsizetype>({5, 1, 1, 1, 1}));
+        QCOMPARE(plan.RowCount(), 0);
+
+        // With no row to complete, a choice changes nothing and says nothing.
+        plan.ChooseRelief(Line("7", "Silva", "Art"), "Maths");
+        QCOMPARE(counts(), QList<qsizetype>({5, 1, 1, 1, 1}));
     }
 };
 
