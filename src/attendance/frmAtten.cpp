@@ -4,8 +4,7 @@
 #include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
 #include "data/ProgramSettings.h"
-#include "data/Recordset.h"
-#include "data/TeacherRow.h"
+#include "data/TeacherStore.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -67,16 +66,14 @@ void frmAtten::Form_Load()
 // gives the number of teachers in the table, nothing when it cannot be read.
 std::optional<int> frmAtten::ReadTeachers()
 {
-    Recordset teachers(connection_);
-    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
+    const std::optional<QList<TeacherSummary>> teachers = TeacherStore(connection_).Summaries();
+    if (!teachers)
         return std::nullopt;
     QList<AttendanceDay::Teacher> bound;
-    for (teachers.MoveFirst(); !teachers.IsEOF() && bound.size() < BoxCount; teachers.MoveNext()) {
-        bound << AttendanceDay::Teacher{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
-                                        KindOf(teachers.Text(3), teachers.Text(4))};
-    }
+    for (const TeacherSummary& teacher : teachers->mid(0, BoxCount))
+        bound << AttendanceDay::Teacher{teacher.number, teacher.title, teacher.name1, teacher.kind};
     day_.Bind(bound);
-    return teachers.RecordCount();
+    return int(teachers->size());
 }
 
 // Box i carries the i-th teacher's number, name and kind. The boxes after the
@@ -138,17 +135,17 @@ void frmAtten::Label1_DblClick(int cell)
     const bool present = state.mark == CellMark::PresentReliefOn || state.mark == CellMark::PresentReliefFree;
     if (!present && state.mark != CellMark::Absent)
         return;
-    Recordset teacher(connection_);
-    if (!teacher.Open(QStringLiteral("select * from tabelpb where ADNo1=?"), {state.number})) {
+    const TeacherLookup teacher = TeacherStore(connection_).Find(state.number);
+    if (teacher.readFailed) {
         ReportReadFailure(connection_, registry());
         return;
     }
-    if (teacher.IsEOF()) {
+    if (!teacher.row) {
         registry().prompter().Report(QStringLiteral("Teacher %1 is no longer in the register.").arg(state.number),
                                      QStringLiteral("Error"), MessageIcon::Exclamation);
         return;
     }
-    const TeacherRow row = TeacherRow::Read(teacher);
+    const TeacherRow& row = *teacher.row;
     const int periodsInDay = ProgramSettings(connection_).PeriodsInDay();
     if (present) {
         if (auto* timetable = registry().Open<frmTT>())

@@ -2,7 +2,6 @@
 
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmTeaName.h"
-#include "data/Recordset.h"
 #include "ui/Colours.h"
 #include "ui/ScreenRegistry.h"
 

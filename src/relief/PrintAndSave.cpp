@@ -1,7 +1,7 @@
 #include "relief/PrintAndSave.h"
 
 #include "relief/ReliefReport.h"
-#include "relief/ReliefTable.h"
+#include "data/ReliefStore.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -23,12 +23,13 @@ void ReportNotSaved(const ReliefSaveResult& result, Prompter& prompter)
 PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const School& school,
                                 ScreenRegistry& registry)
 {
-    const ReliefSaveResult saved = ReplaceReliefSet(connection, rows);
+    ReliefStore store(connection);
+    const ReliefSaveResult saved = store.Replace(rows);
     if (saved.status != ReliefSaveResult::Status::Saved) {
         ReportNotSaved(saved, registry.prompter());
-        return {false, CountReliefRows(connection), std::nullopt};
+        return {false, store.Count(), std::nullopt};
     }
-    const std::optional<QList<ReliefRecord>> stored = ReadReliefSet(connection, ReliefOrder::ReliefTeacher);
+    const std::optional<QList<ReliefRecord>> stored = store.Read(ReliefOrder::ReliefTeacher);
     if (!stored) {
         ReportReadFailure(connection, registry);
         return {true, int(rows.size()), std::nullopt};

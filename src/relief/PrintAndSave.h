@@ -1,6 +1,6 @@
 #pragma once
 
-#include "relief/ReliefRecord.h"
+#include "data/ReliefRecord.h"
 #include "report/Report.h"
 
 #include <QList>

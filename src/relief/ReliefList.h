@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Slot.h"
+#include "data/TeacherStore.h"
 
 #include <QColor>
 #include <QList>
@@ -11,14 +12,6 @@ class AttendanceDay;
 
 // The computation behind the relief list: which teachers can take a lesson
 // of an absent teacher, and how much relief each has left today.
-
-// A teacher of the register as the scan reads it, in number order.
-struct TeacherTimetable {
-    QString number; // adno
-    QString name1;
-    QString subject;
-    QStringList classes; // the 40 class cells
-};
 
 // A teacher who may take the lesson.
 struct ReliefCandidate {

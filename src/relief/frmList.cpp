@@ -4,7 +4,7 @@
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefColours.h"
 #include "relief/ReliefReport.h"
-#include "relief/ReliefTable.h"
+#include "data/ReliefStore.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
 #include "teachers/frmDbase.h"
@@ -130,7 +130,7 @@ void frmList::Form_Load()
 {
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    const std::optional<QList<ReliefRecord>> saved = ReadReliefSet(connection_, ReliefOrder::AbsentTeacher);
+    const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
     if (!saved) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();

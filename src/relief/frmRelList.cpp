@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -175,7 +174,7 @@ void frmRelList::Compute()
                            "the teachers who are present today, and choose the lesson again."),
             {}, MessageIcon::Exclamation);
     } else if (handOver.IsSet()) {
-        const std::optional<QList<TeacherTimetable>> teachers = ReadTeachers();
+        const std::optional<QList<TeacherTimetable>> teachers = TeacherStore(connection_).Timetables();
         if (!teachers)
             ReportReadFailure(connection_, registry());
         else
@@ -184,33 +183,6 @@ void frmRelList::Compute()
     }
     list->Plan().SetCandidates(candidates);
     ShowCandidates();
-}
-
-std::optional<QList<TeacherTimetable>> frmRelList::ReadTeachers()
-{
-    // Only the columns the scan needs: the number, name and subject, and the
-    // 40 class cells in slot order.
-    QStringList classColumns;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        classColumns << SlotColumn('a', slot);
-    // Read once, forward, straight from the query: this runs while the operator waits.
-    QSqlQuery table(connection_.Database());
-    table.setForwardOnly(true);
-    const QString sql = QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
-    if (!connection_.Run(table, sql, {}))
-        return std::nullopt;
-    QList<TeacherTimetable> teachers;
-    while (table.next()) {
-        QStringList classes;
-        classes.reserve(SlotCount);
-        for (int slot = 0; slot < SlotCount; ++slot)
-            classes << table.value(3 + slot).toString();
-        teachers << TeacherTimetable{table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
-                                     classes};
-    }
-    if (!connection_.CheckRead(table))
-        return std::nullopt;
-    return teachers;
 }
 
 void frmRelList::ShowCandidates()

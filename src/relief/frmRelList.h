@@ -13,7 +13,6 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
-struct TeacherTimetable;
 
 // The relief list: for the lesson chosen on the absence timetable, every
 // teacher who can take it, with the free periods each has that day and those
@@ -49,7 +48,6 @@ private:
     void AddBlock();
     void ScrollByWholeBlocks(int blockStep);
     void Form_Load();
-    std::optional<QList<TeacherTimetable>> ReadTeachers();
     void ShowSlotCaption();
     void ShowBlocks(int blocks, bool wide);
     void ShowRow(const RowCells& cells, const ReliefListRow& row);

@@ -1,4 +1,4 @@
-#include "relief/ReliefTable.h"
+#include "data/ReliefStore.h"
 
 #include "data/Connection.h"
 #include "data/Transaction.h"
@@ -44,31 +44,31 @@ QString OrderBy(ReliefOrder order)
 }
 }
 
-ReliefSaveResult ReplaceReliefSet(Connection& connection, const QList<ReliefRecord>& rows)
+ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows)
 {
-    Transaction transaction(connection);
-    if (!transaction.IsActive() || !connection.Execute(QStringLiteral("DELETE FROM reltable")))
-        return Failure(connection);
-    const std::optional<int> left = CountReliefRows(connection);
+    Transaction transaction(connection_);
+    if (!transaction.IsActive() || !connection_.Execute(QStringLiteral("DELETE FROM reltable")))
+        return Failure(connection_);
+    const std::optional<int> left = Count();
     if (!left)
-        return Failure(connection);
+        return Failure(connection_);
     if (*left > 0)
         return {ReliefSaveResult::Status::NotEmpty, {}};
     const QString insert = QStringLiteral("INSERT INTO reltable (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns);
     for (int index = 0; index < rows.size(); ++index) {
-        if (!connection.Execute(insert, Values(Stored(rows[index], index + 1))))
-            return Failure(connection);
+        if (!connection_.Execute(insert, Values(Stored(rows[index], index + 1))))
+            return Failure(connection_);
     }
     if (!transaction.Commit())
-        return Failure(connection);
+        return Failure(connection_);
     return {};
 }
 
-std::optional<QList<ReliefRecord>> ReadReliefSet(Connection& connection, ReliefOrder order)
+std::optional<QList<ReliefRecord>> ReliefStore::Read(ReliefOrder order)
 {
-    QSqlQuery query(connection.Database());
+    QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);
-    if (!connection.Run(query, QStringLiteral("SELECT %1 FROM reltable ORDER BY %2").arg(Columns, OrderBy(order)), {}))
+    if (!connection_.Run(query, QStringLiteral("SELECT %1 FROM reltable ORDER BY %2").arg(Columns, OrderBy(order)), {}))
         return std::nullopt;
     QList<ReliefRecord> rows;
     while (query.next()) {
@@ -77,15 +77,15 @@ std::optional<QList<ReliefRecord>> ReadReliefSet(Connection& connection, ReliefO
             row.fields[column] = query.value(column).toString();
         rows << row;
     }
-    if (!connection.CheckRead(query))
+    if (!connection_.CheckRead(query))
         return std::nullopt;
     return rows;
 }
 
-std::optional<int> CountReliefRows(Connection& connection)
+std::optional<int> ReliefStore::Count()
 {
-    QSqlQuery query(connection.Database());
-    if (!connection.Run(query, QStringLiteral("SELECT count(*) FROM reltable"), {}) || !query.next())
+    QSqlQuery query(connection_.Database());
+    if (!connection_.Run(query, QStringLiteral("SELECT count(*) FROM reltable"), {}) || !query.next())
         return std::nullopt;
     return query.value(0).toInt();
 }

@@ -1,0 +1,54 @@
+#include "data/TeacherStore.h"
+
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "data/Slot.h"
+
+#include <QSqlQuery>
+
+std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
+{
+    QStringList classColumns;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        classColumns << SlotColumn('a', slot);
+    QSqlQuery table(connection_.Database());
+    table.setForwardOnly(true);
+    const QString sql = QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
+    if (!connection_.Run(table, sql, {}))
+        return std::nullopt;
+    QList<TeacherTimetable> teachers;
+    while (table.next()) {
+        QStringList classes;
+        classes.reserve(SlotCount);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            classes << table.value(3 + slot).toString();
+        teachers << TeacherTimetable{table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
+                                     classes};
+    }
+    if (!connection_.CheckRead(table))
+        return std::nullopt;
+    return teachers;
+}
+
+std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
+{
+    Recordset teachers(connection_);
+    if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
+        return std::nullopt;
+    QList<TeacherSummary> summaries;
+    for (teachers.MoveFirst(); !teachers.IsEOF(); teachers.MoveNext()) {
+        summaries << TeacherSummary{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
+                                    KindOf(teachers.Text(3), teachers.Text(4))};
+    }
+    return summaries;
+}
+
+TeacherLookup TeacherStore::Find(int number)
+{
+    Recordset teacher(connection_);
+    if (!teacher.Open(QStringLiteral("select * from tabelpb where ADNo1=?"), {number}))
+        return {true, std::nullopt};
+    if (teacher.IsEOF())
+        return {};
+    return {false, TeacherRow::Read(teacher)};
+}
