@@ -4,6 +4,7 @@
 #include "admin/DatabaseCopy.h"
 #include "admin/FolderList.h"
 #include "admin/FolderPath.h"
+#include "admin/Restore.h"
 #include "admin/frmMkDir.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
@@ -42,6 +43,9 @@ frmBackup::frmBackup(ScreenRegistry& registry, QWidget* parent)
     connect(cmdSave, &QToolButton::clicked, this, &frmBackup::cmdSave_Click);
     connect(cmdCancel, &QToolButton::clicked, this, &QWidget::close);
     connect(cmdMKDir, &QPushButton::clicked, this, &frmBackup::cmdMKDir_Click);
+    connect(cmdRestore, &QPushButton::clicked, this, &frmBackup::cmdRestore_Click);
+    connect(Dir1, &FolderList::pathChanged, this, &frmBackup::ShowTarget);
+    connect(Text1, &QLineEdit::textChanged, this, &frmBackup::ShowTarget);
     Form_Load();
 }
 
@@ -103,7 +107,7 @@ void frmBackup::cmdSave_Click()
     cmdSave->setEnabled(false);
     Label5->setText(QStringLiteral("Please Wait, Backup in Progress..."));
     Label5->repaint();
-    const QString target = PathInFolder(Dir1->Path(), Text1->text() + QStringLiteral(".mdb"));
+    const QString target = Target();
     const BackupRecord record = BackupRecord::Of(target, registry().clock().Now());
     QString reason;
     if (!IsNameInFolder(Text1->text(), &reason)
@@ -123,6 +127,28 @@ void frmBackup::BackupFailed(const QString& target, const QString& reason)
     cmdSave->setEnabled(true);
     registry().prompter().Report(QStringLiteral("The backup could not be written to %1: %2.").arg(target, reason),
                                  QStringLiteral("Backup"), MessageIcon::Critical);
+}
+
+QString frmBackup::Target() const
+{
+    return PathInFolder(Dir1->Path(), Text1->text() + QStringLiteral(".mdb"));
+}
+
+// The operator always sees where the backup goes: the folder opened and the name typed.
+void frmBackup::ShowTarget()
+{
+    lbl_target->setText(Text1->text().isEmpty() ? PathInFolder(Dir1->Path(), QString()) : Target());
+}
+
+// A backup chosen and checked takes the database's place; the program then
+// starts again from the login, with every other screen closed.
+void frmBackup::cmdRestore_Click()
+{
+    const QString backup = registry().prompter().OpenFile(QStringLiteral("Restore from a backup"),
+                                                          QStringLiteral("Backups (*.mdb);;All files (*)"));
+    if (backup.isEmpty() || !RestoreBackup(registry(), backup))
+        return;
+    registry().Show(QStringLiteral("frmLogin"));
 }
 
 void frmBackup::cmdMKDir_Click()

@@ -32,6 +32,9 @@ private:
     void cmdSave_Click();
     void BackupFailed(const QString& target, const QString& reason);
     void cmdMKDir_Click();
+    void cmdRestore_Click();
+    void ShowTarget();
+    QString Target() const;
 
     Connection BackupConnection;
     int driveIndex_ = 0;
@@ -43,6 +46,8 @@ private:
     QToolButton* cmdSave = nullptr;
     QToolButton* cmdCancel = nullptr;
     QPushButton* cmdMKDir = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QLabel* lbl_target = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* lbl_path = nullptr;
     QLabel* lbl_lastdate = nullptr;

@@ -125,7 +125,14 @@ QGroupBox* frmBackup::BuildChoice()
     name->addWidget(Text1, 1);
     name->addWidget(new QLabel(QStringLiteral(".mdb"), frame));
     grid->addLayout(name, 4, 1);
-    grid->addWidget(Label5, 5, 0, 1, 2);
+    auto* target = new QHBoxLayout;
+    target->addWidget(new QLabel(QStringLiteral("Backup to:"), frame));
+    lbl_target = NewLabel(QString(), QStringLiteral("lbl_target"), frame);
+    lbl_target->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lbl_target->setWordWrap(true);
+    target->addWidget(lbl_target, 1);
+    grid->addLayout(target, 5, 0, 1, 2);
+    grid->addWidget(Label5, 6, 0, 1, 2);
     return frame;
 }
 
@@ -143,6 +150,9 @@ QWidget* frmBackup::BuildButtons()
     layout->addWidget(save.column);
     layout->addWidget(cancel.column);
     layout->addStretch();
+    cmdRestore = NewButton(QStringLiteral("Restore..."), QStringLiteral("cmdRestore"), column);
+    cmdRestore->setToolTip(QStringLiteral("Bring back the database from a backup"));
+    layout->addWidget(cmdRestore);
     cmdSave = save.button;
     cmdCancel = cancel.button;
     return column;

@@ -1,9 +1,11 @@
 #include "admin/frmSetting.h"
 
+#include "data/ApplicationFolder.h"
 #include "ui/Controls.h"
 #include "ui/PictureButton.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,6 +55,10 @@ void frmSetting::BuildScreen()
     layout->addLayout(middle);
     layout->addWidget(BuildPassword());
     layout->addWidget(BuildButtons());
+    auto* database = NewLabel(QStringLiteral("Database: %1").arg(QDir::toNativeSeparators(DatabaseFilePath())),
+                              QStringLiteral("lbl_database"), this);
+    database->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(database);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

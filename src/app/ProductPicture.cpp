@@ -56,3 +56,11 @@ QPixmap ProductPicture(const QSize& size)
                      QStringLiteral("Relief teaching, planned\nfor every lesson of the day"));
     return picture;
 }
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {48, 256})
+        icon.addFile(QStringLiteral(":/icons/org.morvane.Morvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -1,9 +1,11 @@
 #include "app/frmAbout.h"
 
+#include "data/ApplicationFolder.h"
 #include "ui/Colours.h"
 #include "ui/Contact.h"
 #include "ui/Controls.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -73,6 +75,16 @@ void frmAbout::BuildScreen()
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
     }
+
+    // The database in use, in small print across the circle's widest part.
+    QLabel* database = PlacedLabel(QDir::toNativeSeparators(DatabaseFilePath()), QStringLiteral("lblDatabase"), this,
+                                   QRect(20, 224, Diameter - 40, 30), Qt::lightGray);
+    database->setAlignment(Qt::AlignCenter);
+    database->setWordWrap(true);
+    database->setToolTip(QStringLiteral("The database in use"));
+    QFont small = database->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    database->setFont(small);
 
     Command1 = NewButton(QStringLiteral("OK"), QStringLiteral("Command1"), this);
     Command1->setGeometry((Diameter - 84) / 2, 258, 84, 30);

@@ -1,4 +1,8 @@
+#include "app/CommandLine.h"
+#include "app/MissingDatabase.h"
+#include "app/ProductPicture.h"
 #include "app/Screens.h"
+#include "data/ApplicationFolder.h"
 #include "ui/Clock.h"
 #include "ui/DevicePrinter.h"
 #include "ui/DialogPrompter.h"
@@ -6,14 +10,24 @@
 #include "ui/ScreenRegistry.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Morvane"));
     QApplication::setApplicationName(QStringLiteral("Morvane"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
+    const CommandLine commandLine = ReadCommandLine(QApplication::arguments());
+    if (commandLine.exitCode) {
+        PrintCommandLineText(commandLine);
+        return *commandLine.exitCode;
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    SetApplicationFolder(DataFolderFor(QApplication::applicationDirPath()));
+    SetDatabaseFile(commandLine.database);
 
     DialogPrompter prompter;
     SystemClock clock;
@@ -23,6 +37,10 @@ int main(int argc, char* argv[])
     RegisterScreens(registry);
     QObject::connect(&registry, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit, Qt::QueuedConnection);
 
+    // A folder that has lost its database is not silently given an empty one
+    // where the user has a backup to bring back.
+    if (commandLine.database.isEmpty())
+        OfferLastBackupForMissingDatabase(registry);
     // The splash screen opens the login, and a login the teacher screen. A
     // database that cannot be opened is reported by the login's load, which
     // then ends the program.

@@ -39,7 +39,7 @@ QString ReadValue(const QString& text, qsizetype start)
 
 QString ConnectionString()
 {
-    const QString file = QDir::toNativeSeparators(ApplicationFolder() + '/' + DatabaseFileName);
+    const QString file = QDir::toNativeSeparators(DatabaseFilePath());
     return QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;%1%2;Jet OLEDB:Database Password=QVX;")
         .arg(DataSourceKey, QuotedValue(file));
 }

@@ -3,6 +3,7 @@
 #include "ui/Screen.h"
 
 #include <QDebug>
+#include <QScopedValueRollback>
 
 ScreenRegistry::ScreenRegistry(Prompter& prompter, Clock& clock, Printer& printer, LinkOpener& links)
     : prompter_(prompter)
@@ -72,10 +73,21 @@ void ScreenRegistry::Forget(const QWidget* screen)
 void ScreenRegistry::EndProgram(int exitCode)
 {
     ending_ = true;
+    CloseScreens();
+    emit programEnded(exitCode);
+}
+
+void ScreenRegistry::CloseAll()
+{
+    const QScopedValueRollback<bool> closing(ending_, true);
+    CloseScreens();
+}
+
+void ScreenRegistry::CloseScreens()
+{
     const QList<QPointer<QWidget>> open = screens_.values();
     for (const QPointer<QWidget>& screen : open) {
         if (screen)
             screen->close();
     }
-    emit programEnded(exitCode);
 }

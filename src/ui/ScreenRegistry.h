@@ -49,6 +49,9 @@ public:
 
     // Closes every screen and ends the program with the given exit code.
     void EndProgram(int exitCode = 0);
+    // Closes every screen as at the end, without a question, and the program
+    // goes on with the screen the caller opens next.
+    void CloseAll();
     bool IsEnding() const { return ending_; }
 
     // A screen that has closed is no longer handed out.
@@ -65,6 +68,8 @@ signals:
     void screenOpened(QWidget* screen);
 
 private:
+    void CloseScreens();
+
     template <class Screen>
     static QString NameOf() { return QString::fromLatin1(Screen::staticMetaObject.className()); }
 

@@ -8,6 +8,7 @@
 #include "admin/FolderPath.h"
 #include "admin/frmBackup.h"
 #include "admin/frmMkDir.h"
+#include "teachers/frmDbase.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -17,6 +18,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
+
+#include <sys/stat.h>
 
 // Backups of the database, their record, and the new-folder dialog.
 class tst_frmBackup : public QObject {
@@ -328,6 +333,150 @@ private slots:
         QCOMPARE(TextOf(dialog, "Text2"), QStringLiteral("term 3"));
         QVERIFY(QDir(target.path()).isEmpty());
         QVERIFY(!program.registry.Find<frmBackup>());
+    }
+    // The backup's full path follows the folder opened and the name typed.
+    void theTargetPathFollowsTheFolderAndTheName()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        QTemporaryDir target;
+        QDir(target.path()).mkdir("term 1");
+        auto* backup = OpenBackup(program, target.path());
+        QCOMPARE(TextOf(backup, "lbl_target"), QDir::toNativeSeparators(target.path() + "/"));
+        QTest::keyClicks(Find(backup, "Text1"), "friday");
+        QCOMPARE(TextOf(backup, "lbl_target"), QDir::toNativeSeparators(target.filePath("friday.mdb")));
+
+        auto* folders = Find<FolderList>(backup, "Dir1");
+        emit folders->itemActivated(folders->findItems("term 1", Qt::MatchEndsWith).value(0));
+        QCOMPARE(TextOf(backup, "lbl_target"), QDir::toNativeSeparators(target.filePath("term 1/friday.mdb")));
+    }
+
+    // A private database gives a private backup, whatever the user's umask.
+    void aBackupIsNoMoreOpenThanTheDatabase()
+    {
+        const mode_t previous = ::umask(077);
+        const auto restoreMask = qScopeGuard([previous] { ::umask(previous); });
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        QCOMPARE(QFile::permissions(program.DatabasePath()) & 0x0FFF, QFileDevice::ReadUser | QFileDevice::WriteUser);
+        QTemporaryDir target;
+        BackUp(OpenBackup(program, target.path()), "private");
+        namespace fs = std::filesystem;
+        const fs::perms mode = fs::status(target.filePath("private.mdb").toStdString()).permissions();
+        QCOMPARE(mode & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    }
+
+    // Hidden copies left by a backup that was killed go with the next backup
+    // into that folder; other files stay.
+    void theNextBackupRemovesCopiesLeftByAKilledOne()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        QTemporaryDir target;
+        WriteFile(target.filePath(".monday.mdb.a1B2c3"), "a complete copy");
+        WriteFile(target.filePath(".term.mdb.Zz9Yy8"), "");
+        const QStringList others {".notes.txt.a1B2c3", ".monday.mdb.toolong1", "monday.mdb.a1B2c3"};
+        for (const QString& name : others)
+            WriteFile(target.filePath(name), "not ours");
+        BackUp(OpenBackup(program, target.path()), "tuesday");
+        QStringList expected = others;
+        expected << "tuesday.mdb";
+        expected.sort();
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    }
+    // A checked backup takes the database's place in one step: the database
+    // it replaces is kept beside it, and the program starts again at the login.
+    void aRestoreBringsTheBackupBackAndKeepsTheDatabaseItReplaced()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        program.Exec("INSERT INTO reltable VALUES ('1', 'A', '7A', '1st', 'B', 'Maths', 'B', '0', 1)");
+        QTemporaryDir target;
+        program.clock.now = QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9));
+        BackUp(OpenBackup(program, target.path()), "friday");
+        const QString saved = target.filePath("friday.mdb");
+        program.Exec("DELETE FROM TabelPB WHERE adno1 = 3");
+        program.Exec("DELETE FROM reltable");
+        const QByteArray replaced = ReadFile(program.DatabasePath());
+        program.Open<frmDbase>();
+        program.prompter.asked.clear();
+
+        auto* backup = program.registry.Show<frmBackup>();
+        program.prompter.PlanFile(saved);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(backup, "cmdRestore");
+
+        QCOMPARE(program.prompter.asked.size(), 1);
+        const QString question = program.prompter.Last().text;
+        QVERIFY2(question.contains("Written: " + BackupRecord::Of({}, QFileInfo(saved).lastModified()).date)
+                     && question.contains("Teachers: 3") && question.contains("Saved reliefs: 1")
+                     && question.contains(QDir::toNativeSeparators(program.Folder() + "/teacherdb2.before-restore.mdb")),
+                 qPrintable(question));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
+        QCOMPARE(TeachersIn(program.DatabasePath()), 3);
+        QCOMPARE(ReadFile(program.Folder() + "/teacherdb2.before-restore.mdb"), replaced);
+        QCOMPARE(program.registry.Find<frmBackup>(), nullptr);
+        QCOMPARE(program.registry.Find<frmDbase>(), nullptr);
+        QVERIFY(program.registry.Find("frmLogin"));
+        QVERIFY(QDir(program.Folder()).entryList({".*.mdb.*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A file that fails a check, or a restore the operator declines, changes nothing.
+    void aBackupThatCannotBeRestoredChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a database") << QByteArray("not") << "file is not a database";
+        QTest::newRow("damaged") << QByteArray("damaged") << "did not pass the database's own check";
+        QTest::newRow("another layout") << QByteArray("layout") << "its table TabelPB has no column a11";
+        QTest::newRow("declined") << QByteArray("declined") << QString();
+    }
+
+    void aBackupThatCannotBeRestoredChangesNothing()
+    {
+        QFETCH(QByteArray, damage);
+        QFETCH(QString, reason);
+        TestProgram program;
+        program.CreateDatabase(Teachers(30));
+        QTemporaryDir target;
+        const QString file = target.filePath("friday.mdb");
+        BackUp(OpenBackup(program, target.path()), "friday");
+        program.prompter.asked.clear();
+        if (damage == "not") {
+            WriteFile(file, "a letter to the parents");
+        } else if (damage == "damaged") {
+            QFile backupFile(file);
+            QVERIFY(backupFile.open(QIODevice::ReadWrite) && backupFile.seek(4096));
+            backupFile.write(QByteArray(16, '\xff'));
+        } else if (damage == "layout") {
+            QFile::remove(file);
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery(db).exec("CREATE TABLE TabelPB (adno TEXT)");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("other");
+        const QByteArray database = ReadFile(program.DatabasePath());
+
+        auto* backup = program.registry.Show<frmBackup>();
+        program.prompter.PlanFile(file);
+        if (reason.isEmpty())
+            program.prompter.PlanAnswer(Answer::No);
+        Click(backup, "cmdRestore");
+
+        QCOMPARE(program.prompter.asked.size(), 1);
+        if (!reason.isEmpty()) {
+            QVERIFY2(program.prompter.Last().text.startsWith(QDir::toNativeSeparators(file) + " cannot be restored: ")
+                         && program.prompter.Last().text.contains(reason, Qt::CaseInsensitive),
+                     qPrintable(program.prompter.Last().text));
+            QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
+        }
+        QCOMPARE(ReadFile(program.DatabasePath()), database);
+        QCOMPARE(program.registry.Find<frmBackup>(), backup);
+        QVERIFY(!program.registry.Find("frmLogin"));
+        QCOMPARE(QDir(program.Folder()).entryList({"*.mdb*"}, QDir::Files | QDir::Hidden),
+                 QStringList {"teacherdb2.mdb"});
     }
 };
 

@@ -1,14 +1,20 @@
+#include "UnwritableFolder.h"
+#include "data/ApplicationFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The built program, copied alone into a new folder, takes that folder as its
-// home: it creates its database there on first start and comes up.
+#include <optional>
+
+// The built program as it starts: its command line, and the folder it keeps
+// its database in.
 class tst_program : public QObject {
     Q_OBJECT
 
@@ -27,25 +33,129 @@ class tst_program : public QObject {
         return false;
     }
 
+    // The program started headless with these arguments, its user's data under the given folder.
+    static void Start(QProcess& running, const QString& program, const QStringList& arguments,
+                      const QString& dataHome = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!dataHome.isEmpty())
+            environment.insert("XDG_DATA_HOME", dataHome);
+        running.setProcessEnvironment(environment);
+        running.setWorkingDirectory(QDir::tempPath());
+        running.start(program, arguments);
+    }
+
+    // Started, the program comes up on the given database file, creating it.
+    static void ExpectRunningOn(QProcess& running, const QString& database)
+    {
+        QVERIFY(running.waitForStarted());
+        // The login, which follows the splash screen, keeps its connection open.
+        QTRY_VERIFY_WITH_TIMEOUT(HoldsFileOpen(running.processId(), database), 10000);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        running.waitForFinished();
+    }
+
 private slots:
+    void theCommandLineIsRead_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        QTest::newRow("version") << QStringList {"--version"} << 0 << "Morvane " MORVANE_VERSION "\n" << "";
+        QTest::newRow("help") << QStringList {"--help"} << 0 << "--database <FILE>" << "";
+        QTest::newRow("unknown option") << QStringList {"--restore"} << 2 << ""
+                                        << "morvane: Unknown option 'restore'.\nTry 'morvane --help' for the options.\n";
+        QTest::newRow("database without a file") << QStringList {"--database"} << 2 << ""
+                                                 << "Missing value after '--database'";
+        QTest::newRow("an argument") << QStringList {"school.mdb"} << 2 << ""
+                                     << "morvane: unexpected argument 'school.mdb'";
+    }
+
+    void theCommandLineIsRead()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QProcess running;
+        Start(running, MORVANE_EXECUTABLE, arguments);
+        QVERIFY(running.waitForFinished(10000));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(running.exitCode(), exitCode);
+        const QString printed = QString::fromLocal8Bit(running.readAllStandardOutput());
+        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
+        const QString complaint = QString::fromLocal8Bit(running.readAllStandardError());
+        QVERIFY2(complaint.contains(errors), qPrintable(complaint));
+    }
+
+    void theDatabaseNamedOnTheCommandLineIsCreatedAndOpened()
+    {
+        QTemporaryDir folder;
+        QProcess running;
+        Start(running, MORVANE_EXECUTABLE, {"--database", folder.filePath("school.mdb")}, folder.filePath("data"));
+        ExpectRunningOn(running, folder.filePath("school.mdb"));
+        QVERIFY(!QFileInfo::exists(folder.filePath("data")));
+    }
+
+    // An installed program, whose folder cannot be written to, keeps its
+    // database in the user's data folder.
+    void aProgramInAReadOnlyFolderKeepsItsDatabaseInTheUsersDataFolder()
+    {
+        QTemporaryDir folder;
+        QTemporaryDir home;
+        const QString program = folder.filePath("morvane");
+        QVERIFY(QFile::copy(MORVANE_EXECUTABLE, program));
+        UnwritableFolder installed(folder.path());
+        if (!installed.Holds())
+            QSKIP("this user can write to any folder here");
+        QProcess running;
+        Start(running, program, {}, home.path());
+        ExpectRunningOn(running, home.filePath("Morvane/Morvane/teacherdb2.mdb"));
+    }
+
+    // The folder chosen at start-up: the program's own where it can be
+    // written or holds the database, the user's data folder otherwise.
+    void theDataFolderIsTheProgramsOwnWherePossible_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("holdsDatabase");
+        QTest::addColumn<bool>("ownFolder");
+        QTest::newRow("writable") << true << false << true;
+        QTest::newRow("read-only") << false << false << false;
+        QTest::newRow("read-only with its database") << false << true << true;
+    }
+
+    void theDataFolderIsTheProgramsOwnWherePossible()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, holdsDatabase);
+        QFETCH(bool, ownFolder);
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir folder;
+        if (holdsDatabase)
+            QVERIFY(QFile(folder.filePath("teacherdb2.mdb")).open(QIODevice::WriteOnly));
+        const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir(userFolder).removeRecursively();
+        std::optional<UnwritableFolder> installed;
+        if (!writable && !installed.emplace(folder.path()).Holds())
+            QSKIP("this user can write to any folder here");
+        QCOMPARE(DataFolderFor(folder.path()), ownFolder ? folder.path() : userFolder);
+        QCOMPARE(QFileInfo::exists(userFolder), !ownFolder);
+    }
+
+    // Copied alone into a new folder, the program takes that folder as its
+    // home: it creates its database there on first start and comes up.
     void theProgramCopiedAloneStartsInItsOwnFolder()
     {
         QTemporaryDir folder;
         const QString program = folder.filePath("morvane");
         QVERIFY(QFile::copy(MORVANE_EXECUTABLE, program));
-
         QProcess running;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        running.setProcessEnvironment(environment);
-        running.setWorkingDirectory(QDir::tempPath());
-        running.start(program, {});
-        QVERIFY(running.waitForStarted());
-        // The login, which follows the splash screen, keeps its connection open.
-        QTRY_VERIFY_WITH_TIMEOUT(HoldsFileOpen(running.processId(), folder.filePath("teacherdb2.mdb")), 10000);
-        QCOMPARE(running.state(), QProcess::Running);
-        running.kill();
-        running.waitForFinished();
+        Start(running, program, {});
+        ExpectRunningOn(running, folder.filePath("teacherdb2.mdb"));
 
         QString schoolName;
         {

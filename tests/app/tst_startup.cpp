@@ -1,14 +1,21 @@
 #include "ScreenDriver.h"
 #include "TestProgram.h"
+#include "TestFiles.h"
+#include "admin/BackupRecord.h"
 #include "admin/frmLogin.h"
+#include "admin/frmSetting.h"
+#include "app/MissingDatabase.h"
 #include "app/AboutClosing.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
+#include "data/ApplicationFolder.h"
 #include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 #include "ui/TextEffect.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -212,6 +219,60 @@ private slots:
         QVERIFY(last.left() < screenWidth);
         QVERIFY(last.left() >= screenWidth - 7);
     }
+    // A folder that has lost its database, where a backup is recorded, says
+    // so and offers the backup; without a recorded backup nothing is asked.
+    void aMissingDatabaseOffersTheLastBackup_data()
+    {
+        QTest::addColumn<bool>("recorded");
+        QTest::addColumn<bool>("openBackup");
+        QTest::newRow("first start") << false << false;
+        QTest::newRow("backup opened") << true << true;
+        QTest::newRow("empty database") << true << false;
+    }
+
+    void aMissingDatabaseOffersTheLastBackup()
+    {
+        QFETCH(bool, recorded);
+        QFETCH(bool, openBackup);
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET schName = 'Hillside College'");
+        const QString backup = program.folder.filePath("last.mdb");
+        QVERIFY(QFile::rename(program.DatabasePath(), backup));
+        if (recorded)
+            BackupRecord::Of(QDir::toNativeSeparators(backup), program.clock.Now()).Write();
+        if (recorded)
+            program.prompter.PlanAnswer(openBackup ? Answer::Yes : Answer::No);
+        if (openBackup)
+            program.prompter.PlanAnswer(Answer::Yes);
+
+        OfferLastBackupForMissingDatabase(program.registry);
+
+        if (recorded) {
+            const Question& offer = program.prompter.asked.first();
+            QVERIFY2(offer.text.startsWith("No database was found in the folder "
+                                           + QDir::toNativeSeparators(program.Folder()) + ".")
+                         && offer.text.contains(QDir::toNativeSeparators(backup)),
+                     qPrintable(offer.text));
+            QCOMPARE(offer.buttons, MessageButtons::YesNo);
+        }
+        QCOMPARE(program.prompter.asked.size(), int(recorded) + int(openBackup));
+        QCOMPARE(QFile::exists(program.DatabasePath()), openBackup);
+        if (openBackup)
+            QCOMPARE(program.Query("SELECT schName FROM Custom")[0][0].toString(), QStringLiteral("Hillside College"));
+        QVERIFY(QFile::exists(backup));
+    }
+
+    // The about and settings screens name the database file in use.
+    void theDatabaseInUseIsShown()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        const QString path = QDir::toNativeSeparators(program.DatabasePath());
+        QCOMPARE(TextOf(program.registry.Show<frmAbout>(), "lblDatabase"), path);
+        QVERIFY(TextOf(program.Open<frmSetting>(), "lbl_database").endsWith(path));
+    }
+
 };
 
 QTEST_MAIN(tst_startup)
