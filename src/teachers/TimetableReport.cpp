@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace {
 const QStringList DayLabels = {"Label1", "Label2", "Label4", "Label3", "Label5"};
 
@@ -85,7 +87,8 @@ void AddGridLines(Band& band, int width, int dayWidth)
 // A period the school does not have is greyed and holds no text.
 ReportItem NoPeriod(const QRect& cell)
 {
-    QImage grey(1, 1, QImage::Format_RGB32);
+    // Pictures keep their shape: one of the cell's own shape fills the cell.
+    QImage grey(std::max(1, cell.width() / 15), std::max(1, cell.height() / 15), QImage::Format_RGB32);
     grey.fill(NoPeriodColour);
     return ImageItem(QStringLiteral("NoPeriod"), cell, grey);
 }
@@ -93,7 +96,6 @@ ReportItem NoPeriod(const QRect& cell)
 void AddGrid(Band& band, const TeacherRow& teacher, int width, int periodsInDay)
 {
     const int dayWidth = (width - PeriodHeadWidth) / int(DayNames.size());
-    AddGridLines(band, width, dayWidth);
     const QFont head = ReportFont(10, true);
     for (int day = 0; day < DayNames.size(); ++day)
         band.items << TextItem(DayLabels[day],
@@ -120,6 +122,8 @@ void AddGrid(Band& band, const TeacherRow& teacher, int width, int periodsInDay)
         band.items << TextItem(SubjectFieldName(slot), QRect(left, top + 280, cellWidth, 250), teacher.subjects[slot],
                                subjectFont, Qt::AlignCenter);
     }
+    // Ruled over the greyed periods, so that they stay cells of the grid.
+    AddGridLines(band, width, dayWidth);
 }
 
 void AddFoot(Band& band, int width)
