@@ -4,6 +4,7 @@
 #include "ReportChecks.h"
 #include "TeacherFixture.h"
 #include "data/ApplicationFolder.h"
+#include "data/ProgramSettings.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
 #include "report/ReportPreview.h"
@@ -77,7 +78,7 @@ void PersonalTimeTablesToPdf(benchmark::State& state)
     const QString path = bench.fixture.program.folder.filePath("DR2.pdf");
     for (auto _ : state) {
         const std::optional<QList<TeacherRow>> teachers = ReadTimetables(bench.fixture.connection);
-        if (!teachers || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College")), path))
+        if (!teachers || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College", ProgramSettings::DefaultPeriodsInDay)), path))
             state.SkipWithError("the time tables were not rendered");
     }
 }

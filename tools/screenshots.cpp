@@ -174,6 +174,11 @@ int main(int argc, char* argv[])
     Click(teachers, "cmdUpdate");
     Save(teachers, folder, "frmDbase-edit");
     program.CloseScreens();
+    program.Exec(QStringLiteral("INSERT INTO ProgramSetting (Name, Value) VALUES ('PeriodsInDay', '6')"));
+    program.Exec(QStringLiteral("UPDATE TabelPB SET s11 = 'Limba romana aprofundat' WHERE adno1 = 1"));
+    Save(program.Open<frmDbase>(), folder, "frmDbase-sixPeriods");
+    program.Exec(QStringLiteral("DELETE FROM ProgramSetting WHERE Name = 'PeriodsInDay'"));
+    program.CloseScreens();
     {
         frmImport preview(program.registry, ReadImportFile(WriteFetCsv(program.Folder())));
         Save(&preview, folder, "frmImport");

@@ -3,6 +3,11 @@
 #include "data/Recordset.h"
 #include "data/Slot.h"
 #include "report/ReportFont.h"
+#include "teachers/TimetableColours.h"
+
+#include <QImage>
+
+#include <algorithm>
 
 namespace {
 const QStringList DayLabels = {"Label1", "Label2", "Label4", "Label3", "Label5"};
@@ -79,10 +84,18 @@ void AddGridLines(Band& band, int width, int dayWidth)
     }
 }
 
-void AddGrid(Band& band, const TeacherRow& teacher, int width)
+// A period the school does not have is greyed and holds no text.
+ReportItem NoPeriod(const QRect& cell)
+{
+    // Pictures keep their shape: one of the cell's own shape fills the cell.
+    QImage grey(std::max(1, cell.width() / 15), std::max(1, cell.height() / 15), QImage::Format_RGB32);
+    grey.fill(NoPeriodColour);
+    return ImageItem(QStringLiteral("NoPeriod"), cell, grey);
+}
+
+void AddGrid(Band& band, const TeacherRow& teacher, int width, int periodsInDay)
 {
     const int dayWidth = (width - PeriodHeadWidth) / int(DayNames.size());
-    AddGridLines(band, width, dayWidth);
     const QFont head = ReportFont(10, true);
     for (int day = 0; day < DayNames.size(); ++day)
         band.items << TextItem(DayLabels[day],
@@ -100,11 +113,17 @@ void AddGrid(Band& band, const TeacherRow& teacher, int width)
         const int left = PeriodHeadWidth + slot / PeriodsPerDay * dayWidth + Inset;
         const int top = GridTop + DayHeadHeight + slot % PeriodsPerDay * PeriodHeight;
         const int cellWidth = dayWidth - 2 * Inset;
+        if (PeriodOf(slot) >= periodsInDay) {
+            band.items << NoPeriod(QRect(left - Inset, top, dayWidth, PeriodHeight).adjusted(15, 15, -15, -15));
+            continue;
+        }
         band.items << TextItem(ClassFieldName(slot), QRect(left, top + 30, cellWidth, 250), teacher.classes[slot],
                                classFont, Qt::AlignCenter);
         band.items << TextItem(SubjectFieldName(slot), QRect(left, top + 280, cellWidth, 250), teacher.subjects[slot],
                                subjectFont, Qt::AlignCenter);
     }
+    // Ruled over the greyed periods, so that they stay cells of the grid.
+    AddGridLines(band, width, dayWidth);
 }
 
 void AddFoot(Band& band, int width)
@@ -120,12 +139,12 @@ void AddFoot(Band& band, int width)
                            QStringLiteral("Principal"), font, Qt::AlignCenter);
 }
 
-Band TeacherBlock(const TeacherRow& teacher, int year, const QString& schoolName, int width)
+Band TeacherBlock(const TeacherRow& teacher, int year, const QString& schoolName, int width, int periodsInDay)
 {
     Band band {BlockHeight, {}};
     AddHeading(band, teacher, year, schoolName, width);
     AddTeacherLine(band, teacher, width);
-    AddGrid(band, teacher, width);
+    AddGrid(band, teacher, width, periodsInDay);
     AddFoot(band, width);
     return band;
 }
@@ -143,7 +162,7 @@ std::optional<QList<TeacherRow>> ReadTimetables(Connection& connection)
     return rows;
 }
 
-Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QString& schoolName)
+Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QString& schoolName, int periodsInDay)
 {
     Report report;
     report.name = QStringLiteral("DR2");
@@ -151,6 +170,6 @@ Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QStr
     const int width = report.BodyWidth();
     report.details.reserve(teachers.size());
     for (const TeacherRow& teacher : teachers)
-        report.details << TeacherBlock(teacher, year, schoolName, width);
+        report.details << TeacherBlock(teacher, year, schoolName, width, periodsInDay);
     return report;
 }

@@ -15,4 +15,5 @@ std::optional<QList<TeacherRow>> ReadTimetables(Connection& connection);
 
 // The personal time table "DR2": one block per teacher, in the given order,
 // with the teacher's week of 5 days by 8 periods, to be signed by the principal.
-Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QString& schoolName);
+// The periods after the school's periodsInDay are greyed and empty.
+Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QString& schoolName, int periodsInDay);

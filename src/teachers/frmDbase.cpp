@@ -1,6 +1,8 @@
 #include "teachers/frmDbase.h"
 
+#include "data/ProgramSettings.h"
 #include "report/ReportPreview.h"
+#include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
 #include "teachers/TimetableReport.h"
 #include "ui/Clock.h"
@@ -31,7 +33,7 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
 {
     BuildScreen();
 
-    for (QLineEdit* cell : Text1)
+    for (TimetableCell* cell : Text1)
         connect(cell, &QLineEdit::textChanged, this, &frmDbase::ClassCellChanged);
     connect(txtADNo, &QLineEdit::textChanged, txtAdno1, &QLineEdit::setText);
     connect(txttitle->lineEdit(), &QLineEdit::returnPressed, this, &frmDbase::TitleEntered);
@@ -97,7 +99,9 @@ void frmDbase::Command4_Click()
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(TeacherConnection);
     if (!teachers)
         return ReportReadFailure(TeacherConnection, registry());
-    ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), SchoolName()), *this);
+    ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), SchoolName(),
+                                          ProgramSettings(TeacherConnection).PeriodsInDay()),
+                        *this);
 }
 
 void frmDbase::SetSchool(const QString& name, const QString& logoPath)
@@ -110,6 +114,7 @@ void frmDbase::SetSchool(const QString& name, const QString& logoPath)
 
 void frmDbase::ShowCurrentTeacher()
 {
+    ReadPeriodsInDay();
     if (TeacherRecordset.HasCurrentRow())
         ShowTeacherRow(TeacherRow::Read(TeacherRecordset));
     else
@@ -131,7 +136,32 @@ void frmDbase::ShowTeacherRow(const TeacherRow& row)
     }
     txtSubj->setText(row.subject);
     txtClass->setText(row.class1);
+    ShowNoPeriods();
     ShowFreePeriods();
+}
+
+void frmDbase::ReadPeriodsInDay()
+{
+    periodsInDay_ = ProgramSettings(TeacherConnection).PeriodsInDay();
+}
+
+// The periods after the school's last one of the day are no periods.
+bool frmDbase::IsSchoolPeriod(int slot) const
+{
+    return PeriodOf(slot) < periodsInDay_;
+}
+
+// Cells of periods the school does not have are greyed, empty, and take no input.
+void frmDbase::ShowNoPeriods()
+{
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const bool period = IsSchoolPeriod(slot);
+        for (TimetableCell* cell : {Text1[slot], Text10[slot]}) {
+            cell->setEnabled(period);
+            if (!period)
+                cell->clear();
+        }
+    }
 }
 
 void frmDbase::ShowEmptyRecord()
@@ -157,6 +187,11 @@ void frmDbase::ShowFreePeriods()
 {
     freePeriodCount_ = 0;
     for (int slot = 0; slot < SlotCount; ++slot) {
+        if (!IsSchoolPeriod(slot)) {
+            SetBackground(Text1[slot], NoPeriodColour);
+            SetBackground(Text10[slot], NoPeriodColour);
+            continue;
+        }
         const bool classOff = Text1[slot]->text() == OffPeriod;
         freePeriodCount_ += classOff ? 1 : 0;
         SetBackground(Text1[slot], classOff ? OffPeriodColour : WorkingColour);
@@ -194,8 +229,8 @@ TeacherRow frmDbase::TeacherRowFromScreen() const
     TeacherRow row;
     row.adno = txtADNo->text();
     for (int slot = 0; slot < SlotCount; ++slot) {
-        row.classes[slot] = Text1[slot]->text();
-        row.subjects[slot] = Text10[slot]->text();
+        row.classes[slot] = IsSchoolPeriod(slot) ? Text1[slot]->text() : OffPeriod;
+        row.subjects[slot] = IsSchoolPeriod(slot) ? Text10[slot]->text() : OffPeriod;
     }
     row.title = txttitle->currentText();
     row.name1 = txtName->text();
@@ -254,7 +289,7 @@ void frmDbase::SetRecordFieldsEditable(bool editable)
 // Classes are kept in upper case; the caret stays at the end of the field being typed in.
 void frmDbase::ClassCellChanged()
 {
-    for (QLineEdit* cell : Text1) {
+    for (TimetableCell* cell : Text1) {
         const QString upper = cell->text().toUpper();
         if (cell->text() != upper)
             cell->setText(upper);

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "data/TeacherRow.h"
+#include "teachers/StoredTeacher.h"
 #include "ui/Screen.h"
 
 #include <array>
@@ -15,6 +16,8 @@ class QLineEdit;
 class QPushButton;
 class LockableComboBox;
 class ScreenRegistry;
+class TimetableCell;
+struct DbError;
 
 // The teacher database screen: one teacher record at a time with the personal
 // timetable, the record commands and the buttons that lead to every other screen.
@@ -43,7 +46,7 @@ private:
     void BuildScreen();
     QWidget* BuildBanner();
     QGroupBox* BuildRecordArea();
-    QGroupBox* BuildGrid(const QString& caption, const QString& frameName, std::array<QLineEdit*, SlotCount>& cells,
+    QGroupBox* BuildGrid(const QString& caption, const QString& frameName, std::array<TimetableCell*, SlotCount>& cells,
                          const QString& cellName);
     QWidget* BuildLegend();
     QWidget* BuildUpperButtons();
@@ -55,6 +58,9 @@ private:
     void ShowTeacherRow(const TeacherRow& row);
     void ShowEmptyRecord();
     void ShowFreePeriods();
+    void ReadPeriodsInDay();
+    bool IsSchoolPeriod(int slot) const;
+    void ShowNoPeriods();
     TeacherRow TeacherRowFromScreen() const;
 
     // Modes.
@@ -92,8 +98,12 @@ private:
     void StoreEmptyClassSlotsAsOff();
     bool RequiredFieldsPresent();
     bool TeacherNumberValid();
+    bool TextsWithinLimit();
     void FillBlankOptionalFields();
-    void ReportSaveFailure();
+    StoredTeacher::State WriteTeacher(const TeacherRow& row, DbError* failure);
+    void ReportSaveFailure(const DbError& failure);
+    void OfferStoredTeacher(int number, const QString& whatHappened);
+    void ShowStoredTeacher(int number);
     bool OpenTeacherTable();
     void PositionOnTeacher(int number);
     std::optional<int> FindTeacherNumber(const QString& typed, bool* lookedUp);
@@ -105,6 +115,9 @@ private:
     Connection TeacherConnection;
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
+    int periodsInDay_ = PeriodsPerDay;
+    // The teacher as read when Update began; a save writes only over that row.
+    std::optional<StoredTeacher> updating_;
     QString schoolName_;
     QString schoolLogoPath_;
 
@@ -122,8 +135,8 @@ private:
     QLineEdit* txtSubj = nullptr;
     QLineEdit* txtClass = nullptr;
     QLineEdit* txtComName = nullptr;
-    std::array<QLineEdit*, SlotCount> Text1 {};
-    std::array<QLineEdit*, SlotCount> Text10 {};
+    std::array<TimetableCell*, SlotCount> Text1 {};
+    std::array<TimetableCell*, SlotCount> Text10 {};
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdDelete = nullptr;

@@ -1,6 +1,9 @@
 #include "teachers/frmDbase.h"
 
+#include "data/FieldLimits.h"
 #include "data/NextTeacherNumber.h"
+#include "data/Transaction.h"
+#include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
@@ -30,6 +33,8 @@ void frmDbase::cmdAdd_Click()
                                     {}, MessageIcon::Exclamation);
         return;
     }
+    updating_.reset();
+    ReadPeriodsInDay();
     TeacherRecordset.AddNew();
     EnterEditMode();
     Check1->setChecked(false);
@@ -40,9 +45,10 @@ void frmDbase::cmdAdd_Click()
     for (int slot = 0; slot < SlotCount; ++slot) {
         Text1[slot]->setText(OffPeriod);
         Text10[slot]->setText(OffPeriod);
-        SetBackground(Text1[slot], WorkingColour);
-        SetBackground(Text10[slot], WorkingColour);
+        SetBackground(Text1[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodColour);
+        SetBackground(Text10[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodColour);
     }
+    ShowNoPeriods();
     txtADNo->setText(*number);
     txttitle->setFocus();
 }
@@ -57,14 +63,30 @@ void frmDbase::cmdSave_Click()
         return;
     if (!TeacherNumberValid())
         return;
+    if (!TextsWithinLimit())
+        return;
     FillBlankOptionalFields();
 
     const TeacherRow row = TeacherRowFromScreen();
-    row.Write(TeacherRecordset);
-    if (!TeacherRecordset.Update()) {
-        ReportSaveFailure();
-        return;
+    DbError failure;
+    switch (WriteTeacher(row, &failure)) {
+    case StoredTeacher::State::Same:
+        break;
+    case StoredTeacher::State::Failed:
+        return ReportSaveFailure(failure);
+    case StoredTeacher::State::Changed:
+        return OfferStoredTeacher(
+            updating_->Number(),
+            QStringLiteral("Teacher %1 was changed elsewhere since you began this update, so nothing was saved.")
+                .arg(updating_->Number()));
+    case StoredTeacher::State::Gone:
+        return registry().prompter().Report(
+            QStringLiteral("Teacher %1 was deleted elsewhere since you began this update, so nothing was saved. "
+                           "Your changes stay on the screen; Cancel leaves them.")
+                .arg(updating_->Number()),
+            {}, MessageIcon::Exclamation);
     }
+    updating_.reset();
     registry().prompter().Report(QStringLiteral("The record has been saved successfully."), QStringLiteral("ADD"));
 
     if (TeacherRecordset.Requery())
@@ -81,6 +103,8 @@ void frmDbase::cmdSave_Click()
 bool frmDbase::TimetableCheck()
 {
     for (int slot = 0; slot < SlotCount; ++slot) {
+        if (!IsSchoolPeriod(slot))
+            continue;
         SetBackground(Text1[slot], WorkingColour);
         SetBackground(Text10[slot], WorkingColour);
         if (MarkIfTimetableError(slot))
@@ -93,7 +117,7 @@ bool frmDbase::TimetableCheck()
 void frmDbase::StoreEmptyClassSlotsAsOff()
 {
     for (int slot = 0; slot < SlotCount; ++slot) {
-        if (Text1[slot]->text().isEmpty()) {
+        if (IsSchoolPeriod(slot) && Text1[slot]->text().isEmpty()) {
             Text1[slot]->setText(OffPeriod);
             Text10[slot]->setText(OffPeriod);
         }
@@ -134,6 +158,35 @@ bool frmDbase::TeacherNumberValid()
     return true;
 }
 
+// A text longer than the register holds is refused whole, never cut.
+bool frmDbase::TextsWithinLimit()
+{
+    QList<std::pair<QLineEdit*, QString>> fields = {{txttitle->lineEdit(), QStringLiteral("title")},
+                                                    {txtName, QStringLiteral("teacher name")},
+                                                    {txtComName, QStringLiteral("common name")},
+                                                    {txtSubj, QStringLiteral("subjects")},
+                                                    {txtClass, QStringLiteral("class")}};
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString when = QStringLiteral("%1, %2 period").arg(DayNames[DayOf(slot)], PeriodName(slot));
+        fields.append({Text1[slot], QStringLiteral("class of ") + when});
+        fields.append({Text10[slot], QStringLiteral("subject of ") + when});
+    }
+    for (const auto& [field, what] : fields) {
+        if (field->text().size() <= MaxRegisterText)
+            continue;
+        registry().prompter().Report(QStringLiteral("The %1 is %2 characters long; it may have at most %3. "
+                                                    "Nothing was saved.")
+                                         .arg(what)
+                                         .arg(field->text().size())
+                                         .arg(MaxRegisterText),
+                                     {}, MessageIcon::Exclamation);
+        field->setFocus();
+        field->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void frmDbase::FillBlankOptionalFields()
 {
     for (QLineEdit* field : {txtSubj, txtClass, txtComName}) {
@@ -142,9 +195,26 @@ void frmDbase::FillBlankOptionalFields()
     }
 }
 
-void frmDbase::ReportSaveFailure()
+// A change is written only while the stored teacher is still the one read
+// when Update began; the failure is taken before the transaction ends, so that
+// no message is shown while the file is held.
+StoredTeacher::State frmDbase::WriteTeacher(const TeacherRow& row, DbError* failure)
 {
-    const DbError& failure = TeacherRecordset.LastError();
+    Transaction transaction(TeacherConnection);
+    StoredTeacher::State state = transaction.IsActive() ? StoredTeacher::State::Same : StoredTeacher::State::Failed;
+    if (state == StoredTeacher::State::Same && updating_)
+        state = updating_->Compare(TeacherConnection);
+    if (state == StoredTeacher::State::Same) {
+        row.Write(TeacherRecordset);
+        if (!TeacherRecordset.Update() || !transaction.Commit())
+            state = StoredTeacher::State::Failed;
+    }
+    *failure = TeacherConnection.LastError();
+    return state;
+}
+
+void frmDbase::ReportSaveFailure(const DbError& failure)
+{
     if (failure.IsUniqueViolation())
         registry().prompter().Report(QStringLiteral("Teacher's No. already exist,please enter another No."),
                                     QStringLiteral("Teacher ID exist"), MessageIcon::Information);
@@ -169,6 +239,7 @@ void frmDbase::cmdUpdate_Click()
                                   QStringLiteral("Modify"), MessageIcon::Exclamation))
         return;
     TeacherRecordset.Update();
+    updating_ = StoredTeacher::Read(TeacherRecordset);
     EnterEditMode();
     txtADNo->setFocus();
     txtADNo->selectAll();
@@ -180,6 +251,7 @@ bool frmDbase::cmdCancel_Click()
     if (!registry().prompter().Ask(QStringLiteral("Do you really want to cancel this update?"), QStringLiteral("CANCEL"),
                                    MessageIcon::Exclamation))
         return false;
+    updating_.reset();
     TeacherRecordset.CancelUpdate();
     TeacherRecordset.MoveFirst();
     ShowCurrentTeacher();
@@ -196,15 +268,50 @@ void frmDbase::cmdDelete_Click()
     }
     if (registry().prompter().Ask(QStringLiteral("Do you really want to delete the current record?"),
                                  QStringLiteral("DELETE"), MessageIcon::Exclamation)) {
-        if (!TeacherConnection.Execute(QStringLiteral("delete from TabelPB where adno1=?"), {txtAdno1->text()})) {
+        const StoredTeacher shown = StoredTeacher::Read(TeacherRecordset);
+        switch (shown.Delete(TeacherConnection)) {
+        case StoredTeacher::State::Failed:
             registry().prompter().Report(TeacherConnection.LastError().Text());
             return;
+        case StoredTeacher::State::Changed:
+            OfferStoredTeacher(shown.Number(),
+                               QStringLiteral("Teacher %1 was changed elsewhere since it was shown, so it was not deleted.")
+                                   .arg(shown.Number()));
+            return;
+        case StoredTeacher::State::Gone:
+            registry().prompter().Report(
+                QStringLiteral("Teacher %1 had already been deleted elsewhere.").arg(shown.Number()), {},
+                MessageIcon::Exclamation);
+            break;
+        case StoredTeacher::State::Same:
+            registry().prompter().Report(QStringLiteral("The record has been deleted successfully."));
+            break;
         }
-        registry().prompter().Report(QStringLiteral("The record has been deleted successfully."));
         OpenTeacherTable();
         ShowCurrentTeacher();
         EnterBrowseMode();
     }
+    ShowRecordCounters();
+}
+
+// Tells what another copy of the program did to the teacher, and offers the
+// teacher as stored now; No keeps the screen as it is, so that an edit can be
+// copied before it is given up.
+void frmDbase::OfferStoredTeacher(int number, const QString& whatHappened)
+{
+    if (registry().prompter().Ask(whatHappened + QStringLiteral("\n\nShow the teacher as stored now?"),
+                                  QStringLiteral("Changed elsewhere"), MessageIcon::Exclamation))
+        ShowStoredTeacher(number);
+}
+
+void frmDbase::ShowStoredTeacher(int number)
+{
+    updating_.reset();
+    TeacherRecordset.CancelUpdate();
+    if (OpenTeacherTable())
+        PositionOnTeacher(number);
+    ShowCurrentTeacher();
+    EnterBrowseMode();
     ShowRecordCounters();
 }
 

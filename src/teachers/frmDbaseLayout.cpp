@@ -1,5 +1,6 @@
 #include "teachers/frmDbase.h"
 
+#include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
@@ -14,15 +15,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 QLabel* NewLabel(const QString& text, QWidget* parent)
 {
     return new QLabel(text, parent);
 }
 
+// A text box that takes a text of any length: a text too long for the
+// register is refused whole at Save, never cut as it is typed or shown.
 QLineEdit* NewField(const QString& name, QWidget* parent, int width = 0)
 {
     auto* field = new QLineEdit(parent);
+    field->setMaxLength(std::numeric_limits<int>::max());
     field->setObjectName(name);
     if (width > 0)
         field->setFixedWidth(width);
@@ -113,6 +119,7 @@ QGroupBox* frmDbase::BuildRecordArea()
     txttitle = new LockableComboBox(frame);
     txttitle->setObjectName(QStringLiteral("txttitle"));
     txttitle->setFixedWidth(80);
+    txttitle->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     txtName = NewField(QStringLiteral("txtName"), frame);
     Check2 = new QCheckBox(frame);
     Check2->setObjectName(QStringLiteral("Check2"));
@@ -152,7 +159,7 @@ QGroupBox* frmDbase::BuildRecordArea()
 }
 
 QGroupBox* frmDbase::BuildGrid(const QString& caption, const QString& frameName,
-                               std::array<QLineEdit*, SlotCount>& cells, const QString& cellName)
+                               std::array<TimetableCell*, SlotCount>& cells, const QString& cellName)
 {
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(frameName);
@@ -169,7 +176,9 @@ QGroupBox* frmDbase::BuildGrid(const QString& caption, const QString& frameName,
         grid->addWidget(number, period + 1, 0);
     }
     for (int slot = 0; slot < SlotCount; ++slot) {
-        QLineEdit* cell = NewField(QStringLiteral("%1(%2)").arg(cellName).arg(slot), frame, 74);
+        auto* cell = new TimetableCell(frame);
+        cell->setObjectName(QStringLiteral("%1(%2)").arg(cellName).arg(slot));
+        cell->setFixedWidth(74);
         cell->setAlignment(Qt::AlignCenter);
         SetBackground(cell, WorkingColour);
         grid->addWidget(cell, slot % PeriodsPerDay + 1, slot / PeriodsPerDay + 1);

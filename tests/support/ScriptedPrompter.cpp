@@ -5,7 +5,9 @@
 void ScriptedPrompter::Unplanned(const QString& question)
 {
     unexpected << question;
-    QTest::qFail(qPrintable(QStringLiteral("unplanned question: %1").arg(question)), __FILE__, __LINE__);
+    const std::source_location step = LastTestStep();
+    QTest::qFail(qPrintable(QStringLiteral("unplanned question after this step of the test: %1").arg(question)),
+                 step.file_name(), int(step.line()));
 }
 
 Answer ScriptedPrompter::Show(const Question& question)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestStep.h"
 #include "ui/Prompter.h"
 
 #include <QList>
@@ -7,7 +8,8 @@
 
 // A prompter that answers from a plan and keeps every question asked. A Yes/No
 // question, an input box or a file dialog without a planned answer fails the
-// test, and so do planned answers left unused when the test program ends.
+// test at its last step before the question, and so do planned answers left
+// unused when the test program ends.
 class ScriptedPrompter : public Prompter {
 public:
     struct InputQuestion {
@@ -16,10 +18,22 @@ public:
         QString defaultText;
     };
 
-    void PlanAnswer(Answer answer) { answers_ << answer; }
-    void PlanInput(std::optional<QString> text) { inputs_ << text; }
+    void PlanAnswer(Answer answer, const std::source_location& where = std::source_location::current())
+    {
+        NoteTestStep(where);
+        answers_ << answer;
+    }
+    void PlanInput(std::optional<QString> text, const std::source_location& where = std::source_location::current())
+    {
+        NoteTestStep(where);
+        inputs_ << text;
+    }
     // The path a file dialog gives; empty for a cancelled dialog.
-    void PlanFile(const QString& path) { files_ << path; }
+    void PlanFile(const QString& path, const std::source_location& where = std::source_location::current())
+    {
+        NoteTestStep(where);
+        files_ << path;
+    }
 
     std::optional<QString> Input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString OpenFile(const QString& caption, const QString& filter) override;

@@ -31,9 +31,10 @@ void WithDatabase(const QString& path, Work work)
 }
 }
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const std::source_location& where)
     : registry(prompter, clock, printer, links)
 {
+    NoteTestStep(where);
     SetApplicationFolder(folder.path());
     // The user's own settings stay untouched: each test program keeps its own.
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})

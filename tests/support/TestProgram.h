@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <future>
+#include <source_location>
 #include <thread>
 
 class FixedClock : public Clock {
@@ -49,7 +50,7 @@ private:
 // database, the scripted prompter, a fixed clock, and the screens registered.
 class TestProgram {
 public:
-    TestProgram();
+    explicit TestProgram(const std::source_location& where = std::source_location::current());
     ~TestProgram();
 
     QString Folder() const { return folder.path(); }

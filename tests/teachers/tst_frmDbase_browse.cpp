@@ -1,8 +1,11 @@
+#include "ConnectedProgram.h"
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestFiles.h"
 #include "TestProgram.h"
+#include "data/ProgramSettings.h"
 #include "data/TeacherRow.h"
+#include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
 #include "teachers/frmDbase.h"
 #include "ui/Colours.h"
@@ -398,6 +401,70 @@ private slots:
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 1);
+    }
+
+    void aLongCellTextIsCutAtItsEndWithTheWholeTextInItsTip()
+    {
+        QStringList teacher = Teacher(1);
+        SetSlot(teacher, 0, "11 SCIENCE A", "Limba romana aprofundat");
+        TestProgram program;
+        program.CreateDatabase({teacher});
+        auto* screen = program.Open<frmDbase>();
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+
+        auto* subject = Find<TimetableCell>(screen, "Text10(0)");
+        QCOMPARE(subject->text(), QStringLiteral("Limba romana aprofundat"));
+        QVERIFY2(subject->ShownText().startsWith("Limba r") && subject->ShownText().endsWith(QChar(0x2026)),
+                 qPrintable(subject->ShownText()));
+        QCOMPARE(subject->toolTip(), subject->text());
+        QCOMPARE(Find(screen, "Text1(0)")->toolTip(), QStringLiteral("11 SCIENCE A"));
+        QCOMPARE(Find<TimetableCell>(screen, "Text10(1)")->ShownText(), QStringLiteral("Maths"));
+        QCOMPARE(Find(screen, "Text10(1)")->toolTip(), QString());
+
+        screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        subject->setFocus();
+        QTRY_VERIFY(subject->hasFocus());
+        QCOMPARE(subject->ShownText(), QStringLiteral("Limba romana aprofundat"));
+    }
+
+    // A school of six periods: the seventh and eighth are no periods.
+    void periodsPastTheSchoolDayAreGreyedEmptyAndStoredOff()
+    {
+        ConnectedProgram fixture(Teachers(2));
+        QVERIFY(ProgramSettings(fixture.connection).SetPeriodsInDay(6));
+        TestProgram& program = fixture.program;
+        auto* screen = program.Open<frmDbase>();
+        const auto verifyGrid = [&](const QString& workingText) {
+            for (int slot = 0; slot < SlotCount; ++slot) {
+                for (const QString& array : {QStringLiteral("Text1"), QStringLiteral("Text10")}) {
+                    auto* cell = Find<QLineEdit>(screen, Cell(array, slot));
+                    const bool period = slot % PeriodsPerDay < 6;
+                    QVERIFY2(cell->isEnabled() == period, qPrintable(cell->objectName()));
+                    QVERIFY2(cell->text().isEmpty() != period, qPrintable(cell->objectName()));
+                    if (!period)
+                        QCOMPARE(Background(cell), NoPeriodColour);
+                    else if (!workingText.isEmpty())
+                        QCOMPARE(cell->text(), workingText);
+                }
+            }
+        };
+        verifyGrid({});
+        // Of the fixture's six off periods one falls in the eighth period.
+        QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("5 Free Period(s)"));
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        verifyGrid({});
+        Click(screen, "cmdSave");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("The record has been saved successfully."));
+        const auto stored = program.Query("SELECT a15, a17, a18, s28, s58 FROM TabelPB WHERE adno1 = 1")[0];
+        QCOMPARE(stored, (QVariantList {"10A", "0", "0", "0", "0"}));
+        verifyGrid({});
+
+        Click(screen, "cmdAdd");
+        verifyGrid(QStringLiteral("0"));
     }
 };
 

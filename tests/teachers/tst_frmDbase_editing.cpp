@@ -225,6 +225,75 @@ private slots:
         QCOMPARE(Counters(screen), QStringLiteral("3 of 3"));
     }
 
+    // A text longer than the register holds is refused whole at Save, typed,
+    // pasted or stored so: never cut to fit.
+    void aTextLongerThanTheRegisterHoldsIsRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("otherCell");
+        QTest::newRow("name") << "txtName" << 101 << "teacher name" << QString();
+        QTest::newRow("name of the longest length") << "txtName" << 100 << QString() << QString();
+        QTest::newRow("title") << "txttitle" << 101 << "title" << QString();
+        QTest::newRow("common name") << "txtComName" << 100000 << "common name" << QString();
+        QTest::newRow("subjects") << "txtSubj" << 101 << "subjects" << QString();
+        QTest::newRow("class") << "txtClass" << 101 << "class" << QString();
+        QTest::newRow("class cell") << "Text1(10)" << 101 << "class of Tuesday, 3rd period" << "Text10(10)";
+        QTest::newRow("subject cell") << "Text10(39)" << 101 << "subject of Friday, 8th period" << "Text1(39)";
+    }
+
+    void aTextLongerThanTheRegisterHoldsIsRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, length);
+        QFETCH(QString, what);
+        QFETCH(QString, otherCell);
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        auto* screen = program.Open<frmDbase>();
+        Click(screen, "cmdAdd");
+        FillNewTeacher(screen, "3");
+        const QString text(length, 'X');
+        Type(screen, field, text);
+        if (!otherCell.isEmpty())
+            Type(screen, otherCell, "ART");
+
+        Click(screen, "cmdSave");
+        if (what.isEmpty()) {
+            QCOMPARE(program.prompter.Last().text, QStringLiteral("The record has been saved successfully."));
+            QCOMPARE(Stored(program, "name1", 3), text);
+            return;
+        }
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {QStringLiteral("The %1 is %2 characters long; it may have at most 100. Nothing was saved.")
+                                  .arg(what)
+                                  .arg(length)});
+        QCOMPARE(TeacherCount(program), 2);
+        QVERIFY(InEditMode(screen));
+        QCOMPARE(field == "txttitle" ? Find<QComboBox>(screen, field)->currentText() : TextOf(screen, field), text);
+    }
+
+    void aStoredTextTooLongIsShownWholeAndRefusedAtSave()
+    {
+        QStringList teacher = Teacher(1);
+        teacher[TeacherColumn::name1] = QString(150, 'n');
+        TestProgram program;
+        program.CreateDatabase({teacher, Teacher(2)});
+        auto* screen = program.Open<frmDbase>();
+        QCOMPARE(TextOf(screen, "txtName").size(), 150);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(screen, "cmdUpdate");
+        Type(screen, "txtComName", "Changed");
+
+        Click(screen, "cmdSave");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("The teacher name is 150 characters long; it may have at most 100. Nothing was saved."));
+        QCOMPARE(screen->focusWidget(), Find(screen, "txtName"));
+        QCOMPARE(Stored(program, "comname", 1), QStringLiteral("T1"));
+        QCOMPARE(Stored(program, "name1", 1).size(), 150);
+    }
+
     void theNumberIsTakenOnlyAsAPlainWholeNumber_data()
     {
         QTest::addColumn<QString>("typed");

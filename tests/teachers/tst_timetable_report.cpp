@@ -1,9 +1,12 @@
+#include "ConnectedProgram.h"
 #include "ReportChecks.h"
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
+#include "data/ProgramSettings.h"
 #include "data/TeacherRow.h"
 #include "report/ReportPreview.h"
+#include "teachers/TimetableColours.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
@@ -176,6 +179,38 @@ private slots:
         VerifyWithinPages(report);
         QVERIFY(WritePdf(report, program.folder.filePath("DR2.pdf")));
         QCOMPARE(PdfPageCount(program.folder.filePath("DR2.pdf")), 2);
+    }
+
+    // A school of six periods: the seventh and eighth of each day are greyed
+    // boxes in their day's column and their period's row, with no text.
+    void periodsPastTheSchoolDayArePrintedGreyAndEmpty()
+    {
+        ConnectedProgram fixture({ThreeTeachers()[2]});
+        QVERIFY(ProgramSettings(fixture.connection).SetPeriodsInDay(6));
+        auto* screen = fixture.program.Open<frmDbase>();
+        Click(screen, "Command4");
+        const LaidOutReport& report = Preview(screen)->Shown();
+        const ReportPage& block = report.pages[0];
+
+        const QList<ReportItem> greyed = Named(block, "NoPeriod");
+        QCOMPARE(greyed.size(), 10);
+        int next = 0;
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const bool period = slot % PeriodsPerDay < 6;
+            QCOMPARE(Named(block, ClassField(slot)).size(), period ? 1 : 0);
+            QCOMPARE(Named(block, SubjectField(slot)).size(), period ? 1 : 0);
+            if (period)
+                continue;
+            const ReportItem& box = greyed[next++];
+            QCOMPARE(box.kind, ReportItem::Kind::Image);
+            QCOMPARE(box.image.pixelColor(0, 0), NoPeriodColour);
+            const QRect day = Named(block, DayLabels[slot / PeriodsPerDay]).at(0).rect;
+            const QRect row = Named(block, QStringLiteral("Label%1").arg(7 + slot % PeriodsPerDay)).at(0).rect;
+            QVERIFY(Within(box.rect.center().x(), day, Qt::Horizontal));
+            QVERIFY(Within(box.rect.center().y(), row, Qt::Vertical));
+        }
+        QVERIFY(!Texts(block).contains("C6"));
+        QVERIFY(WritePdf(report, fixture.program.folder.filePath("DR2.pdf")));
     }
 };
 
