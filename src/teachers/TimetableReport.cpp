@@ -89,7 +89,7 @@ ReportItem NoPeriod(const QRect& cell)
 {
     // Pictures keep their shape: one of the cell's own shape fills the cell.
     QImage grey(std::max(1, cell.width() / 15), std::max(1, cell.height() / 15), QImage::Format_RGB32);
-    grey.fill(NoPeriodColour);
+    grey.fill(NoPeriodBackground);
     return ImageItem(QStringLiteral("NoPeriod"), cell, grey);
 }
 

@@ -148,7 +148,7 @@ void frmDbase::ReadPeriodsInDay()
 // The periods after the school's last one of the day are no periods.
 bool frmDbase::IsSchoolPeriod(int slot) const
 {
-    return PeriodOf(slot) < periodsInDay_;
+    return IsTeachingPeriod(slot, periodsInDay_);
 }
 
 // Cells of periods the school does not have are greyed, empty, and take no input.
@@ -188,8 +188,8 @@ void frmDbase::ShowFreePeriods()
     freePeriodCount_ = 0;
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (!IsSchoolPeriod(slot)) {
-            SetBackground(Text1[slot], NoPeriodColour);
-            SetBackground(Text10[slot], NoPeriodColour);
+            SetBackground(Text1[slot], NoPeriodBackground);
+            SetBackground(Text10[slot], NoPeriodBackground);
             continue;
         }
         const bool classOff = Text1[slot]->text() == OffPeriod;

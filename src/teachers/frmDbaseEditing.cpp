@@ -45,8 +45,8 @@ void frmDbase::cmdAdd_Click()
     for (int slot = 0; slot < SlotCount; ++slot) {
         Text1[slot]->setText(OffPeriod);
         Text10[slot]->setText(OffPeriod);
-        SetBackground(Text1[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodColour);
-        SetBackground(Text10[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodColour);
+        SetBackground(Text1[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodBackground);
+        SetBackground(Text10[slot], IsSchoolPeriod(slot) ? WorkingColour : NoPeriodBackground);
     }
     ShowNoPeriods();
     txtADNo->setText(*number);

@@ -444,7 +444,7 @@ private slots:
                     QVERIFY2(cell->isEnabled() == period, qPrintable(cell->objectName()));
                     QVERIFY2(cell->text().isEmpty() != period, qPrintable(cell->objectName()));
                     if (!period)
-                        QCOMPARE(Background(cell), NoPeriodColour);
+                        QCOMPARE(Background(cell), NoPeriodBackground);
                     else if (!workingText.isEmpty())
                         QCOMPARE(cell->text(), workingText);
                 }

@@ -203,7 +203,7 @@ private slots:
                 continue;
             const ReportItem& box = greyed[next++];
             QCOMPARE(box.kind, ReportItem::Kind::Image);
-            QCOMPARE(box.image.pixelColor(0, 0), NoPeriodColour);
+            QCOMPARE(box.image.pixelColor(0, 0), NoPeriodBackground);
             const QRect day = Named(block, DayLabels[slot / PeriodsPerDay]).at(0).rect;
             const QRect row = Named(block, QStringLiteral("Label%1").arg(7 + slot % PeriodsPerDay)).at(0).rect;
             QVERIFY(Within(box.rect.center().x(), day, Qt::Horizontal));
