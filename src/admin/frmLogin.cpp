@@ -1,8 +1,13 @@
 #include "admin/frmLogin.h"
 
+#include "data/FieldLimits.h"
+#include "data/PasswordHash.h"
+#include "data/ProgramSettings.h"
 #include "teachers/frmDbase.h"
+#include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/LockableComboBox.h"
+#include "ui/LogoFile.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Twips.h"
@@ -15,9 +20,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 const QString Administrator = QStringLiteral("Administrator");
-const QString NoLogo = QStringLiteral("N/A");
 const QString LogoFilter = QStringLiteral("Files Images (*.jpg *.jpeg *.gif *.bmp *.png)");
 
 constexpr int CollapsedHeight = 3990;
@@ -31,6 +37,35 @@ constexpr int KeyColumn = 0;
 constexpr int WelcometimeColumn = 11;
 constexpr int SchoolNameColumn = 13;
 constexpr int PictureColumn = 14;
+
+// Wrong passwords in a row before each further try must wait, and the
+// longest wait: 1 s after the third, doubling with each one after it.
+constexpr int FreeTries = 3;
+constexpr int LongestWaitSeconds = 30;
+
+int WaitSeconds(int failures)
+{
+    if (failures < FreeTries)
+        return 0;
+    return std::min(LongestWaitSeconds, 1 << std::min(failures - FreeTries, 5));
+}
+
+// Whole seconds still to wait, rounded up; none once the wait has passed,
+// and none when the last failure lies ahead of the clock (it was set back).
+int SecondsLeft(const ProgramSettings::LoginFailures& failures, const QDateTime& now)
+{
+    const qint64 wait = qint64(WaitSeconds(failures.count)) * 1000;
+    const qint64 elapsed = failures.last.isValid() ? failures.last.msecsTo(now) : wait;
+    if (elapsed < 0 || elapsed >= wait)
+        return 0;
+    return int((wait - elapsed + 999) / 1000);
+}
+
+QString WaitText(int seconds)
+{
+    return seconds == 1 ? QStringLiteral("Too many wrong passwords: try again in 1 second.")
+                        : QStringLiteral("Too many wrong passwords: try again in %1 seconds.").arg(seconds);
+}
 
 // More and Less lie at one place: the hidden one's column must not take the other's clicks.
 void ShowButtonWithLabel(QWidget* button, QWidget* label, bool shown)
@@ -132,35 +167,63 @@ void frmLogin::cmdOK_Click()
         txt_pass->setFocus();
         return;
     }
-    const std::optional<bool> matches = PasswordMatches();
-    if (matches != true) {
-        if (matches == false)
-            registry().prompter().Report(QStringLiteral("Invalid password."), QStringLiteral("Acess Denied"),
-                                         MessageIcon::Information);
+    ProgramSettings settings(LoginConnection);
+    const ProgramSettings::LoginFailures failures = settings.FailedLogins();
+    const QDateTime now = registry().clock().Now();
+    if (const int wait = SecondsLeft(failures, now); wait > 0) {
+        registry().prompter().Report(WaitText(wait), QStringLiteral("Acess Denied"), MessageIcon::Information);
         txt_pass->clear();
         return;
     }
+    const std::optional<bool> matches = PasswordMatches();
+    if (matches != true) {
+        if (matches == false) {
+            settings.SetFailedLogins({failures.count + 1, now});
+            registry().prompter().Report(QStringLiteral("Invalid password."), QStringLiteral("Acess Denied"),
+                                         MessageIcon::Information);
+        }
+        txt_pass->clear();
+        return;
+    }
+    if (failures.count > 0)
+        settings.SetFailedLogins({});
     HandOverToTeacherScreen();
 }
 
-// Compared exactly: letter case and every space count. A failed read is
-// reported, gives no answer and lets nobody in.
+// Letter case and every space count. A failed read is reported, gives no
+// answer and lets nobody in.
 std::optional<bool> frmLogin::PasswordMatches()
 {
     if (!LoginRecordset.Open(QStringLiteral("Select Pass from Custom"))) {
         registry().prompter().Report(LoginRecordset.LastError().Text());
         return std::nullopt;
     }
-    const bool matches = LoginRecordset.HasCurrentRow() && LoginRecordset.Text(0) == txt_pass->text();
+    const QString stored = LoginRecordset.HasCurrentRow() ? LoginRecordset.Text(0) : QString();
     LoginRecordset.Close();
-    return matches;
+    const PasswordHash::Check check = PasswordHash::Verify(stored, txt_pass->text());
+    if (check == PasswordHash::Check::RightButPlain)
+        StorePasswordHashed(stored);
+    return check != PasswordHash::Check::Wrong;
+}
+
+// A password an older file keeps as plain text is stored as its hash by the
+// first login that gives it; secure_delete leaves no trace of the plain text.
+// A failure to store it is reported and keeps nobody out: the next login tries again.
+void frmLogin::StorePasswordHashed(const QString& plain)
+{
+    const QString hash = PasswordHash::Hash(plain);
+    if (hash.isEmpty())
+        return;
+    if (!LoginConnection.Execute(QStringLiteral("PRAGMA secure_delete = ON"))
+        || !LoginConnection.Execute(QStringLiteral("UPDATE Custom SET Pass = ? WHERE Pass = ?"), {hash, plain}))
+        registry().prompter().Report(LoginConnection.LastError().Text());
 }
 
 void frmLogin::HandOverToTeacherScreen()
 {
     loggedIn_ = true;
     if (auto* teachers = registry().Show<frmDbase>())
-        teachers->SetSchool(txtSchoolName->text(), lblPicture->text());
+        teachers->SetSchool(txtSchoolName->text().left(MaxSchoolName), lblPicture->text());
     close();
 }
 
@@ -190,11 +253,10 @@ void frmLogin::Collapse(int frameHeightTwips)
     ShowButtonWithLabel(Command1, Label5, true);
 }
 
-// A logo that is missing or not a picture shows no logo.
+// A logo that is missing, not a regular file or not a picture shows no logo.
 void frmLogin::ShowLogo()
 {
-    const QString path = lblPicture->text();
-    Image4->setPixmap(path.isEmpty() || path == NoLogo ? QPixmap() : QPixmap(path));
+    Image4->setPixmap(QPixmap::fromImage(LoadLogo(lblPicture->text())));
 }
 
 void frmLogin::cmd_Change_Click()
@@ -215,6 +277,12 @@ void frmLogin::Command5_Click()
     const QString path = registry().prompter().OpenFile(QStringLiteral("Select School Logo"), LogoFilter);
     if (path.isEmpty())
         return;
+    if (!IsLogoFile(path)) {
+        registry().prompter().Report(
+            QStringLiteral("The school logo must be a picture file of at most %1 MB.").arg(MaxLogoBytes >> 20),
+            QStringLiteral("Select School Logo"), MessageIcon::Information);
+        return;
+    }
     lblPicture->setText(path);
     ShowLogo();
 }
@@ -231,6 +299,15 @@ void frmLogin::cmd_apply_Click()
     if (name.isEmpty()) {
         registry().prompter().Report(QStringLiteral("Enter Correct School Name"));
         txtSchoolName->clear();
+        txtSchoolName->setFocus();
+        return;
+    }
+    if (name.size() > MaxSchoolName) {
+        registry().prompter().Report(
+            QStringLiteral("The school name takes at most %1 characters; this one has %2.")
+                .arg(MaxSchoolName)
+                .arg(name.size()),
+            QStringLiteral("Invalid School Name"), MessageIcon::Information);
         txtSchoolName->setFocus();
         return;
     }

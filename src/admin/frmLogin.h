@@ -47,6 +47,7 @@ private:
     void Collapse(int frameHeightTwips);
     void ShowLogo();
     std::optional<bool> PasswordMatches();
+    void StorePasswordHashed(const QString& plain);
     void HandOverToTeacherScreen();
 
     Connection LoginConnection;

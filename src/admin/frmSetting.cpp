@@ -1,5 +1,8 @@
 #include "admin/frmSetting.h"
 
+#include "data/PasswordHash.h"
+#include "data/ProgramSettings.h"
+#include "data/Transaction.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -17,12 +20,16 @@ namespace {
 const QString SettingsQuery = QStringLiteral(
     "select Dayslimit,Fratepday,Maxhold,Pass,Refcopy,Salnew,Salper,Saltemp,Splashtime,Viewe,Welcometime,Welcome "
     "from Custom");
-const QString ApplyStatement = QStringLiteral(
-    "UPDATE Custom SET Pass = ?, Splashtime = ?, Viewe = ?, Welcome = ?, Welcometime = ? WHERE Key=1");
-// The stored password is kept, without its surrounding spaces.
+// A null password keeps the stored one.
+const QString ApplyStatement = QStringLiteral("UPDATE Custom SET Pass = coalesce(?, Pass), Splashtime = ?, Viewe = ?, "
+                                              "Welcome = ?, Welcometime = ? WHERE Key=1");
+// The password is never touched.
 const QString DefaultStatement = QStringLiteral(
-    "UPDATE Custom SET Dayslimit = 15, Fratepday = 1, Maxhold = 2, Pass = trim(Pass), Refcopy = 2, Salnew = 2000, "
-    "Salper = 4500, Saltemp = 3000, Splashtime = 2000, Viewe = 3, Welcome = 1, Welcometime = 1000 WHERE Key=1");
+    "UPDATE Custom SET Dayslimit = 15, Fratepday = 1, Maxhold = 2, Refcopy = 2, Salnew = 2000, Salper = 4500, "
+    "Saltemp = 3000, Splashtime = 2000, Viewe = 3, Welcome = 1, Welcometime = 1000 WHERE Key=1");
+
+// Stay times a school may want: none at all up to a minute.
+constexpr double LongestStayTime = 60000;
 
 enum class Viewe { TopLeft = 1, ScreenCentre = 2, Default = 3 };
 
@@ -36,6 +43,21 @@ std::optional<double> Number(const QString& text)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+bool IsStayTime(const QString& text)
+{
+    const std::optional<double> value = Number(text);
+    return value && *value >= 0 && *value <= LongestStayTime;
+}
+
+std::optional<int> PeriodsInDay(const QString& text)
+{
+    bool ok = false;
+    const int periods = text.trimmed().toInt(&ok);
+    if (!ok || periods < 1 || periods > ProgramSettings::MaxPeriodsInDay)
+        return std::nullopt;
+    return periods;
 }
 
 struct Rule {
@@ -70,14 +92,17 @@ void frmSetting::Form_Load()
     ShowSettings();
 }
 
+// The password is never shown, nor how long it is: its boxes start empty,
+// and left empty they keep it.
 void frmSetting::ShowSettings()
 {
+    txt_pass1->clear();
+    txt_pass2->clear();
+    txt_periods->setText(QString::number(ProgramSettings(SettingConnection).PeriodsInDay()));
     if (!SettingRecordset.HasCurrentRow())
         return;
     txt_splash->setText(SettingRecordset.Text(QStringLiteral("Splashtime")));
     txt_welcome->setText(SettingRecordset.Text(QStringLiteral("Welcometime")));
-    txt_pass1->setText(SettingRecordset.Text(QStringLiteral("Pass")));
-    txt_pass2->setText(SettingRecordset.Text(QStringLiteral("Pass")));
     Check1->setChecked(SettingRecordset.Field(QStringLiteral("Welcome")).toInt() != 0);
     switch (Viewe(SettingRecordset.Field(QStringLiteral("Viewe")).toInt())) {
     case Viewe::TopLeft: opt_tl->setChecked(true); break;
@@ -88,7 +113,7 @@ void frmSetting::ShowSettings()
 
 void frmSetting::LockSettingFields(bool locked)
 {
-    for (QLineEdit* field : {txt_splash, txt_welcome, txt_pass1, txt_pass2})
+    for (QLineEdit* field : {txt_splash, txt_welcome, txt_periods, txt_pass1, txt_pass2})
         field->setReadOnly(locked);
     for (QWidget* choice : std::initializer_list<QWidget*> {Check1, opt_tl, opt_ce, opt_def})
         choice->setEnabled(!locked);
@@ -98,19 +123,29 @@ bool frmSetting::ValidateSettings()
 {
     const QString missing = QStringLiteral("Field missing");
     const QString improper = QStringLiteral("Improper value");
+    const bool newPassword = NewPassword();
     const Rule rules[] = {
         {txt_splash->text().isEmpty(), QStringLiteral("Please enter splashscreen stay time in ms."), missing,
          MessageIcon::Information},
         {txt_welcome->text().isEmpty(), QStringLiteral("Please enter Welcome screen stay time in ms."), missing,
          MessageIcon::Information},
-        {txt_pass1->text().trimmed().isEmpty(), QStringLiteral("Please enter Password."), missing,
+        {newPassword && txt_pass1->text().trimmed().isEmpty(), QStringLiteral("Please enter Password."), missing,
          MessageIcon::Information},
-        {txt_pass2->text().isEmpty(), QStringLiteral("Please enter Passwordconfirm."), missing,
+        {newPassword && txt_pass2->text().isEmpty(), QStringLiteral("Please enter Passwordconfirm."), missing,
          MessageIcon::Information},
         {!Number(txt_splash->text()), QStringLiteral("Splash screen stay time mustbe Numeric."), improper,
          MessageIcon::Information},
         {!Number(txt_welcome->text()), QStringLiteral("Welcome screen stay time mustbe Numeric."), improper,
          MessageIcon::Information},
+        {!IsStayTime(txt_splash->text()),
+         QStringLiteral("Splash screen stay time must be from 0 to %1 ms.").arg(LongestStayTime), improper,
+         MessageIcon::Information},
+        {!IsStayTime(txt_welcome->text()),
+         QStringLiteral("Welcome screen stay time must be from 0 to %1 ms.").arg(LongestStayTime), improper,
+         MessageIcon::Information},
+        {!PeriodsInDay(txt_periods->text()),
+         QStringLiteral("Periods in a day must be a whole number from 1 to %1.").arg(ProgramSettings::MaxPeriodsInDay),
+         improper, MessageIcon::Information},
         {txt_pass2->text() != txt_pass1->text(), QStringLiteral("May be typing mistake,plese verify the password."),
          QStringLiteral("Invalid password"), MessageIcon::Critical},
     };
@@ -143,10 +178,21 @@ void frmSetting::cmd_apply_Click()
     }
     if (!ValidateSettings())
         return;
-    const QVariantList values = {txt_pass1->text().trimmed(), *Number(txt_splash->text()), SelectedViewe(),
-                                 Check1->isChecked() ? 1 : 0, *Number(txt_welcome->text())};
-    if (!UpdateSettingsRow(ApplyStatement, values))
+    QVariant password;
+    if (NewPassword()) {
+        password = PasswordHash::Hash(txt_pass1->text().trimmed());
+        if (password.toString().isEmpty()) {
+            registry().prompter().Report(QStringLiteral("The new password cannot be stored: nothing was saved."), {},
+                                         MessageIcon::Critical);
+            return;
+        }
+    }
+    const QVariantList values = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked() ? 1 : 0,
+                                 *Number(txt_welcome->text())};
+    if (!StoreSettings(values, *PeriodsInDay(txt_periods->text())))
         return;
+    txt_pass1->clear();
+    txt_pass2->clear();
     registry().prompter().Report(QStringLiteral("Changes are Applied."), QStringLiteral("Save"),
                                  MessageIcon::Information);
     EnterViewState();
@@ -164,6 +210,20 @@ void frmSetting::cmd_default_Click()
     registry().prompter().Report(QStringLiteral("Default Changes are Applied."), QStringLiteral("Save"),
                                  MessageIcon::Information);
     EnterViewState();
+}
+
+// The settings row and the periods in a day are stored together or not at all.
+bool frmSetting::StoreSettings(const QVariantList& values, int periodsInDay)
+{
+    Transaction transaction(SettingConnection);
+    if (transaction.IsActive()) {
+        if (!UpdateSettingsRow(ApplyStatement, values))
+            return false;
+        if (ProgramSettings(SettingConnection).SetPeriodsInDay(periodsInDay) && transaction.Commit())
+            return true;
+    }
+    registry().prompter().Report(SettingConnection.LastError().Text());
+    return false;
 }
 
 // Nothing changed must not be reported as applied: a row other than Key 1
@@ -190,6 +250,12 @@ void frmSetting::EnterViewState()
     cmd_apply->setEnabled(false);
     Label8->setText(QStringLiteral("OK"));
     LockSettingFields(true);
+}
+
+// Both password boxes left empty keep the stored password.
+bool frmSetting::NewPassword() const
+{
+    return !txt_pass1->text().isEmpty() || !txt_pass2->text().isEmpty();
 }
 
 int frmSetting::SelectedViewe() const

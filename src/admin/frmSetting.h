@@ -13,7 +13,7 @@ class QToolButton;
 
 // The settings screen: the Administrator password, the stay times, the
 // welcome flag and the window-position option of the settings row (Key 1),
-// shown read-only until "Click to modify".
+// and the school's periods in a day, shown read-only until "Click to modify".
 class frmSetting : public Screen {
     Q_OBJECT
 public:
@@ -39,15 +39,18 @@ private:
     void cmd_default_Click();
     void EnterViewState();
     int SelectedViewe() const;
+    bool NewPassword() const;
     // Runs an update of the settings row; false, with the operator told, when
     // it failed or found no row to change.
     bool UpdateSettingsRow(const QString& sql, const QVariantList& values);
+    bool StoreSettings(const QVariantList& values, int periodsInDay);
 
     Connection SettingConnection;
     Recordset SettingRecordset;
 
     QLineEdit* txt_splash = nullptr;
     QLineEdit* txt_welcome = nullptr;
+    QLineEdit* txt_periods = nullptr;
     QCheckBox* Check1 = nullptr;
     QGroupBox* fra_form = nullptr;
     QRadioButton* opt_tl = nullptr;

@@ -70,6 +70,8 @@ QGroupBox* frmSetting::BuildStayTimes()
     txt_splash->setAlignment(Qt::AlignRight);
     txt_welcome = NewField(QStringLiteral("txt_welcome"), frame);
     txt_welcome->setAlignment(Qt::AlignRight);
+    txt_periods = NewField(QStringLiteral("txt_periods"), frame);
+    txt_periods->setAlignment(Qt::AlignRight);
     Check1 = new QCheckBox(QStringLiteral("Show welcome screen at startup"), frame);
     Check1->setObjectName(QStringLiteral("Check1"));
 
@@ -79,7 +81,10 @@ QGroupBox* frmSetting::BuildStayTimes()
     grid->addWidget(NewLabel(QStringLiteral("Welcome screen stay time"), QStringLiteral("lbl_wl"), frame), 1, 0);
     grid->addWidget(txt_welcome, 1, 1);
     grid->addWidget(NewLabel(QStringLiteral("in ms"), QStringLiteral("Label2"), frame), 1, 2);
-    grid->addWidget(Check1, 2, 0, 1, 3);
+    grid->addWidget(NewLabel(QStringLiteral("Periods in a day"), QStringLiteral("lbl_periods"), frame), 2, 0);
+    grid->addWidget(txt_periods, 2, 1);
+    grid->addWidget(NewLabel(QStringLiteral("1 to 8"), QStringLiteral("lbl_periods_range"), frame), 2, 2);
+    grid->addWidget(Check1, 3, 0, 1, 3);
     return frame;
 }
 

@@ -13,6 +13,8 @@ struct DbError {
     bool IsSet() const { return !number.isEmpty() || !description.isEmpty(); }
     // The store's unique-index failure (SQLITE_CONSTRAINT_UNIQUE).
     bool IsUniqueViolation() const { return number == QLatin1String("2067"); }
-    // The number immediately followed by the description, as the operator sees it.
-    QString Text() const { return number + description; }
+    // The failure as the operator sees it: a full disk and a file held by
+    // another program in words, any other as the number immediately followed
+    // by the description.
+    QString Text() const;
 };

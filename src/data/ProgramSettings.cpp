@@ -1,11 +1,16 @@
 #include "data/ProgramSettings.h"
 
 #include "data/Connection.h"
+#include "data/Transaction.h"
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 const QString PeriodsInDayName = QStringLiteral("PeriodsInDay");
+const QString FailedLoginsName = QStringLiteral("FailedLogins");
+const QString LastFailedLoginName = QStringLiteral("LastFailedLogin");
 }
 
 QString ProgramSettings::Value(const QString& name, const QString& fallback) const
@@ -20,7 +25,7 @@ bool ProgramSettings::SetValue(const QString& name, const QString& value)
 {
     return connection_.Execute(QStringLiteral("INSERT INTO ProgramSetting (Name, Value) VALUES (?, ?) "
                                               "ON CONFLICT (Name) DO UPDATE SET Value = excluded.Value"),
-                               {name, value});
+                               {name, value.isNull() ? QStringLiteral("") : value});
 }
 
 int ProgramSettings::PeriodsInDay() const
@@ -35,4 +40,18 @@ bool ProgramSettings::SetPeriodsInDay(int periods)
     if (periods < 1 || periods > MaxPeriodsInDay)
         return false;
     return SetValue(PeriodsInDayName, QString::number(periods));
+}
+
+ProgramSettings::LoginFailures ProgramSettings::FailedLogins() const
+{
+    const int count = Value(FailedLoginsName, QString()).toInt();
+    return {std::max(count, 0), QDateTime::fromString(Value(LastFailedLoginName, QString()), Qt::ISODateWithMs)};
+}
+
+// Both values or neither, so that a count never stands without its time.
+bool ProgramSettings::SetFailedLogins(const LoginFailures& failures)
+{
+    Transaction transaction(connection_);
+    return transaction.IsActive() && SetValue(FailedLoginsName, QString::number(failures.count))
+        && SetValue(LastFailedLoginName, failures.last.toString(Qt::ISODateWithMs)) && transaction.Commit();
 }

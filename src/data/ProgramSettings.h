@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Connection;
@@ -20,8 +21,17 @@ public:
     int PeriodsInDay() const;
     bool SetPeriodsInDay(int periods);
 
+    // Wrong passwords given at the login in a row, and when the last one was.
+    struct LoginFailures {
+        int count = 0;
+        QDateTime last;
+    };
+    LoginFailures FailedLogins() const;
+    bool SetFailedLogins(const LoginFailures& failures);
+
     // The fallback also when the value cannot be read; false from SetValue,
     // with the failure kept by the connection, when it cannot be written.
+    // A null value is stored as an empty one.
     QString Value(const QString& name, const QString& fallback) const;
     bool SetValue(const QString& name, const QString& value);
 

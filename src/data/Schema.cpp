@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/ColumnNames.h"
+#include "data/PasswordHash.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,25 @@ QStringList SchemaStatements()
     return statements;
 }
 
+// The first password, "admin", is kept as its hash only: secure_delete
+// leaves no trace of the plain text the schema inserts.
+bool StoreFirstPassword(QSqlQuery& query, QString* reason)
+{
+    const QString hash = PasswordHash::Hash(QStringLiteral("admin"));
+    if (hash.isEmpty()) {
+        *reason = QStringLiteral("the first password cannot be hashed");
+        return false;
+    }
+    if (query.exec(QStringLiteral("PRAGMA secure_delete = ON"))
+        && query.prepare(QStringLiteral("UPDATE Custom SET Pass = ?"))) {
+        query.addBindValue(hash);
+        if (query.exec())
+            return true;
+    }
+    *reason = query.lastError().databaseText();
+    return false;
+}
+
 bool RunStatements(const QString& path, QString* reason)
 {
     const QString name = QStringLiteral("morvane-create");
@@ -49,6 +69,7 @@ bool RunStatements(const QString& path, QString* reason)
                     break;
                 }
             }
+            ok = ok && StoreFirstPassword(query, reason);
             ok = ok && db.commit();
             if (!ok && reason->isEmpty())
                 *reason = db.lastError().databaseText();

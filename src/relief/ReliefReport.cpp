@@ -1,8 +1,8 @@
 #include "relief/ReliefReport.h"
 
 #include "report/ReportFont.h"
+#include "ui/LogoFile.h"
 
-#include <QImageReader>
 #include <QLocale>
 
 #include <algorithm>
@@ -59,7 +59,7 @@ Band ReportHeader(int rows, const School& school, const QDate& date, int width)
     const int textLeft = 1440 + 240;
     const int textWidth = width - textLeft;
     Band band {HeaderHeight, {}};
-    const QImage logo = SchoolLogo(school.logoPath);
+    const QImage logo = LoadLogo(school.logoPath);
     if (!logo.isNull())
         band.items << ImageItem(QStringLiteral("Image3"), QRect(0, 0, 1440, 1590), logo);
     band.items << TextItem(QStringLiteral("Label16"), QRect(textLeft, 0, textWidth, 460), school.name,
@@ -123,13 +123,6 @@ Band PageFooter(int width)
              TextItem(QStringLiteral("Label23"), QRect(pageLeft + 1400, top, 500, height), QStringLiteral("%P"), font,
                       Qt::AlignCenter)}};
 }
-}
-
-QImage SchoolLogo(const QString& logoPath)
-{
-    if (logoPath.isEmpty() || logoPath == QLatin1String("N/A"))
-        return {};
-    return QImageReader(logoPath).read();
 }
 
 Report ReliefTeachersList(const QList<ReliefRecord>& rows, const School& school, const QDate& date)

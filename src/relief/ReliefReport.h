@@ -4,7 +4,6 @@
 #include "report/Report.h"
 
 #include <QDate>
-#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -13,10 +12,6 @@ struct School {
     QString name;
     QString logoPath;
 };
-
-// The logo picture; none when no logo is set (an empty path or "N/A") or the
-// file cannot be read as a picture, which leaves the report without a logo.
-QImage SchoolLogo(const QString& logoPath);
 
 // The relief teachers list "DR1": one line per relief in the given order,
 // with a column for the relief teacher's signature.

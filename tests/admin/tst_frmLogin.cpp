@@ -1,6 +1,11 @@
 #include "ScreenDriver.h"
+#include "TestFiles.h"
 #include "TestProgram.h"
 #include "admin/frmLogin.h"
+#include "app/Screens.h"
+#include "data/FieldLimits.h"
+#include "data/PasswordHash.h"
+#include "relief/ReliefReport.h"
 #include "teachers/frmDbase.h"
 #include "ui/LockableComboBox.h"
 #include "ui/Twips.h"
@@ -9,10 +14,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // The login and the school's identity: who may enter, and the school name
 // and logo handed to the teacher screen.
 class tst_frmLogin : public QObject {
     Q_OBJECT
+
+    static inline const QString WaitOneSecond = QStringLiteral("Too many wrong passwords: try again in 1 second.");
+    static inline const QString WaitSeconds = QStringLiteral("Too many wrong passwords: try again in %1 seconds.");
 
     static frmLogin* OpenLogin(TestProgram& program, const QString& school = "Hillside College")
     {
@@ -61,6 +71,40 @@ class tst_frmLogin : public QObject {
     static bool ShowsLogo(const QWidget* login)
     {
         return !Find<QLabel>(login, "Image4")->pixmap().isNull();
+    }
+
+    // A FIFO blocks whoever opens it until a writer comes: read as a logo, it
+    // would hold the program for good.
+    static QString MakeFifo(const TestProgram& program, const QString& name)
+    {
+        const QString path = program.folder.filePath(name);
+        if (mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            QTest::qFail("mkfifo failed", __FILE__, __LINE__);
+        return path;
+    }
+
+    static QString MakeHugeFile(const TestProgram& program, const QString& name)
+    {
+        const QString path = WritePicture(program, name);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) || !file.resize(10 * 1024 * 1024 + 1))
+            QTest::qFail("cannot grow the file", __FILE__, __LINE__);
+        return path;
+    }
+
+    static QString StoredPassword(const TestProgram& program)
+    {
+        return program.Query("SELECT Pass FROM Custom")[0][0].toString();
+    }
+
+    // The operator's message after trying a password at OK; none after a login.
+    static QString TryPassword(TestProgram& program, QWidget* login, const QString& password)
+    {
+        const qsizetype before = program.prompter.asked.size();
+        auto* box = Find<QLineEdit>(login, "txt_pass");
+        box->setText(password);
+        Click(login, "cmdOK");
+        return program.prompter.asked.size() > before ? program.prompter.Last().text : QString();
     }
 
 private slots:
@@ -135,8 +179,8 @@ private slots:
         QCOMPARE(program.registry.Find<frmDbase>() != nullptr, loggedIn);
     }
 
-    // Another program holding the file past the wait: the failure is shown as
-    // its number and description, and nobody is let in.
+    // Another program holding the file past the wait: the failure is told in
+    // words, and nobody is let in.
     void aPasswordThatCannotBeReadLetsNobodyIn()
     {
         TestProgram program;
@@ -147,10 +191,121 @@ private slots:
             Click(login, "cmdOK");
         }
         QCOMPARE(program.prompter.asked.size(), 1);
-        QVERIFY2(QRegularExpression("^\\d+database is locked$").match(program.prompter.Last().text).hasMatch(),
-                 qPrintable(program.prompter.Last().text));
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("The database is in use by another program: nothing was saved, try again."));
         QCOMPARE(TextOf(login, "txt_pass"), QString());
         QVERIFY(!program.registry.Find<frmDbase>());
+    }
+
+    // A file of an older build keeps its password as plain text: the first
+    // login that gives it stores its hash, and the plain text is gone from the file.
+    void aPlainPasswordIsStoredHashedByItsFirstLogin()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        program.Exec("UPDATE Custom SET Pass = 'old secret'");
+        EnterAs(login, "Administrator", "Old secret");
+        Click(login, "cmdOK");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Invalid password."});
+        QCOMPARE(StoredPassword(program), QStringLiteral("old secret"));
+
+        QCOMPARE(TryPassword(program, login, "old secret"), QString());
+        QVERIFY(program.registry.Find<frmDbase>());
+        const QString stored = StoredPassword(program);
+        QVERIFY(PasswordHash::IsHash(stored));
+        QCOMPARE(PasswordHash::Verify(stored, "old secret"), PasswordHash::Check::Right);
+        QVERIFY(!ReadFile(program.DatabasePath()).contains("old secret"));
+    }
+
+    // A stored text that is neither a sound hash nor a password that can be
+    // typed lets nobody in, even typed as it stands.
+    void aStoredTextThatIsNoPasswordLetsNobodyIn_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a broken hash") << QVariant("$argon2id$broken") << "$argon2id$broken";
+        QTest::newRow("a hash cut short") << QVariant(PasswordHash::Hash("admin").chopped(4)) << "admin";
+        QTest::newRow("empty") << QVariant("") << "Password";
+        QTest::newRow("null") << QVariant() << "Password";
+    }
+
+    void aStoredTextThatIsNoPasswordLetsNobodyIn()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, typed);
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        program.Exec("UPDATE Custom SET Pass = ?", {stored});
+        EnterAs(login, "Administrator", "");
+        QCOMPARE(TryPassword(program, login, typed), QStringLiteral("Invalid password."));
+        QVERIFY(!program.registry.Find<frmDbase>());
+    }
+
+    // After three wrong passwords in a row each try waits 1 s, then 2, 4, 8,
+    // up to 30 s after the last wrong one; a try refused for waiting is not
+    // checked and does not count.
+    void wrongPasswordsInARowMakeTheNextTryWait()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, "Administrator", "");
+        const QString invalid = "Invalid password.";
+        for (int wrong = 0; wrong < 3; ++wrong)
+            QCOMPARE(TryPassword(program, login, "guess"), invalid);
+        QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Acess Denied"));
+        QCOMPARE(TextOf(login, "txt_pass"), QString());
+
+        program.clock.now = program.clock.now.addSecs(1);
+        QCOMPARE(TryPassword(program, login, "guess"), invalid);
+        for (const int wait : {2, 4, 8, 16, 30, 30}) {
+            QCOMPARE(TryPassword(program, login, "admin"), WaitSeconds.arg(wait));
+            program.clock.now = program.clock.now.addMSecs(wait * 1000 - 1);
+            QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
+            program.clock.now = program.clock.now.addMSecs(1);
+            QCOMPARE(TryPassword(program, login, "guess"), invalid);
+        }
+        program.clock.now = program.clock.now.addSecs(30);
+        QCOMPARE(TryPassword(program, login, "admin"), QString());
+        QVERIFY(program.registry.Find<frmDbase>());
+    }
+
+    // The count and the time of the last wrong password are kept in the file:
+    // a new start waits as the last one would have; a right password ends the waiting.
+    void theWaitOutlastsARestartAndARightPasswordEndsIt()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, "Administrator", "");
+        for (int wrong = 0; wrong < 3; ++wrong)
+            QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+        program.clock.now = program.clock.now.addSecs(1);
+        QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+        program.CloseScreens();
+
+        const auto restart = [&] {
+            auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer,
+                                                             program.links);
+            RegisterScreens(*registry);
+            return registry;
+        };
+        auto again = restart();
+        login = again->Show<frmLogin>();
+        EnterAs(login, "Administrator", "");
+        QCOMPARE(TryPassword(program, login, "admin"), WaitSeconds.arg(2));
+        program.clock.now = program.clock.now.addSecs(2);
+        QCOMPARE(TryPassword(program, login, "admin"), QString());
+        again->EndProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        auto third = restart();
+        login = third->Show<frmLogin>();
+        EnterAs(login, "Administrator", "");
+        for (int wrong = 0; wrong < 3; ++wrong)
+            QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+        QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
+        third->EndProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void aStoredPasswordOfPasswordLetsInWithoutTyping()
@@ -245,6 +400,9 @@ private slots:
         QTest::newRow("N/A") << "N/A" << false;
         QTest::newRow("missing") << "gone.png" << false;
         QTest::newRow("not a picture") << "teacherdb2.mdb" << false;
+        QTest::newRow("a FIFO") << "crest.fifo" << false;
+        QTest::newRow("over 10 MB") << "huge.png" << false;
+        QTest::newRow("a folder") << "." << false;
     }
 
     void theStoredLogoIsShownOnlyWhenItIsAPicture()
@@ -254,6 +412,8 @@ private slots:
         TestProgram program;
         program.CreateDatabase();
         WritePicture(program, "crest.png");
+        MakeFifo(program, "crest.fifo");
+        MakeHugeFile(program, "huge.png");
         const QString path = file.isEmpty() || file == "N/A" ? file : program.folder.filePath(file);
         program.Exec("UPDATE Custom SET schName = 'Hillside College', Picture = ?", {path});
         auto* login = program.registry.Show<frmLogin>();
@@ -295,6 +455,77 @@ private slots:
         QVERIFY(!ShowsLogo(login));
         Click(login, "cmd_apply");
         QCOMPARE(program.Query("SELECT Picture FROM Custom")[0][0].toString(), QString());
+    }
+
+    // A path typed into the file dialog may name anything: only a regular
+    // file of at most 10 MB is taken, anything else changes nothing.
+    void theLogoDialogTakesOnlyARegularFileOfAFewMegabytes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a FIFO") << "crest.fifo";
+        QTest::newRow("over 10 MB") << "huge.png";
+        QTest::newRow("a folder") << ".";
+    }
+
+    void theLogoDialogTakesOnlyARegularFileOfAFewMegabytes()
+    {
+        QFETCH(QString, file);
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        MakeFifo(program, "crest.fifo");
+        MakeHugeFile(program, "huge.png");
+        Click(login, "Command1");
+        Click(login, "cmd_Change");
+        program.prompter.PlanFile(program.folder.filePath(file));
+        Click(login, "Command5");
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {"The school logo must be a picture file of at most 10 MB."});
+        QCOMPARE(TextOf(login, "lblPicture"), QStringLiteral("N/A"));
+        QVERIFY(!ShowsLogo(login));
+    }
+
+    void aSchoolNameOverTheLimitIsRefused()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        Click(login, "Command1");
+        Click(login, "cmd_Change");
+        auto* name = Find<QLineEdit>(login, "txtSchoolName");
+        name->setText(QString(MaxSchoolName + 1, 'x'));
+        Click(login, "cmd_apply");
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {"The school name takes at most 200 characters; this one has 201."});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Invalid School Name"));
+        QVERIFY(Find(login, "cmd_apply")->isEnabled());
+        QCOMPARE(program.Query("SELECT schName FROM Custom")[0][0].toString(), QStringLiteral("Hillside College"));
+
+        name->setText(QString(MaxSchoolName, 'x'));
+        Click(login, "cmd_apply");
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("Record Added Successfusly!"));
+        QCOMPARE(program.Query("SELECT schName FROM Custom")[0][0].toString(), QString(MaxSchoolName, 'x'));
+    }
+
+    // Whatever an older file holds, the school the reports are headed with
+    // stays bounded, and a logo that would block is no logo.
+    void theSchoolHandedOverKeepsTheReportsBounded()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET schName = ?, Picture = ?",
+                     {QString(32767, 'x'), MakeFifo(program, "crest.fifo")});
+        auto* login = program.registry.Show<frmLogin>();
+        Click(login, "Command1");
+        QVERIFY(!ShowsLogo(login));
+        EnterAs(login, "Administrator", "admin");
+        Click(login, "cmdOK");
+        auto* teachers = program.registry.Find<frmDbase>();
+        QVERIFY(teachers);
+        QCOMPARE(teachers->SchoolName().size(), MaxSchoolName);
+
+        const Report report = ReliefTeachersList({}, {teachers->SchoolName(), teachers->SchoolLogoPath()},
+                                                 program.clock.Today());
+        QCOMPARE(report.reportHeader.items.first().name, QStringLiteral("Label16"));
+        QCOMPARE(report.reportHeader.items.first().text.size(), MaxSchoolName);
     }
 
     void cancelOrClosingTheWindowEndsTheProgram_data()

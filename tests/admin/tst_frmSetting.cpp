@@ -2,6 +2,7 @@
 #include "TestProgram.h"
 #include "admin/frmLogin.h"
 #include "admin/frmSetting.h"
+#include "data/PasswordHash.h"
 #include "teachers/frmDbase.h"
 
 #include <QCheckBox>
@@ -37,12 +38,31 @@ class tst_frmSetting : public QObject {
         QTest::keyClicks(Field(screen, name), text);
     }
 
+    static bool StoredPasswordIs(const TestProgram& program, const QString& password)
+    {
+        return PasswordHash::Verify(Row(program).pass.toString(), password) == PasswordHash::Check::Right;
+    }
+
+    static QString PeriodsInDay(const TestProgram& program)
+    {
+        const QList<QVariantList> rows = program.Query("SELECT Value FROM ProgramSetting WHERE Name = 'PeriodsInDay'");
+        return rows.isEmpty() ? QString() : rows[0][0].toString();
+    }
+
+    // The password boxes hold nothing, and so show nothing of the password's length.
+    static void ExpectPasswordBoxesEmpty(const QWidget* screen)
+    {
+        for (const char* name : {"txt_pass1", "txt_pass2"})
+            QCOMPARE(Field(screen, name)->displayText(), QString());
+    }
+
     static void ExpectViewState(const QWidget* screen)
     {
         QVERIFY(Find(screen, "cmd_Change")->isEnabled());
         QVERIFY(!Find(screen, "cmd_apply")->isEnabled());
         QCOMPARE(TextOf(screen, "Label8"), QStringLiteral("OK"));
-        for (const char* name : {"txt_splash", "txt_welcome", "txt_pass1", "txt_pass2"})
+        ExpectPasswordBoxesEmpty(screen);
+        for (const char* name : {"txt_splash", "txt_welcome", "txt_periods", "txt_pass1", "txt_pass2"})
             QVERIFY(Field(screen, name)->isReadOnly());
         for (const char* name : {"Check1", "opt_tl", "opt_ce", "opt_def"})
             QVERIFY(!Find(screen, name)->isEnabled());
@@ -57,15 +77,12 @@ private slots:
         QCOMPARE(screen->windowTitle(), QStringLiteral("Setting"));
         QCOMPARE(TextOf(screen, "txt_splash"), QStringLiteral("2000"));
         QCOMPARE(TextOf(screen, "txt_welcome"), QStringLiteral("1000"));
-        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("admin"));
-        QCOMPARE(TextOf(screen, "txt_pass2"), QStringLiteral("admin"));
-        for (const char* name : {"txt_pass1", "txt_pass2"})
-            QCOMPARE(Field(screen, name)->displayText(), QStringLiteral("*****"));
+        QCOMPARE(TextOf(screen, "txt_periods"), QStringLiteral("8"));
         QVERIFY(Ticked(screen, "Check1"));
         QVERIFY(Ticked(screen, "opt_def"));
         ExpectViewState(screen);
         QTest::keyClicks(Field(screen, "txt_pass1"), "x");
-        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("admin"));
+        QCOMPARE(TextOf(screen, "txt_pass1"), QString());
 
         Click(screen, "cmd_Change");
         QVERIFY(!Find(screen, "cmd_Change")->isEnabled());
@@ -86,6 +103,8 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("icon");
         const int information = int(MessageIcon::Information);
+        const QString splashRange = "Splash screen stay time must be from 0 to 60000 ms.";
+        const QString welcomeRange = "Welcome screen stay time must be from 0 to 60000 ms.";
         QTest::newRow("splash empty") << "" << "" << "" << "" << "Please enter splashscreen stay time in ms."
                                       << "Field missing" << information;
         QTest::newRow("welcome empty") << "x" << "" << "" << "" << "Please enter Welcome screen stay time in ms."
@@ -102,7 +121,19 @@ private slots:
         QTest::newRow("confirmation differs") << "2000" << ".5" << "a" << "A"
                                               << "May be typing mistake,plese verify the password."
                                               << "Invalid password" << int(MessageIcon::Critical);
+        QTest::newRow("confirmation only") << "2000" << "1000" << "" << "a" << "Please enter Password."
+                                           << "Field missing" << information;
+        QTest::newRow("splash negative") << "-5" << "1000" << "" << "" << splashRange
+                                         << "Improper value" << information;
+        QTest::newRow("splash too long") << "99999999999" << "1000" << "" << "" << splashRange
+                                         << "Improper value" << information;
+        QTest::newRow("welcome negative") << "2000" << "-0.5" << "" << "" << welcomeRange
+                                          << "Improper value" << information;
+        QTest::newRow("welcome just too long") << "2000" << "60000.5" << "" << "" << welcomeRange
+                                               << "Improper value" << information;
         QTest::newRow("all valid") << "+20" << "1e3" << "a" << "a" << "" << "" << 0;
+        QTest::newRow("the longest and the shortest") << "60000" << "0" << "a" << "a" << "" << "" << 0;
+        QTest::newRow("the password kept") << "2000" << "1000" << "" << "" << "" << "" << 0;
     }
 
     void validationStopsAtTheFirstFailingRule()
@@ -165,11 +196,11 @@ private slots:
         QCOMPARE(TextOf(screen, "txt_pass2").isEmpty(), boxesEmptied);
         QVERIFY(Find(screen, "cmd_apply")->isEnabled());
         QCOMPARE(TextOf(screen, "Label8"), QStringLiteral("Cancel"));
-        QCOMPARE(Row(program).pass.toString(), QStringLiteral("admin"));
+        QVERIFY(StoredPasswordIs(program, "admin"));
         QCOMPARE(Row(program).splash.toDouble(), 2000.0);
     }
 
-    // Whatever is typed is stored as typed, without surrounding spaces, and
+    // Whatever is typed is stored hashed, without surrounding spaces, and
     // can then be typed at the login: the boxes there and here take 20 characters.
     void applyStoresThePasswordAsTypedAndTheLoginTakesIt_data()
     {
@@ -192,7 +223,7 @@ private slots:
         Retype(screen, "txt_pass1", typed);
         Retype(screen, "txt_pass2", typed);
         Retype(screen, "txt_splash", "2500.5");
-        Retype(screen, "txt_welcome", "-1e2");
+        Retype(screen, "txt_welcome", "0");
         Click(screen, "opt_ce");
         Click(screen, "Check1");
         Click(screen, "cmd_apply");
@@ -202,9 +233,10 @@ private slots:
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
         ExpectViewState(screen);
         const Stored row = Row(program);
-        QCOMPARE(row.pass.toString(), stored);
+        QVERIFY(PasswordHash::IsHash(row.pass.toString()));
+        QVERIFY(StoredPasswordIs(program, stored));
         QCOMPARE(row.splash.toDouble(), 2500.5);
-        QCOMPARE(row.welcomeTime.toDouble(), -100.0);
+        QCOMPARE(row.welcomeTime.toDouble(), 0.0);
         QCOMPARE(row.viewe.toInt(), 2);
         QCOMPARE(row.welcome.toInt(), 0);
 
@@ -263,14 +295,85 @@ private slots:
         ExpectViewState(screen);
         QCOMPARE(TextOf(screen, "txt_splash"), QStringLiteral("2000"));
         QCOMPARE(TextOf(screen, "txt_welcome"), QStringLiteral("1000"));
-        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("new one"));
         QVERIFY(Ticked(screen, "Check1"));
         QVERIFY(Ticked(screen, "opt_def"));
-        const QVariantList row = program.Query("SELECT Dayslimit, Fratepday, Maxhold, Pass, Refcopy, Salnew, Salper, "
+        QVariantList row = program.Query("SELECT Dayslimit, Fratepday, Maxhold, Pass, Refcopy, Salnew, Salper, "
                                                "Saltemp, Splashtime, Viewe, Welcometime, Welcome, schName, Picture "
                                                "FROM Custom")[0];
-        QCOMPARE(row, (QVariantList {15.0, 1.0, 2.0, "new one", 2.0, 2000.0, 4500.0, 3000.0, 2000.0, 3, 1000.0, 1,
+        QVERIFY(StoredPasswordIs(program, "new one"));
+        row.removeAt(3);
+        QCOMPARE(row, (QVariantList {15.0, 1.0, 2.0, 2.0, 2000.0, 4500.0, 3000.0, 2000.0, 3, 1000.0, 1,
                                      "Hillside College", "/logos/crest.png"}));
+    }
+
+    // Password boxes left empty keep the stored password; Default never
+    // touches it, not even the spaces of a plain one kept by an older file.
+    void thePasswordIsKeptUnlessANewOneIsTyped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("apply") << "cmd_apply";
+        QTest::newRow("defaults") << "cmd_default";
+    }
+
+    void thePasswordIsKeptUnlessANewOneIsTyped()
+    {
+        QFETCH(QString, button);
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("UPDATE Custom SET Pass = ' old one '");
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        ExpectPasswordBoxesEmpty(screen);
+        Retype(screen, "txt_splash", "3000");
+        Click(screen, button);
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Save"));
+        QCOMPARE(Row(program).pass.toString(), QStringLiteral(" old one "));
+        ExpectViewState(screen);
+    }
+
+    void thePeriodsInADayAreShownAndChanged()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('PeriodsInDay', '6')");
+        auto* screen = program.Open<frmSetting>();
+        QCOMPARE(TextOf(screen, "txt_periods"), QStringLiteral("6"));
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_periods", "7");
+        Click(screen, "cmd_apply");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Changes are Applied."});
+        QCOMPARE(PeriodsInDay(program), QStringLiteral("7"));
+        Click(screen, "cmd_default");
+        QCOMPARE(PeriodsInDay(program), QStringLiteral("7"));
+        QCOMPARE(TextOf(screen, "txt_periods"), QStringLiteral("7"));
+    }
+
+    void periodsOutsideOneToEightAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("0") << "0";
+        QTest::newRow("9") << "9";
+        QTest::newRow("empty") << "";
+        QTest::newRow("a fraction") << "6.5";
+        QTest::newRow("letters") << "six";
+    }
+
+    void periodsOutsideOneToEightAreRefused()
+    {
+        QFETCH(QString, typed);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_periods", typed);
+        Retype(screen, "txt_splash", "10");
+        Click(screen, "cmd_apply");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Periods in a day must be a whole number from 1 to 8."});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Improper value"));
+        QCOMPARE(PeriodsInDay(program), QString());
+        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
     }
 
     // A row whose Key is 0 is shown but not changed, and the operator is told
@@ -279,9 +382,9 @@ private slots:
     {
         TestProgram program;
         program.CreateDatabase();
-        program.Exec("UPDATE Custom SET Key = 0, Pass = 'zero'");
+        program.Exec("UPDATE Custom SET Key = 0, Splashtime = 1234");
         auto* screen = program.Open<frmSetting>();
-        QCOMPARE(TextOf(screen, "txt_pass1"), QStringLiteral("zero"));
+        QCOMPARE(TextOf(screen, "txt_splash"), QStringLiteral("1234"));
         Click(screen, "cmd_Change");
         Retype(screen, "txt_splash", "10");
         Click(screen, "cmd_apply");
@@ -289,7 +392,7 @@ private slots:
 
         const QString nothing = "Nothing was stored: the database holds no settings row with the Key 1.";
         QCOMPARE(program.prompter.AskedTexts(), (QStringList {nothing, nothing}));
-        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+        QCOMPARE(Row(program).splash.toDouble(), 1234.0);
         QVERIFY(Find(screen, "cmd_apply")->isEnabled());
     }
 

@@ -98,7 +98,7 @@ private slots:
             Click(teachers, "cmdSearch");
             QCOMPARE(program.prompter.asked.size(), 2);
             QVERIFY(program.prompter.Last().text.contains("cannot be read"));
-            QVERIFY(program.prompter.Last().text.contains("locked"));
+            QVERIFY(program.prompter.Last().text.contains("in use by another program"));
         }
         QCOMPARE(ended.count(), 0);
         QCOMPARE(TextOf(teachers, "txtADNo"), QStringLiteral("1"));

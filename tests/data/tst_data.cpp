@@ -4,7 +4,9 @@
 #include "data/ApplicationFolder.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "data/DbError.h"
 #include "data/NextTeacherNumber.h"
+#include "data/PasswordHash.h"
 #include "data/ProgramSettings.h"
 #include "data/ProgramTables.h"
 #include "data/Recordset.h"
@@ -107,8 +109,12 @@ private slots:
         const QList<QVariantList> settings = program.Query(QStringLiteral("SELECT * FROM Custom"));
         QCOMPARE(settings.size(), 1);
         const QVariantList expected = {1, 15, 1, 2, "admin", 2, 2000, 4500, 3000, 2000, 3, 1000, 1, "School Name Here", "N/A"};
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(settings[0][i].toString(), expected[i].toString());
+        for (int i = 0; i < expected.size(); ++i) {
+            if (i == 4)
+                QCOMPARE(PasswordHash::Verify(settings[0][i].toString(), "admin"), PasswordHash::Check::Right);
+            else
+                QCOMPARE(settings[0][i].toString(), expected[i].toString());
+        }
         QVERIFY(!QFile::exists(program.DatabasePath() + ".new"));
     }
 
@@ -152,6 +158,69 @@ private slots:
         QVERIFY(connection.Open(ConnectionString()));
         QCOMPARE(program.Query(QStringLiteral("PRAGMA user_version"))[0][0].toInt(), 99);
         QVERIFY(ProgramSettings(connection).SetPeriodsInDay(6));
+    }
+
+    // The file keeps a hash: neither the password nor anything of its length
+    // can be read from it.
+    void aNewDatabaseKeepsTheFirstPasswordHashed()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        const QString stored = program.Query("SELECT Pass FROM Custom")[0][0].toString();
+        QVERIFY(PasswordHash::IsHash(stored));
+        QVERIFY(stored.startsWith("$argon2id$"));
+        QVERIFY(!ReadFile(program.DatabasePath()).contains("admin"));
+        QCOMPARE(PasswordHash::Verify(stored, "admin"), PasswordHash::Check::Right);
+        QCOMPARE(PasswordHash::Verify(stored, "Admin"), PasswordHash::Check::Wrong);
+        QVERIFY(PasswordHash::Hash("admin") != PasswordHash::Hash("admin"));
+    }
+
+    // Wrong passwords at the login outlast the connection that counted them.
+    void theLoginFailuresAreKeptTogether()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        const QDateTime last(QDate(2026, 12, 10), QTime(8, 0, 1, 250));
+        {
+            Connection connection;
+            QVERIFY(connection.Open(ConnectionString()));
+            QCOMPARE(ProgramSettings(connection).FailedLogins().count, 0);
+            QVERIFY(!ProgramSettings(connection).FailedLogins().last.isValid());
+            QVERIFY(ProgramSettings(connection).SetFailedLogins({4, last}));
+        }
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        ProgramSettings settings(connection);
+        QCOMPARE(settings.FailedLogins().count, 4);
+        QCOMPARE(settings.FailedLogins().last, last);
+        QVERIFY(settings.SetFailedLogins({}));
+        QCOMPARE(settings.FailedLogins().count, 0);
+        QVERIFY(!settings.FailedLogins().last.isValid());
+    }
+
+    // A full disk and a file held by another program are told in words; any
+    // other failure as the store's number followed by its description.
+    void aStoreFailureIsToldAsTheOperatorReadsIt_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("text");
+        const QString full = "The disk is full: nothing was saved.";
+        const QString busy = "The database is in use by another program: nothing was saved, try again.";
+        QTest::newRow("full") << "13" << full;
+        QTest::newRow("busy") << "5" << busy;
+        QTest::newRow("busy, timed out") << "773" << busy;
+        QTest::newRow("locked") << "6" << busy;
+        QTest::newRow("locked, shared cache") << "262" << busy;
+        QTest::newRow("unique") << "2067" << "2067what the store says";
+        QTest::newRow("I/O") << "10" << "10what the store says";
+        QTest::newRow("no number") << "" << "what the store says";
+    }
+
+    void aStoreFailureIsToldAsTheOperatorReadsIt()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, text);
+        QCOMPARE((DbError {number, "what the store says"}.Text()), text);
     }
 
     void thePeriodsInADayAreKeptWithinOneToEight()
