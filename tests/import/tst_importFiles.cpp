@@ -112,7 +112,7 @@ private slots:
         QVERIFY(expected.value("MARIAN").classes.contains("3º B+3º A*"));
     }
 
-    void fetTimetableCsvGivesTheSameWeeksOnceItsDaysAreMapped()
+    void fetTimetableCsvGivesTheSameWeeksAsTheXml()
     {
         const ImportSource xml = ReadImportFile(Files + "/primaria_teachers.xml");
         const ImportSource csv = ReadImportFile(Files + "/primaria_timetable.csv");
@@ -121,10 +121,10 @@ private slots:
         QVERIFY(csv.HasMappableWeek());
         QCOMPARE(csv.timetable.days, QStringList({"Jueves", "Martes", "Viernes", "Lunes", "Miércoles"}));
 
-        SlotMapping mapping = csv.DefaultMapping();
-        QCOMPARE(mapping.dayOf, QList<int>({0, 1, 2, 3, 4}));
+        // The Spanish weekday names go to their own days.
+        const SlotMapping mapping = csv.DefaultMapping();
+        QCOMPARE(mapping.dayOf, QList<int>({3, 1, 4, 0, 2}));
         QCOMPARE(mapping.periodOf, QList<int>({0, 4, 2, 1, 5, 3}));
-        mapping.dayOf = {3, 1, 4, 0, 2};
         QVERIFY(CheckMapping(csv.timetable, mapping).isEmpty());
 
         const QHash<QString, Week> fromCsv = WeeksOf(csv.Teachers(mapping));
@@ -230,8 +230,25 @@ private slots:
         QTest::newRow("a week from Sunday in week order")
             << QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday"} << QStringList{"1st", "2nd"}
             << QList<int>{4, 0, 1, 2, 3} << QList<int>{0, 1};
+        QTest::newRow("Romanian without accents")
+            << QStringList{"Marti", "Luni", "VINERI", "Joi", "Miercuri"} << QStringList{"1"} << QList<int>{1, 0, 4, 3, 2}
+            << QList<int>{0};
+        QTest::newRow("Romanian with accents, short")
+            << QStringList{"Mar.", "lun.", "mie"} << QStringList{"1"} << QList<int>{1, 0, 2} << QList<int>{0};
+        QTest::newRow("French, full and short")
+            << QStringList{"jeudi", "Lundi", "mer.", "MARDI", "Vendredi"} << QStringList{"1"} << QList<int>{3, 0, 2, 1, 4}
+            << QList<int>{0};
+        QTest::newRow("French from Saturday in week order")
+            << QStringList{"samedi", "lundi", "mardi"} << QStringList{"1"} << QList<int>{2, 0, 1} << QList<int>{0};
+        QTest::newRow("Sinhala")
+            << QStringList{"සිකුරාදා", "සඳුදා", "බ්‍රහස්පතින්දා", "අඟහරුවාදා", "බදාදා"} << QStringList{"1"}
+            << QList<int>{4, 0, 3, 1, 2} << QList<int>{0};
+        QTest::newRow("Sinhala without its joiner")
+            << QStringList{"බ්රහස්පතින්දා", "සඳුදා"} << QStringList{"1"} << QList<int>{3, 0} << QList<int>{0};
+        QTest::newRow("names of two languages in order of first appearance")
+            << QStringList{"Marti", "Monday"} << QStringList{"1"} << QList<int>{0, 1} << QList<int>{0};
         QTest::newRow("other names in order of first appearance")
-            << QStringList{"Marti", "Luni"} << QStringList{"Break", "1"} << QList<int>{0, 1} << QList<int>{0, 1};
+            << QStringList{"Week A", "Week B"} << QStringList{"Break", "Lunch"} << QList<int>{0, 1} << QList<int>{0, 1};
     }
 
     void dayAndHourNamesAreGuessed()
