@@ -138,8 +138,9 @@ private slots:
 
         QCOMPARE(Counters(screen), QStringLiteral("2 of 18"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Nimal"));
-        const QList<QVariantList> susana = program.Query("SELECT adno1, title, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
-        QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "4 AÑOS", "INFANTIL", "0"}}));
+        const QList<QVariantList> susana = program.Query("SELECT adno1, title, subject, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
+        QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "Maths", "4 AÑOS", "INFANTIL", "0"}}));
+        QCOMPARE(program.Query("SELECT subject FROM TabelPB WHERE name1 = 'VICTOR'")[0][0], QVariant("AE/REL"));
         QCOMPARE(program.Query("SELECT max(adno1) FROM TabelPB")[0][0].toInt(), 18);
     }
 

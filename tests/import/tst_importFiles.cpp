@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "data/FieldLimits.h"
 #include "data/TeacherRow.h"
 #include "import/Csv.h"
 #include "import/FetTeachers.h"
@@ -282,6 +283,46 @@ private slots:
         QCOMPARE(plan.rejected.size(), 2);
         for (const RejectedRow& rejected : plan.rejected)
             QCOMPARE(rejected.reason, QStringLiteral("the name is in the file more than once (lines 2, 4)"));
+    }
+
+    void aNewTeachersSubjectIsTheOneHeTeachesMostOften()
+    {
+        FetTimetable timetable = Names({"Mon", "Tue"}, {"1", "2", "3"});
+        timetable.teachers = {{2, "Tie"}, {3, "Most"}, {4, "None"}};
+        timetable.lessons = {{5, 0, 0, 0, {"7A"}, "Art"}, {6, 0, 0, 1, {"7A"}, "Maths"}, {7, 0, 1, 0, {"7A"}, "Maths"},
+                             {8, 0, 1, 1, {"7A"}, "Art"}, {9, 0, 1, 2, {"7A"}, "Music"}, {10, 1, 0, 0, {"8A"}, ""},
+                             {11, 1, 0, 1, {"8A"}, "Music"}, {12, 1, 0, 2, {"8A"}, "Art"}, {13, 1, 1, 0, {"8A"}, "Music"}};
+        const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
+        QStringList subjects;
+        for (const ImportedTeacher& teacher : imported.teachers)
+            subjects << teacher.row.subject;
+        QCOMPARE(subjects, QStringList({"Art", "Music", "-"}));
+
+        const ImportSource xml = ReadImportFile(Files + "/primaria_teachers.xml");
+        const ImportedTeachers school = xml.Teachers(xml.DefaultMapping());
+        QCOMPARE(school.teachers.first().row.subject, QStringLiteral("INFANTIL"));
+    }
+
+    void aTeacherWithATextTooLongForTheRegisterIsRefusedWhole()
+    {
+        const QString longest(MaxRegisterText, 'x');
+        const QString tooLong(MaxRegisterText + 1, 'x');
+        FetTimetable timetable = Names({"Mon"}, {"1", "2"});
+        timetable.teachers = {{2, longest}, {3, tooLong}, {4, "Class"}, {5, "Subject"}};
+        timetable.lessons = {{6, 0, 0, 0, {longest}, longest}, {7, 1, 0, 0, {"7A"}, "Art"},
+                             {8, 2, 0, 0, {"7A"}, "Art"}, {9, 2, 0, 1, {QString(50, 'a'), QString(50, 'b')}, "Art"},
+                             {10, 3, 0, 1, {"7A"}, tooLong}};
+        const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
+        QCOMPARE(imported.teachers.size(), 1);
+        QCOMPARE(imported.teachers[0].row.name1, longest);
+        QCOMPARE(imported.teachers[0].row.classes[0], longest.toUpper());
+        QStringList reasons;
+        for (const RejectedRow& rejected : imported.rejected)
+            reasons << QStringLiteral("%1: %2").arg(rejected.line).arg(rejected.reason);
+        std::sort(reasons.begin(), reasons.end());
+        QCOMPARE(reasons, QStringList({"3: the name is longer than 100 characters",
+                                       "4: the class of Mon 2 (line 9) is longer than 100 characters",
+                                       "5: the subject of Mon 2 (line 10) is longer than 100 characters"}));
     }
 
     void aTeacherWithTwoLessonsAtOnceIsRefusedWhole()
