@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 bool LooksLikeXml(const QString& path, const QByteArray& bytes)
 {
@@ -52,6 +54,13 @@ SlotMapping ImportSource::DefaultMapping() const
 ImportedTeachers ImportSource::Teachers(const SlotMapping& mapping) const
 {
     return kind == ImportKind::RegisterCsv ? teachers : TeachersFromFet(timetable, mapping);
+}
+
+std::optional<int> ImportSource::PeriodsInDay(const SlotMapping& mapping) const
+{
+    if (kind == ImportKind::RegisterCsv || mapping.periodOf.isEmpty())
+        return std::nullopt;
+    return *std::max_element(mapping.periodOf.begin(), mapping.periodOf.end()) + 1;
 }
 
 ImportSource ReadImportFile(const QString& path, const Progress& progress)

@@ -20,6 +20,9 @@ struct ImportSource {
     bool HasMappableWeek() const { return kind == ImportKind::FetCsv; }
     SlotMapping DefaultMapping() const;
     ImportedTeachers Teachers(const SlotMapping& mapping) const;
+    // The periods of a school day that a FET week takes: up to the last period
+    // its hours go to. None for the register's CSV, which gives no week.
+    std::optional<int> PeriodsInDay(const SlotMapping& mapping) const;
 };
 
 ImportSource ReadImportFile(const QString& path, const Progress& progress = {});

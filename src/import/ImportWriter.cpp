@@ -1,6 +1,7 @@
 #include "import/ImportWriter.h"
 
 #include "data/Connection.h"
+#include "data/ProgramSettings.h"
 #include "data/Transaction.h"
 #include "import/RegisterColumns.h"
 #include "import/RegisterTable.h"
@@ -96,6 +97,8 @@ QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Pr
             return failure;
     }
     writer.Finish();
+    if (plan.periodsInDay && !ProgramSettings(connection).SetPeriodsInDay(*plan.periodsInDay))
+        return connection.LastError().Text();
     if (!transaction.Commit())
         return connection.LastError().Text();
     return {};

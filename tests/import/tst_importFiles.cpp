@@ -127,6 +127,11 @@ private slots:
         QCOMPARE(mapping.dayOf, QList<int>({3, 1, 4, 0, 2}));
         QCOMPARE(mapping.periodOf, QList<int>({0, 4, 2, 1, 5, 3}));
         QVERIFY(CheckMapping(csv.timetable, mapping).isEmpty());
+        QCOMPARE(csv.PeriodsInDay(mapping), 6);
+        QCOMPARE(xml.PeriodsInDay(xml.DefaultMapping()), 6);
+        SlotMapping lastHourLast = mapping;
+        lastHourLast.periodOf[4] = 7;
+        QCOMPARE(csv.PeriodsInDay(lastHourLast), 8); // the hours reach period 8
 
         const QHash<QString, Week> fromCsv = WeeksOf(csv.Teachers(mapping));
         const QHash<QString, Week> fromXml = WeeksOf(xml.Teachers(xml.DefaultMapping()));
