@@ -25,6 +25,11 @@ struct ImportSource {
     std::optional<int> PeriodsInDay(const SlotMapping& mapping) const;
 };
 
+// The largest file that is read; its records take a few times its size in memory.
+constexpr qint64 MaxImportBytes = 50 * 1024 * 1024;
+
+// Reads and recognises a file. A file over MaxImportBytes, or one that memory
+// cannot hold, is refused with the reason, as are files of no known kind.
 ImportSource ReadImportFile(const QString& path, const Progress& progress = {});
 
 // The file dialog's filters for the three kinds.

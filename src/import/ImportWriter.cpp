@@ -8,6 +8,8 @@
 
 #include <QSqlQuery>
 
+#include <new>
+
 namespace {
 QString InsertStatement()
 {
@@ -80,9 +82,9 @@ private:
     int total_;
     int done_ = 0;
 };
-}
 
-QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
+// The plan's writes in one transaction, rolled back when any of them fails.
+QString WritePlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
 {
     Transaction transaction(connection);
     if (!transaction.IsActive())
@@ -102,4 +104,14 @@ QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Pr
     if (!transaction.Commit())
         return connection.LastError().Text();
     return {};
+}
+}
+
+QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
+{
+    try {
+        return WritePlan(connection, plan, progress);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("There was not enough memory to write the teachers.");
+    }
 }

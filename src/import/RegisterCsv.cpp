@@ -113,7 +113,7 @@ bool IsRegisterHeader(const QStringList& header)
     return columns.Has(QStringLiteral("name1")) || columns.Has(QStringLiteral("adno1"));
 }
 
-ImportedTeachers ReadRegisterCsv(const CsvTable& csv, QString* error)
+ImportedTeachers ReadRegisterCsv(CsvTable&& csv, QString* error)
 {
     const CsvColumns columns(csv.records.first().fields);
     const QString missing = columns.FirstMissing(RegisterCsvColumns());
@@ -129,6 +129,7 @@ ImportedTeachers ReadRegisterCsv(const CsvTable& csv, QString* error)
             continue;
         }
         auto read = ReadRow(columns, csv.records[i]);
+        csv.records[i] = {}; // a large file's records are let go as they are read
         if (auto* teacher = std::get_if<ImportedTeacher>(&read))
             result.teachers << *teacher;
         else

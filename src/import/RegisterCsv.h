@@ -21,4 +21,4 @@ bool IsRegisterHeader(const QStringList& header);
 // become "-", and an empty class cell makes its slot an off period, as the
 // teacher screen saves them. On a missing column the reason is set and nothing
 // is read.
-ImportedTeachers ReadRegisterCsv(const CsvTable& csv, QString* error);
+ImportedTeachers ReadRegisterCsv(CsvTable&& csv, QString* error);

@@ -178,6 +178,12 @@ private slots:
             << "a_teachers.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Teachers_Timetable><Teacher name=\"Jos\xE9\">"
                                               "</Teacher></Teachers_Timetable>")
             << "cannot be read as XML";
+        QTest::newRow("CSV with NUL bytes")
+            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n\"1\",\"Mon\"\n\"2\",\"T") + QByteArray(2, '\0') + "e\"\n"
+            << "The file is not a text file (line 3 holds a NUL byte)";
+        QTest::newRow("CSV in Latin-1 past the first piece")
+            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n") + QByteArray(70000, 'x') + "\n\n\"Mi\xE9rcoles\"\n"
+            << "not UTF-8 text (line 4";
         QTest::newRow("CSV of something else") << "list.csv" << QByteArray("Name,Phone\nA,1\n") << "neither";
     }
 
@@ -190,6 +196,27 @@ private slots:
         const ImportSource source = ReadImportFile(WriteFile(dir.filePath(name), bytes));
         QVERIFY2(source.error.contains(reason), qPrintable(source.error));
         QVERIFY2(source.error.contains("Nothing was imported"), qPrintable(source.error));
+    }
+
+    void aFileOver50MBIsRefusedUnread()
+    {
+        QTemporaryDir dir;
+        QFile sparse(dir.filePath("big_timetable.csv"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(MaxImportBytes + 1));
+        sparse.close();
+        const ImportSource source = ReadImportFile(sparse.fileName());
+        QCOMPARE(source.error, QStringLiteral("The file is 50 MB; Import takes files of at most 50 MB. Nothing was imported."));
+        QVERIFY(sparse.resize(MaxImportBytes));
+        QVERIFY(ReadImportFile(sparse.fileName()).error.startsWith("The file is not a text file (line 1"));
+    }
+
+    void aFileThatMemoryCannotHoldIsRefusedWithAMessage()
+    {
+        const Progress outOfMemory = [](int, int) -> bool { throw std::bad_alloc(); };
+        const ImportSource source = ReadImportFile(Files + "/primaria_timetable.csv", outOfMemory);
+        QCOMPARE(source.error, QStringLiteral("There is not enough memory to read the file. Nothing was imported."));
+        QVERIFY(source.timetable.teachers.isEmpty());
     }
 
     void csvFieldsKeepQuotesSeparatorsAndLineBreaks_data()

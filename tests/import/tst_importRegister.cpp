@@ -197,10 +197,28 @@ private slots:
         QFETCH(QString, text);
         QStringList teacher = Teacher(1);
         teacher[TeacherColumn::name1] = text;
-        const std::optional<QString> csv = DecodeUtf8(RegisterCsvFile({teacher}), nullptr);
-        const CsvTable table = ParseCsv(*csv);
+        const CsvTable table = ParseCsv(QString::fromUtf8(RegisterCsvFile({teacher}).mid(Utf8Bom.size())));
         QCOMPARE(table.records.size(), 2);
         QTEST(table.records[1].fields[RegisterCsvColumns().indexOf("name1")], "exported");
+    }
+
+    void aWriteThatRunsOutOfMemoryWritesNothing()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        const QList<QVariantList> before = program.Query("SELECT * FROM TabelPB ORDER BY adno1");
+        ImportedTeachers file;
+        file.teachers = {Imported(2, "Teacher 1", "9C"), Imported(3, "Early", "8B"), Imported(4, "Late", "7A")};
+        ImportPlan plan = PlanImport(RegisterRows(), file);
+        plan.periodsInDay = 6;
+        const Progress outOfMemory = [](int done, int) -> bool {
+            if (done == 2)
+                throw std::bad_alloc();
+            return true;
+        };
+        QCOMPARE(Write(plan, outOfMemory), QStringLiteral("There was not enough memory to write the teachers."));
+        QCOMPARE(program.Query("SELECT * FROM TabelPB ORDER BY adno1"), before);
+        QVERIFY(program.Query("SELECT * FROM ProgramSetting").isEmpty());
     }
 
     void registerCsvRoundTripGivesBackExactlyTheSameRows()
