@@ -1,25 +1,48 @@
 #include "import/Csv.h"
 
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
-bool IsUtf8(const QByteArray& bytes)
+constexpr qint64 PieceBytes = 1 << 16;
+
+bool IsUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
-    return !decoder.hasError() && !bytes.contains('\0');
+    return !decoder.hasError();
 }
 
-int FirstLineNotUtf8(const QByteArray& bytes)
+// The line of a piece of whole lines that fails the check, counted from 1; 0 when none does.
+template <class Check>
+int FirstLineFailing(const QByteArray& piece, Check fails)
 {
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!IsUtf8(lines[i]))
-            return i + 1;
+    qsizetype start = 0;
+    for (int line = 1; start < piece.size(); ++line) {
+        qsizetype end = piece.indexOf('\n', start);
+        if (end < 0)
+            end = piece.size();
+        if (fails(QByteArrayView(piece).sliced(start, end - start)))
+            return line;
+        start = end + 1;
     }
-    return 1;
+    return 0;
+}
+
+QString NotText(int line)
+{
+    return QStringLiteral("The file is not a text file (line %1 holds a NUL byte). "
+                          "Choose a CSV file saved as text and import it again. Nothing was imported.")
+        .arg(line);
+}
+
+QString NotUtf8(int line)
+{
+    return QStringLiteral("The file is not UTF-8 text (line %1 is in another encoding). "
+                          "Save it as CSV in UTF-8 and import it again. Nothing was imported.")
+        .arg(line);
 }
 
 // FET can quote its fields with apostrophes instead of double quotes.
@@ -84,6 +107,7 @@ private:
             return true;
         }
         CsvRecord record{line_, {}};
+        record.fields.reserve(fieldsPerRecord_); // rows are mostly as wide as the one before
         for (;;) {
             QString field;
             if (!ReadField(field, record.line))
@@ -101,6 +125,7 @@ private:
                 break;
             }
         }
+        fieldsPerRecord_ = record.fields.size();
         table_.records << record;
         return true;
     }
@@ -108,8 +133,10 @@ private:
     bool ReadField(QString& field, int recordLine)
     {
         if (text_[pos_] != quote_) {
+            const qsizetype start = pos_;
             while (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd())
-                field += text_[pos_++];
+                ++pos_;
+            field = Shared(text_.mid(start, pos_ - start));
             return true;
         }
         ++pos_;
@@ -133,7 +160,20 @@ private:
         // Text after the closing quote belongs to the field, as spreadsheets read it.
         while (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd())
             field += text_[pos_++];
+        field = Shared(field);
         return true;
+    }
+
+    // The same texts recur in every row ("0", "-", a class, a subject), so
+    // they are kept once, which keeps a large file's records small.
+    QString Shared(const QString& field)
+    {
+        const auto known = pool_.constFind(field);
+        if (known != pool_.cend())
+            return *known;
+        QString exact = field;
+        exact.squeeze();
+        return *pool_.insert(exact);
     }
 
     const QString& text_;
@@ -143,6 +183,8 @@ private:
     qsizetype pos_ = 0;
     int line_ = 1;
     CsvTable table_;
+    QSet<QString> pool_;
+    qsizetype fieldsPerRecord_ = 0;
 };
 
 QString Quoted(const QString& field)
@@ -158,16 +200,28 @@ QString Quoted(const QString& field)
 }
 }
 
-std::optional<QString> DecodeUtf8(const QByteArray& bytes, QString* error)
+std::optional<QString> ReadUtf8Text(QIODevice& file, QString* error)
 {
-    const QByteArray body = bytes.startsWith(Utf8Bom) ? bytes.mid(Utf8Bom.size()) : bytes;
-    if (!IsUtf8(body)) {
-        *error = QStringLiteral("The file is not UTF-8 text (line %1 is in another encoding). "
-                                "Save it as CSV in UTF-8 and import it again. Nothing was imported.")
-                     .arg(FirstLineNotUtf8(body));
-        return std::nullopt;
+    QString text;
+    text.reserve(file.size());
+    int linesBefore = 0;
+    for (bool first = true; !file.atEnd(); first = false) {
+        QByteArray piece = file.read(PieceBytes);
+        if (!piece.endsWith('\n'))
+            piece += file.readLine();
+        if (first && piece.startsWith(Utf8Bom))
+            piece.remove(0, Utf8Bom.size());
+        const bool binary = piece.contains('\0');
+        if (binary || !IsUtf8(piece)) {
+            const int line = binary ? FirstLineFailing(piece, [](QByteArrayView l) { return l.contains('\0'); })
+                                    : FirstLineFailing(piece, [](QByteArrayView l) { return !IsUtf8(l); });
+            *error = binary ? NotText(linesBefore + line) : NotUtf8(linesBefore + line);
+            return std::nullopt;
+        }
+        linesBefore += int(piece.count('\n'));
+        text += QString::fromUtf8(piece);
     }
-    return QString::fromUtf8(body);
+    return text;
 }
 
 CsvTable ParseCsv(const QString& text, const Progress& progress)

@@ -3,6 +3,7 @@
 #include "import/Progress.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,11 @@ struct CsvTable {
     QString error;
 };
 
-// The text of a file in UTF-8, with or without a byte-order mark. Any other
-// encoding is refused with a reason that names the first line that is not UTF-8.
-std::optional<QString> DecodeUtf8(const QByteArray& bytes, QString* error);
+// The text of a file in UTF-8, with or without a byte-order mark, read piece
+// by piece. A file holding NUL bytes is refused as not text, any other
+// encoding than UTF-8 as such, each with a reason that names the first line
+// at fault.
+std::optional<QString> ReadUtf8Text(QIODevice& file, QString* error);
 
 // Splits CSV text into records. The separator is the first comma, semicolon
 // or vertical bar of the first line; quoted fields (in double quotes, or in

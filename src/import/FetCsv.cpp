@@ -50,7 +50,7 @@ bool IsFetTimetableHeader(const QStringList& header)
     return columns.Has(QStringLiteral("Activity Id")) || columns.Has(Teachers) || columns.Has(Students);
 }
 
-FetTimetable ReadFetTimetableCsv(const CsvTable& csv, QString* error)
+FetTimetable ReadFetTimetableCsv(CsvTable&& csv, QString* error)
 {
     const CsvColumns columns(csv.records.first().fields);
     const QString missing = columns.FirstMissing({Day, Hour, Students, Subject, Teachers});
@@ -62,8 +62,10 @@ FetTimetable ReadFetTimetableCsv(const CsvTable& csv, QString* error)
     }
     FetTimetable timetable;
     QHash<QString, int> known;
-    for (qsizetype i = 1; i < csv.records.size(); ++i)
+    for (qsizetype i = 1; i < csv.records.size(); ++i) {
         AddRow(timetable, known, columns, csv.records[i]);
+        csv.records[i] = {}; // a large file's records are let go as they are read
+    }
     *error = CheckFetWeek(timetable);
     return error->isEmpty() ? timetable : FetTimetable{};
 }

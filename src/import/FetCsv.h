@@ -10,4 +10,4 @@ bool IsFetTimetableHeader(const QStringList& header);
 // or students sets joined with "+". Days, hours and teachers are listed in
 // order of first appearance. A row without a teacher is no teacher's lesson
 // and is passed over. On failure the reason is set and the result is empty.
-FetTimetable ReadFetTimetableCsv(const CsvTable& csv, QString* error);
+FetTimetable ReadFetTimetableCsv(CsvTable&& csv, QString* error);

@@ -8,8 +8,8 @@ const QString Root = QStringLiteral("Teachers_Timetable");
 
 class FetXmlParser {
 public:
-    explicit FetXmlParser(const QByteArray& bytes)
-        : xml_(bytes)
+    explicit FetXmlParser(QIODevice& file)
+        : xml_(&file)
     {
     }
 
@@ -104,13 +104,15 @@ private:
 };
 }
 
-FetTimetable ReadFetTeachersXml(const QByteArray& bytes, QString* error)
+FetTimetable ReadFetTeachersXml(QIODevice& file, QString* error)
 {
-    if (bytes.trimmed().isEmpty() || bytes.trimmed() == QByteArrayLiteral("\xEF\xBB\xBF")) {
+    const QByteArray start = file.peek(4096);
+    const QByteArray body = start.startsWith(QByteArrayLiteral("\xEF\xBB\xBF")) ? start.mid(3) : start;
+    if (file.size() <= start.size() && body.trimmed().isEmpty()) {
         *error = QStringLiteral("The file is empty. Nothing was imported.");
         return {};
     }
-    FetTimetable timetable = FetXmlParser(bytes).Parse(error);
+    FetTimetable timetable = FetXmlParser(file).Parse(error);
     if (error->isEmpty())
         *error = CheckFetWeek(timetable);
     return error->isEmpty() ? timetable : FetTimetable{};

@@ -9,19 +9,24 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+#include <new>
+
 namespace {
-bool LooksLikeXml(const QString& path, const QByteArray& bytes)
+bool LooksLikeXml(const QString& path, QIODevice& file)
 {
-    const QByteArray start = bytes.startsWith(Utf8Bom) ? bytes.mid(Utf8Bom.size(), 64).trimmed() : bytes.left(64).trimmed();
-    return start.startsWith('<') || path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+    const QByteArray start = file.peek(64 + Utf8Bom.size());
+    const QByteArray body = start.startsWith(Utf8Bom) ? start.mid(Utf8Bom.size()) : start;
+    return body.trimmed().startsWith('<') || path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
 }
 
-void ReadCsvSource(ImportSource& source, const QByteArray& bytes, const Progress& progress)
+void ReadCsvSource(ImportSource& source, QIODevice& file, const Progress& progress)
 {
-    const std::optional<QString> text = DecodeUtf8(bytes, &source.error);
+    std::optional<QString> text = ReadUtf8Text(file, &source.error);
     if (!text)
         return;
-    const CsvTable csv = ParseCsv(*text, progress);
+    CsvTable csv = ParseCsv(*text, progress);
+    text.reset();
     if (!csv.error.isEmpty()) {
         source.error = csv.error + QStringLiteral(" Nothing was imported.");
         return;
@@ -33,13 +38,23 @@ void ReadCsvSource(ImportSource& source, const QByteArray& bytes, const Progress
     const QStringList& header = csv.records.first().fields;
     if (IsFetTimetableHeader(header)) {
         source.kind = ImportKind::FetCsv;
-        source.timetable = ReadFetTimetableCsv(csv, &source.error);
+        source.timetable = ReadFetTimetableCsv(std::move(csv), &source.error);
     } else if (IsRegisterHeader(header)) {
         source.kind = ImportKind::RegisterCsv;
-        source.teachers = ReadRegisterCsv(csv, &source.error);
+        source.teachers = ReadRegisterCsv(std::move(csv), &source.error);
     } else {
         source.error = QStringLiteral("The file is neither a timetable that FET exported nor the register's CSV file: "
                                       "its first line names no column of either. Nothing was imported.");
+    }
+}
+
+void ReadSource(ImportSource& source, QFile& file, const Progress& progress)
+{
+    if (LooksLikeXml(source.path, file)) {
+        source.kind = ImportKind::FetXml;
+        source.timetable = ReadFetTeachersXml(file, &source.error);
+    } else {
+        ReadCsvSource(source, file, progress);
     }
 }
 }
@@ -54,6 +69,13 @@ ImportedTeachers ImportSource::Teachers(const SlotMapping& mapping) const
     return kind == ImportKind::RegisterCsv ? teachers : TeachersFromFet(timetable, mapping);
 }
 
+std::optional<int> ImportSource::PeriodsInDay(const SlotMapping& mapping) const
+{
+    if (kind == ImportKind::RegisterCsv || mapping.periodOf.isEmpty())
+        return std::nullopt;
+    return *std::max_element(mapping.periodOf.begin(), mapping.periodOf.end()) + 1;
+}
+
 ImportSource ReadImportFile(const QString& path, const Progress& progress)
 {
     ImportSource source;
@@ -63,12 +85,18 @@ ImportSource ReadImportFile(const QString& path, const Progress& progress)
         source.error = QStringLiteral("The file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return source;
     }
-    const QByteArray bytes = file.readAll();
-    if (LooksLikeXml(path, bytes)) {
-        source.kind = ImportKind::FetXml;
-        source.timetable = ReadFetTeachersXml(bytes, &source.error);
-    } else {
-        ReadCsvSource(source, bytes, progress);
+    if (file.size() > MaxImportBytes) {
+        source.error = QStringLiteral("The file is %1 MB; Import takes files of at most %2 MB. Nothing was imported.")
+                           .arg(file.size() / (1024 * 1024))
+                           .arg(MaxImportBytes / (1024 * 1024));
+        return source;
+    }
+    try {
+        ReadSource(source, file, progress);
+    } catch (const std::bad_alloc&) {
+        source = ImportSource();
+        source.path = path;
+        source.error = QStringLiteral("There is not enough memory to read the file. Nothing was imported.");
     }
     return source;
 }

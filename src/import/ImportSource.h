@@ -20,8 +20,16 @@ struct ImportSource {
     bool HasMappableWeek() const { return kind == ImportKind::FetCsv; }
     SlotMapping DefaultMapping() const;
     ImportedTeachers Teachers(const SlotMapping& mapping) const;
+    // The periods of a school day that a FET week takes: up to the last period
+    // its hours go to. None for the register's CSV, which gives no week.
+    std::optional<int> PeriodsInDay(const SlotMapping& mapping) const;
 };
 
+// The largest file that is read; its records take a few times its size in memory.
+constexpr qint64 MaxImportBytes = 50 * 1024 * 1024;
+
+// Reads and recognises a file. A file over MaxImportBytes, or one that memory
+// cannot hold, is refused with the reason, as are files of no known kind.
 ImportSource ReadImportFile(const QString& path, const Progress& progress = {});
 
 // The file dialog's filters for the three kinds.

@@ -1,11 +1,14 @@
 #include "import/ImportWriter.h"
 
 #include "data/Connection.h"
+#include "data/ProgramSettings.h"
 #include "data/Transaction.h"
 #include "import/RegisterColumns.h"
 #include "import/RegisterTable.h"
 
 #include <QSqlQuery>
+
+#include <new>
 
 namespace {
 QString InsertStatement()
@@ -79,9 +82,9 @@ private:
     int total_;
     int done_ = 0;
 };
-}
 
-QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
+// The plan's writes in one transaction, rolled back when any of them fails.
+QString WritePlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
 {
     Transaction transaction(connection);
     if (!transaction.IsActive())
@@ -96,7 +99,19 @@ QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Pr
             return failure;
     }
     writer.Finish();
+    if (plan.periodsInDay && !ProgramSettings(connection).SetPeriodsInDay(*plan.periodsInDay))
+        return connection.LastError().Text();
     if (!transaction.Commit())
         return connection.LastError().Text();
     return {};
+}
+}
+
+QString WriteImportPlan(Connection& connection, const ImportPlan& plan, const Progress& progress)
+{
+    try {
+        return WritePlan(connection, plan, progress);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("There was not enough memory to write the teachers.");
+    }
 }

@@ -1,5 +1,6 @@
 #include "import/RegisterCsv.h"
 
+#include "data/FieldLimits.h"
 #include "data/TeacherNumber.h"
 #include "import/CsvColumns.h"
 #include "import/RegisterColumns.h"
@@ -14,6 +15,34 @@ const QString RelFree = QStringLiteral("RelFree");
 QString OrBlank(const QString& text)
 {
     return text.isEmpty() ? Blank : text;
+}
+
+// A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
+// carriage return as a formula, so such a cell is written with a leading
+// apostrophe, which makes it text. A cell that really begins with an
+// apostrophe gets one more, so that reading takes exactly one away from every
+// cell that begins with one. "-" alone, the register's blank, is no formula
+// and stays as it is.
+QString SpreadsheetText(const QString& cell)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
+    const bool escaped = !cell.isEmpty() && formulaStarts.contains(cell.front()) && cell != Blank;
+    return escaped ? '\'' + cell : cell;
+}
+
+QString FromSpreadsheetText(const QString& field)
+{
+    return field.startsWith('\'') ? field.mid(1) : field;
+}
+
+// The first text of a row that is longer than the register takes; empty when none is.
+QString CheckLengths(const CsvColumns& columns, const CsvRecord& record)
+{
+    for (const QString& name : RegisterCsvColumns()) {
+        if (FromSpreadsheetText(columns.Field(record, name)).size() > MaxRegisterText)
+            return QStringLiteral("the text in column %1 is longer than %2 characters").arg(name).arg(MaxRegisterText);
+    }
+    return {};
 }
 
 // Why a row's number or flags cannot be taken; empty when they can.
@@ -32,9 +61,11 @@ QString CheckNumberAndFlags(const QString& number, const QString& salOnly, const
 
 std::variant<ImportedTeacher, RejectedRow> ReadRow(const CsvColumns& columns, const CsvRecord& record)
 {
-    const auto field = [&](const QString& name) { return columns.Field(record, name); };
+    const auto field = [&](const QString& name) { return FromSpreadsheetText(columns.Field(record, name)); };
     const QString number = field(QStringLiteral("adno1"));
-    const QString reason = CheckNumberAndFlags(number, field(SalOnly), field(RelFree));
+    QString reason = CheckNumberAndFlags(number, field(SalOnly), field(RelFree));
+    if (reason.isEmpty())
+        reason = CheckLengths(columns, record);
     if (!reason.isEmpty())
         return RejectedRow{record.line, field(QStringLiteral("name1")), reason};
 
@@ -70,7 +101,7 @@ QByteArray RegisterCsvFile(const QList<QStringList>& teacherTexts)
         QStringList fields;
         fields.reserve(ordinals.size());
         for (int ordinal : ordinals)
-            fields << teacher[ordinal];
+            fields << SpreadsheetText(teacher[ordinal]);
         text += CsvLine(fields);
     }
     return Utf8Bom + text.toUtf8();
@@ -82,7 +113,7 @@ bool IsRegisterHeader(const QStringList& header)
     return columns.Has(QStringLiteral("name1")) || columns.Has(QStringLiteral("adno1"));
 }
 
-ImportedTeachers ReadRegisterCsv(const CsvTable& csv, QString* error)
+ImportedTeachers ReadRegisterCsv(CsvTable&& csv, QString* error)
 {
     const CsvColumns columns(csv.records.first().fields);
     const QString missing = columns.FirstMissing(RegisterCsvColumns());
@@ -98,6 +129,7 @@ ImportedTeachers ReadRegisterCsv(const CsvTable& csv, QString* error)
             continue;
         }
         auto read = ReadRow(columns, csv.records[i]);
+        csv.records[i] = {}; // a large file's records are let go as they are read
         if (auto* teacher = std::get_if<ImportedTeacher>(&read))
             result.teachers << *teacher;
         else

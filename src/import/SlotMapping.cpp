@@ -1,6 +1,7 @@
 #include "import/SlotMapping.h"
 
 #include "data/TeacherRow.h"
+#include "import/WeekdayNames.h"
 
 #include <QRegularExpression>
 
@@ -8,8 +9,6 @@
 #include <numeric>
 
 namespace {
-const QStringList WeekDays = DayNames + QStringList{QStringLiteral("Saturday"), QStringLiteral("Sunday")};
-
 QList<int> Identity(qsizetype count)
 {
     QList<int> places(count);
@@ -46,25 +45,12 @@ std::optional<QList<QList<int>>> DigitRuns(const QStringList& names)
     return runs;
 }
 
-std::optional<QList<int>> WeekDayNumbers(const QStringList& names)
-{
-    QList<int> numbers;
-    for (const QString& name : names) {
-        const auto found = std::find_if(WeekDays.begin(), WeekDays.end(),
-                                        [&](const QString& week) { return week.compare(name.trimmed(), Qt::CaseInsensitive) == 0; });
-        if (found == WeekDays.end())
-            return std::nullopt;
-        numbers << int(found - WeekDays.begin());
-    }
-    return numbers;
-}
-
 QList<int> GuessedPlaces(const QStringList& names, bool days)
 {
     if (const auto numbers = DigitRuns(names))
         return RanksBy(*numbers);
     if (days) {
-        if (const auto weekDays = WeekDayNumbers(names)) {
+        if (const auto weekDays = WeekdayNumbers(names)) {
             const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(), [](int day) { return day < DaysPerWeek; });
             return workingWeek ? *weekDays : RanksBy(*weekDays);
         }

@@ -16,10 +16,10 @@ SlotMapping FileOrderMapping(const FetTimetable& timetable);
 
 // A mapping for names whose order the file does not give: names that all hold
 // numbers in numeric order, number by number ("8:00", "8:45", "9:30"; "P2",
-// "P10"), English weekday names in week order (each on its own day when they
-// are all Monday..Friday), other names and ties in order of first appearance.
-// Numbered hours go by rank, not by their number: an hour that no lesson of
-// the file uses is a break, left out as in the file's own order.
+// "P10"), weekday names of any language in week order (each on its own day
+// when they are all Monday..Friday), other names and ties in order of first
+// appearance. Numbered hours go by rank, not by their number: an hour that no
+// lesson of the file uses is a break, left out as in the file's own order.
 SlotMapping GuessedMapping(const FetTimetable& timetable);
 
 // Why a mapping cannot be used (two names on one day or one period); empty when it can.

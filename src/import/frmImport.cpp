@@ -1,6 +1,7 @@
 #include "import/frmImport.h"
 
 #include "attendance/AttendanceDay.h"
+#include "data/ProgramSettings.h"
 #include "import/ImportProgress.h"
 #include "import/ImportWriter.h"
 #include "import/RegisterTable.h"
@@ -53,6 +54,7 @@ void frmImport::Form_Load()
         return;
     }
     registerRows_ = *rows;
+    periodsInDay_ = ProgramSettings(connection_).PeriodsInDay();
     loaded_ = true;
     ShowMapping(source_.DefaultMapping());
     RefreshPlan();
@@ -88,8 +90,15 @@ void frmImport::RefreshPlan()
     if (lblMapping)
         lblMapping->setText(clash);
     plan_ = clash.isEmpty() ? PlanImport(registerRows_, source_.Teachers(mapping)) : ImportPlan{};
+    if (clash.isEmpty())
+        plan_.periodsInDay = source_.PeriodsInDay(mapping);
     ShowPlan();
-    cmdOK->setEnabled(clash.isEmpty() && plan_.added.size() + plan_.changed.size() > 0);
+    cmdOK->setEnabled(clash.isEmpty() && (plan_.added.size() + plan_.changed.size() > 0 || ChangesPeriods()));
+}
+
+bool frmImport::ChangesPeriods() const
+{
+    return plan_.periodsInDay && *plan_.periodsInDay != periodsInDay_;
 }
 
 void frmImport::ShowPlan()
@@ -98,6 +107,10 @@ void frmImport::ShowPlan()
     lblChanged->setText(QString::number(plan_.changed.size()));
     lblUnchanged->setText(QString::number(plan_.unchanged));
     lblRejected->setText(QString::number(plan_.rejected.size()));
+    if (lblPeriods) {
+        const QString periods = plan_.periodsInDay ? QString::number(*plan_.periodsInDay) : QString();
+        lblPeriods->setText(ChangesPeriods() ? QStringLiteral("%1 (now %2)").arg(periods).arg(periodsInDay_) : periods);
+    }
     lblBoard->setText(BoardWarning(plan_));
     lstRejected->clear();
     for (const RejectedRow& row : std::as_const(plan_.rejected))
@@ -119,9 +132,11 @@ void frmImport::cmdOK_Click()
         reject();
         return;
     }
-    registry_.prompter().Report(QStringLiteral("%1 teacher(s) added and %2 teacher(s) given a new timetable.")
-                                    .arg(plan_.added.size())
-                                    .arg(plan_.changed.size()),
-                                Title, MessageIcon::Information);
+    QString done = QStringLiteral("%1 teacher(s) added and %2 teacher(s) given a new timetable.")
+                       .arg(plan_.added.size())
+                       .arg(plan_.changed.size());
+    if (ChangesPeriods())
+        done += QStringLiteral("\nA school day now has %1 periods.").arg(*plan_.periodsInDay);
+    registry_.prompter().Report(done, Title, MessageIcon::Information);
     accept();
 }

@@ -13,7 +13,8 @@ class QPushButton;
 class QTreeWidget;
 class ScreenRegistry;
 
-// The preview of an import: where the file's days and hours go, how many
+// The preview of an import: where the file's days and hours go, the periods
+// of a school day that a FET file sets, how many
 // teachers will be added, changed and left as they are, a warning when the
 // register would outgrow the attendance board, and every row that cannot be
 // taken with its reason. "Import" writes it all in one transaction.
@@ -40,12 +41,14 @@ private:
     void ShowMapping(const SlotMapping& mapping);
     void RefreshPlan();
     void ShowPlan();
+    bool ChangesPeriods() const;
     void cmdOK_Click();
 
     ScreenRegistry& registry_;
     ImportSource source_;
     Connection connection_;
     QList<TeacherRow> registerRows_;
+    int periodsInDay_ = 0; // the school's, before the import
     ImportPlan plan_;
     bool loaded_ = false;
 
@@ -57,6 +60,7 @@ private:
     QLabel* lblChanged = nullptr;
     QLabel* lblUnchanged = nullptr;
     QLabel* lblRejected = nullptr;
+    QLabel* lblPeriods = nullptr;
     QLabel* lblBoard = nullptr;
     QTreeWidget* lstRejected = nullptr;
     QPushButton* cmdOK = nullptr;

@@ -115,6 +115,10 @@ QWidget* frmImport::BuildCounts()
     form->addRow(QStringLiteral("Teachers whose timetable is replaced:"), lblChanged);
     form->addRow(QStringLiteral("Teachers left as they are:"), lblUnchanged);
     form->addRow(QStringLiteral("Rows that cannot be taken:"), lblRejected);
+    if (source_.kind != ImportKind::RegisterCsv) {
+        lblPeriods = NamedLabel(QStringLiteral("lblPeriods"), counts);
+        form->addRow(QStringLiteral("Periods in a school day:"), lblPeriods);
+    }
     lblBoard = NamedLabel(QStringLiteral("lblBoard"), counts);
     lblBoard->setWordWrap(true);
     SetTextColour(lblBoard, QColor(192, 0, 0));

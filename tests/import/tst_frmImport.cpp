@@ -2,6 +2,7 @@
 #include "TeacherFixture.h"
 #include "TestFiles.h"
 #include "TestProgram.h"
+#include "import/RegisterCsv.h"
 #include "import/frmImport.h"
 #include "teachers/frmDbase.h"
 
@@ -23,6 +24,7 @@ struct Preview {
     bool okEnabled = false;
     QString mapping;
     QString board;
+    QString periods; // empty for the register's CSV, which gives none
     int rejectedRows = 0;
 };
 
@@ -38,6 +40,8 @@ Preview Read(const QWidget* preview)
     if (preview->findChild<QLabel*>("lblMapping"))
         seen.mapping = TextOf(preview, "lblMapping");
     seen.board = TextOf(preview, "lblBoard");
+    if (preview->findChild<QLabel*>("lblPeriods"))
+        seen.periods = TextOf(preview, "lblPeriods");
     seen.rejectedRows = Find<QTreeWidget>(preview, "lstRejected")->topLevelItemCount();
     return seen;
 }
@@ -64,6 +68,13 @@ Preview ImportReading(TestProgram& program, QWidget* screen, const QString& file
     });
     Click(screen, "cmdImport");
     return seen;
+}
+
+// The school's periods in a day as stored; empty while never set.
+QString StoredPeriods(const TestProgram& program)
+{
+    const QList<QVariantList> rows = program.Query("SELECT Value FROM ProgramSetting WHERE Name = 'PeriodsInDay'");
+    return rows.isEmpty() ? QString() : rows[0][0].toString();
 }
 
 void ChooseDay(QWidget* preview, int index, int day)
@@ -100,7 +111,7 @@ private slots:
         QVERIFY(program.prompter.AllAnswersUsed());
     }
 
-    void importFromFetCsvMapsTheDaysInThePreviewAndShowsTheRegisterAfresh()
+    void importFromFetCsvShowsTheDaysInThePreviewAndTheRegisterAfresh()
     {
         TestProgram program;
         program.CreateDatabase({Teacher(1, "Mrs.", "SUSANA"), Teacher(2, "Mr.", "Nimal")});
@@ -111,7 +122,7 @@ private slots:
         Preview first, clash, mapped;
         OnPreview([&](QWidget* preview) {
             first = Read(preview);
-            ChooseDay(preview, 3, 0); // Lunes on Monday, where Jueves is too
+            ChooseDay(preview, 0, 0); // Jueves on Monday, where Lunes is too
             clash = Read(preview);
             for (int index : {0, 1, 2, 3, 4})
                 ChooseDay(preview, index, QList<int>{3, 1, 4, 0, 2}[index]);
@@ -128,17 +139,20 @@ private slots:
         QCOMPARE(first.ok, QStringLiteral("Import"));
         QCOMPARE(first.cancel, QStringLiteral("Cancel"));
         QCOMPARE(first.counts, QStringList({"16", "1", "1", "0"})); // Nimal is not in the file
+        QCOMPARE(first.mapping, QString()); // the Spanish days are on their own days
         QVERIFY(!clash.okEnabled);
         QCOMPARE(clash.mapping, QStringLiteral("\"Jueves\" and \"Lunes\" both go to Monday; give each its own."));
         QVERIFY(mapped.okEnabled);
         QCOMPARE(mapped.mapping, QString());
-        QCOMPARE(program.prompter.Last().text, QStringLiteral("16 teacher(s) added and 1 teacher(s) given a new timetable."));
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("16 teacher(s) added and 1 teacher(s) given a new timetable.\n"
+                                                              "A school day now has 6 periods."));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Import"));
 
         QCOMPARE(Counters(screen), QStringLiteral("2 of 18"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Nimal"));
-        const QList<QVariantList> susana = program.Query("SELECT adno1, title, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
-        QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "4 AÑOS", "INFANTIL", "0"}}));
+        const QList<QVariantList> susana = program.Query("SELECT adno1, title, subject, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
+        QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "Maths", "4 AÑOS", "INFANTIL", "0"}}));
+        QCOMPARE(program.Query("SELECT subject FROM TabelPB WHERE name1 = 'VICTOR'")[0][0], QVariant("AE/REL"));
         QCOMPARE(program.Query("SELECT max(adno1) FROM TabelPB")[0][0].toInt(), 18);
     }
 
@@ -148,10 +162,11 @@ private slots:
         program.CreateDatabase();
         auto* screen = program.Open<frmDbase>();
         QVERIFY(!Find(screen, "cmdNext")->isEnabled());
-        program.prompter.PlanFile(Files + "/primaria_teachers.xml");
-        OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
-        Click(screen, "cmdImport");
-        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
+        const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
+        QCOMPARE(seen.periods, QStringLiteral("6 (now 8)"));
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable.\n"
+                                                              "A school day now has 6 periods."));
+        QCOMPARE(StoredPeriods(program), QStringLiteral("6"));
         QCOMPARE(Counters(screen), QStringLiteral("1 of 17"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("SUSANA"));
         QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("16 Free Period(s)"));
@@ -213,6 +228,27 @@ private slots:
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
         QCOMPARE(program.Query("SELECT * FROM TabelPB"), before);
         QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
+        QCOMPARE(StoredPeriods(program), QString());
+    }
+
+    void aFileWhoseWeekFitsTheSchoolDayChangesOnlyItsTeachers()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(1));
+        program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('PeriodsInDay', '6')");
+        auto* screen = program.Open<frmDbase>();
+        const Preview fet = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
+        QCOMPARE(fet.periods, QStringLiteral("6"));
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
+
+        program.Exec("UPDATE ProgramSetting SET Value = '5'");
+        QStringList teacher = Teacher(1, "Mr.", "From a spreadsheet");
+        teacher[TeacherColumn::adno1] = ""; // the next free number
+        const QString file = WriteFile(program.folder.filePath("register.csv"), RegisterCsvFile({teacher}));
+        const Preview csv = ImportReading(program, screen, file, "cmdOK");
+        QCOMPARE(csv.periods, QString());
+        QCOMPARE(csv.counts, QStringList({"1", "0", "18", "0"}));
+        QCOMPARE(StoredPeriods(program), QStringLiteral("5"));
     }
 
     void aFileThatCannotBeImportedIsReportedWithoutAPreview()

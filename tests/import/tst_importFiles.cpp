@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "data/FieldLimits.h"
 #include "data/TeacherRow.h"
 #include "import/Csv.h"
 #include "import/FetTeachers.h"
@@ -112,7 +113,7 @@ private slots:
         QVERIFY(expected.value("MARIAN").classes.contains("3º B+3º A*"));
     }
 
-    void fetTimetableCsvGivesTheSameWeeksOnceItsDaysAreMapped()
+    void fetTimetableCsvGivesTheSameWeeksAsTheXml()
     {
         const ImportSource xml = ReadImportFile(Files + "/primaria_teachers.xml");
         const ImportSource csv = ReadImportFile(Files + "/primaria_timetable.csv");
@@ -121,11 +122,16 @@ private slots:
         QVERIFY(csv.HasMappableWeek());
         QCOMPARE(csv.timetable.days, QStringList({"Jueves", "Martes", "Viernes", "Lunes", "Miércoles"}));
 
-        SlotMapping mapping = csv.DefaultMapping();
-        QCOMPARE(mapping.dayOf, QList<int>({0, 1, 2, 3, 4}));
+        // The Spanish weekday names go to their own days.
+        const SlotMapping mapping = csv.DefaultMapping();
+        QCOMPARE(mapping.dayOf, QList<int>({3, 1, 4, 0, 2}));
         QCOMPARE(mapping.periodOf, QList<int>({0, 4, 2, 1, 5, 3}));
-        mapping.dayOf = {3, 1, 4, 0, 2};
         QVERIFY(CheckMapping(csv.timetable, mapping).isEmpty());
+        QCOMPARE(csv.PeriodsInDay(mapping), 6);
+        QCOMPARE(xml.PeriodsInDay(xml.DefaultMapping()), 6);
+        SlotMapping lastHourLast = mapping;
+        lastHourLast.periodOf[4] = 7;
+        QCOMPARE(csv.PeriodsInDay(lastHourLast), 8); // the hours reach period 8
 
         const QHash<QString, Week> fromCsv = WeeksOf(csv.Teachers(mapping));
         const QHash<QString, Week> fromXml = WeeksOf(xml.Teachers(xml.DefaultMapping()));
@@ -172,6 +178,12 @@ private slots:
             << "a_teachers.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Teachers_Timetable><Teacher name=\"Jos\xE9\">"
                                               "</Teacher></Teachers_Timetable>")
             << "cannot be read as XML";
+        QTest::newRow("CSV with NUL bytes")
+            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n\"1\",\"Mon\"\n\"2\",\"T") + QByteArray(2, '\0') + "e\"\n"
+            << "The file is not a text file (line 3 holds a NUL byte)";
+        QTest::newRow("CSV in Latin-1 past the first piece")
+            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n") + QByteArray(70000, 'x') + "\n\n\"Mi\xE9rcoles\"\n"
+            << "not UTF-8 text (line 4";
         QTest::newRow("CSV of something else") << "list.csv" << QByteArray("Name,Phone\nA,1\n") << "neither";
     }
 
@@ -184,6 +196,27 @@ private slots:
         const ImportSource source = ReadImportFile(WriteFile(dir.filePath(name), bytes));
         QVERIFY2(source.error.contains(reason), qPrintable(source.error));
         QVERIFY2(source.error.contains("Nothing was imported"), qPrintable(source.error));
+    }
+
+    void aFileOver50MBIsRefusedUnread()
+    {
+        QTemporaryDir dir;
+        QFile sparse(dir.filePath("big_timetable.csv"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.resize(MaxImportBytes + 1));
+        sparse.close();
+        const ImportSource source = ReadImportFile(sparse.fileName());
+        QCOMPARE(source.error, QStringLiteral("The file is 50 MB; Import takes files of at most 50 MB. Nothing was imported."));
+        QVERIFY(sparse.resize(MaxImportBytes));
+        QVERIFY(ReadImportFile(sparse.fileName()).error.startsWith("The file is not a text file (line 1"));
+    }
+
+    void aFileThatMemoryCannotHoldIsRefusedWithAMessage()
+    {
+        const Progress outOfMemory = [](int, int) -> bool { throw std::bad_alloc(); };
+        const ImportSource source = ReadImportFile(Files + "/primaria_timetable.csv", outOfMemory);
+        QCOMPARE(source.error, QStringLiteral("There is not enough memory to read the file. Nothing was imported."));
+        QVERIFY(source.timetable.teachers.isEmpty());
     }
 
     void csvFieldsKeepQuotesSeparatorsAndLineBreaks_data()
@@ -230,8 +263,25 @@ private slots:
         QTest::newRow("a week from Sunday in week order")
             << QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday"} << QStringList{"1st", "2nd"}
             << QList<int>{4, 0, 1, 2, 3} << QList<int>{0, 1};
+        QTest::newRow("Romanian without accents")
+            << QStringList{"Marti", "Luni", "VINERI", "Joi", "Miercuri"} << QStringList{"1"} << QList<int>{1, 0, 4, 3, 2}
+            << QList<int>{0};
+        QTest::newRow("Romanian with accents, short")
+            << QStringList{"Mar.", "lun.", "mie"} << QStringList{"1"} << QList<int>{1, 0, 2} << QList<int>{0};
+        QTest::newRow("French, full and short")
+            << QStringList{"jeudi", "Lundi", "mer.", "MARDI", "Vendredi"} << QStringList{"1"} << QList<int>{3, 0, 2, 1, 4}
+            << QList<int>{0};
+        QTest::newRow("French from Saturday in week order")
+            << QStringList{"samedi", "lundi", "mardi"} << QStringList{"1"} << QList<int>{2, 0, 1} << QList<int>{0};
+        QTest::newRow("Sinhala")
+            << QStringList{"සිකුරාදා", "සඳුදා", "බ්‍රහස්පතින්දා", "අඟහරුවාදා", "බදාදා"} << QStringList{"1"}
+            << QList<int>{4, 0, 3, 1, 2} << QList<int>{0};
+        QTest::newRow("Sinhala without its joiner")
+            << QStringList{"බ්රහස්පතින්දා", "සඳුදා"} << QStringList{"1"} << QList<int>{3, 0} << QList<int>{0};
+        QTest::newRow("names of two languages in order of first appearance")
+            << QStringList{"Marti", "Monday"} << QStringList{"1"} << QList<int>{0, 1} << QList<int>{0};
         QTest::newRow("other names in order of first appearance")
-            << QStringList{"Marti", "Luni"} << QStringList{"Break", "1"} << QList<int>{0, 1} << QList<int>{0, 1};
+            << QStringList{"Week A", "Week B"} << QStringList{"Break", "Lunch"} << QList<int>{0, 1} << QList<int>{0, 1};
     }
 
     void dayAndHourNamesAreGuessed()
@@ -265,6 +315,46 @@ private slots:
         QCOMPARE(plan.rejected.size(), 2);
         for (const RejectedRow& rejected : plan.rejected)
             QCOMPARE(rejected.reason, QStringLiteral("the name is in the file more than once (lines 2, 4)"));
+    }
+
+    void aNewTeachersSubjectIsTheOneHeTeachesMostOften()
+    {
+        FetTimetable timetable = Names({"Mon", "Tue"}, {"1", "2", "3"});
+        timetable.teachers = {{2, "Tie"}, {3, "Most"}, {4, "None"}};
+        timetable.lessons = {{5, 0, 0, 0, {"7A"}, "Art"}, {6, 0, 0, 1, {"7A"}, "Maths"}, {7, 0, 1, 0, {"7A"}, "Maths"},
+                             {8, 0, 1, 1, {"7A"}, "Art"}, {9, 0, 1, 2, {"7A"}, "Music"}, {10, 1, 0, 0, {"8A"}, ""},
+                             {11, 1, 0, 1, {"8A"}, "Music"}, {12, 1, 0, 2, {"8A"}, "Art"}, {13, 1, 1, 0, {"8A"}, "Music"}};
+        const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
+        QStringList subjects;
+        for (const ImportedTeacher& teacher : imported.teachers)
+            subjects << teacher.row.subject;
+        QCOMPARE(subjects, QStringList({"Art", "Music", "-"}));
+
+        const ImportSource xml = ReadImportFile(Files + "/primaria_teachers.xml");
+        const ImportedTeachers school = xml.Teachers(xml.DefaultMapping());
+        QCOMPARE(school.teachers.first().row.subject, QStringLiteral("INFANTIL"));
+    }
+
+    void aTeacherWithATextTooLongForTheRegisterIsRefusedWhole()
+    {
+        const QString longest(MaxRegisterText, 'x');
+        const QString tooLong(MaxRegisterText + 1, 'x');
+        FetTimetable timetable = Names({"Mon"}, {"1", "2"});
+        timetable.teachers = {{2, longest}, {3, tooLong}, {4, "Class"}, {5, "Subject"}};
+        timetable.lessons = {{6, 0, 0, 0, {longest}, longest}, {7, 1, 0, 0, {"7A"}, "Art"},
+                             {8, 2, 0, 0, {"7A"}, "Art"}, {9, 2, 0, 1, {QString(50, 'a'), QString(50, 'b')}, "Art"},
+                             {10, 3, 0, 1, {"7A"}, tooLong}};
+        const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
+        QCOMPARE(imported.teachers.size(), 1);
+        QCOMPARE(imported.teachers[0].row.name1, longest);
+        QCOMPARE(imported.teachers[0].row.classes[0], longest.toUpper());
+        QStringList reasons;
+        for (const RejectedRow& rejected : imported.rejected)
+            reasons << QStringLiteral("%1: %2").arg(rejected.line).arg(rejected.reason);
+        std::sort(reasons.begin(), reasons.end());
+        QCOMPARE(reasons, QStringList({"3: the name is longer than 100 characters",
+                                       "4: the class of Mon 2 (line 9) is longer than 100 characters",
+                                       "5: the subject of Mon 2 (line 10) is longer than 100 characters"}));
     }
 
     void aTeacherWithTwoLessonsAtOnceIsRefusedWhole()

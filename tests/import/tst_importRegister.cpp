@@ -3,6 +3,7 @@
 #include "TestProgram.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "data/FieldLimits.h"
 #include "data/TeacherRow.h"
 #include "import/Csv.h"
 #include "import/ImportPlan.h"
@@ -106,6 +107,8 @@ private slots:
         const auto row = [](const QString& number, const QString& name, const QString& salOnly = "0", const QString& relFree = "0") {
             return QStringList{number, "Mr.", name, "Art", "-", "-", salOnly, relFree};
         };
+        QStringList longTitle = row("", "Title");
+        longTitle[1] = QString(101, 't');
         QTest::newRow("empty name") << QList<QStringList>{row("", "")} << QStringList{"2: the name is empty"};
         QTest::newRow("a name twice in the file")
             << QList<QStringList>{row("", "Dias"), row("", "Silva"), row("", "Dias")}
@@ -122,6 +125,10 @@ private slots:
                            "4: the number \"1.5\" is not a whole number from 1 to 32767",
                            "5: the number \"+7\" is not a whole number from 1 to 32767",
                            "6: the number \"x\" is not a whole number from 1 to 32767"};
+        QTest::newRow("texts longer than 100 characters")
+            << QList<QStringList>{row("", QString(101, 'n')), longTitle, row("", QString(100, 'n'))}
+            << QStringList{"2: the text in column name1 is longer than 100 characters",
+                           "3: the text in column title is longer than 100 characters"};
         QTest::newRow("flags")
             << QList<QStringList>{row("", "A", "2"), row("", "B", "0", " 1"), row("", "C", "1", "1")}
             << QStringList{"2: the flag \"2\" is neither \"0\" nor \"1\"", "3: the flag \" 1\" is neither \"0\" nor \"1\"",
@@ -169,6 +176,51 @@ private slots:
         QCOMPARE(program.Query("SELECT * FROM TabelPB ORDER BY adno1"), before);
     }
 
+    void exportedCellsThatASpreadsheetWouldTakeAsFormulasAreText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("exported");
+        QTest::newRow("=") << "=1+2" << "'=1+2";
+        QTest::newRow("+") << "+94" << "'+94";
+        QTest::newRow("-") << "-1" << "'-1";
+        QTest::newRow("@") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("tab") << "\tx" << "'\tx";
+        QTest::newRow("carriage return") << "\rx" << "'\rx";
+        QTest::newRow("apostrophe") << "'x" << "''x";
+        QTest::newRow("the blank \"-\"") << "-" << "-";
+        QTest::newRow("off period") << "0" << "0";
+        QTest::newRow("= inside") << "a=b" << "a=b";
+    }
+
+    void exportedCellsThatASpreadsheetWouldTakeAsFormulasAreText()
+    {
+        QFETCH(QString, text);
+        QStringList teacher = Teacher(1);
+        teacher[TeacherColumn::name1] = text;
+        const CsvTable table = ParseCsv(QString::fromUtf8(RegisterCsvFile({teacher}).mid(Utf8Bom.size())));
+        QCOMPARE(table.records.size(), 2);
+        QTEST(table.records[1].fields[RegisterCsvColumns().indexOf("name1")], "exported");
+    }
+
+    void aWriteThatRunsOutOfMemoryWritesNothing()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(2));
+        const QList<QVariantList> before = program.Query("SELECT * FROM TabelPB ORDER BY adno1");
+        ImportedTeachers file;
+        file.teachers = {Imported(2, "Teacher 1", "9C"), Imported(3, "Early", "8B"), Imported(4, "Late", "7A")};
+        ImportPlan plan = PlanImport(RegisterRows(), file);
+        plan.periodsInDay = 6;
+        const Progress outOfMemory = [](int done, int) -> bool {
+            if (done == 2)
+                throw std::bad_alloc();
+            return true;
+        };
+        QCOMPARE(Write(plan, outOfMemory), QStringLiteral("There was not enough memory to write the teachers."));
+        QCOMPARE(program.Query("SELECT * FROM TabelPB ORDER BY adno1"), before);
+        QVERIFY(program.Query("SELECT * FROM ProgramSetting").isEmpty());
+    }
+
     void registerCsvRoundTripGivesBackExactlyTheSameRows()
     {
         QStringList quoted = Teacher(1, "Rev.", "Perera, \"Loku\" Mahaththaya");
@@ -182,9 +234,18 @@ private slots:
         tamil[TeacherColumn::class1] = " 9B ";
         QStringList windows = Teacher(7, "Mr.", "Dias\r\nJunior");
         SetFlags(windows, "0", "1");
+        // Cells a spreadsheet would take as formulas, and ones that really begin with an apostrophe.
+        QStringList formulas = Teacher(8, "-", "=cmd|' /C calc'!A0");
+        formulas[TeacherColumn::subject] = "+94 77";
+        formulas[TeacherColumn::comname] = "@SUM(A1)";
+        formulas[TeacherColumn::class1] = "-2+3";
+        SetSlot(formulas, 5, "\t7A", "\rArt");
+        QStringList apostrophes = Teacher(9, "Mr.", "'Quoted");
+        apostrophes[TeacherColumn::comname] = "''Twice";
+        QStringList longest = Teacher(10, "Mr.", "=" + QString(MaxRegisterText - 1, 'x'));
 
         TestProgram source;
-        source.CreateDatabase({quoted, sinhala, tamil, windows});
+        source.CreateDatabase({quoted, sinhala, tamil, windows, formulas, apostrophes, longest});
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
         const QByteArray file = RegisterCsvFile(*ReadTeacherTexts(connection));
@@ -198,7 +259,7 @@ private slots:
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         QCOMPARE(read.kind, ImportKind::RegisterCsv);
         const ImportPlan plan = PlanImport({}, read.Teachers({}));
-        QCOMPARE(plan.added.size(), 4);
+        QCOMPARE(plan.added.size(), 7);
         QVERIFY(plan.rejected.isEmpty());
         QCOMPARE(Write(plan), QString());
         QCOMPARE(target.Query("SELECT * FROM TabelPB ORDER BY adno1"), exported);
