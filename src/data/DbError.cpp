@@ -15,13 +15,31 @@ DbError DbError::From(const QSqlError& error)
     return {error.nativeErrorCode(), description};
 }
 
-QString DbError::Text() const
+namespace {
+int PrimaryCode(const QString& number)
 {
     bool isNumber = false;
     const int code = number.toInt(&isNumber) & 0xff;
-    if (isNumber && code == Full)
+    return isNumber ? code : -1;
+}
+}
+
+QString DbError::Text() const
+{
+    const int code = PrimaryCode(number);
+    if (code == Full)
         return QStringLiteral("The disk is full: nothing was saved.");
-    if (isNumber && (code == Busy || code == Locked))
+    if (code == Busy || code == Locked)
         return QStringLiteral("The database is in use by another program: nothing was saved, try again.");
+    return number + description;
+}
+
+QString DbError::Reason() const
+{
+    const int code = PrimaryCode(number);
+    if (code == Full)
+        return QStringLiteral("the disk is full");
+    if (code == Busy || code == Locked)
+        return QStringLiteral("the database is in use by another program; try again");
     return number + description;
 }

@@ -13,8 +13,11 @@ struct DbError {
     bool IsSet() const { return !number.isEmpty() || !description.isEmpty(); }
     // The store's unique-index failure (SQLITE_CONSTRAINT_UNIQUE).
     bool IsUniqueViolation() const { return number == QLatin1String("2067"); }
-    // The failure as the operator sees it: a full disk and a file held by
+    // A failed write as the operator sees it: a full disk and a file held by
     // another program in words, any other as the number immediately followed
     // by the description.
     QString Text() const;
+    // Why the store failed, to follow "cannot be read: ": the same words
+    // without what they mean for a write.
+    QString Reason() const;
 };

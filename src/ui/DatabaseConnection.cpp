@@ -46,7 +46,7 @@ bool OpenDatabaseForScreen(Connection& connection, ScreenRegistry& registry)
 void ReportReadFailure(const Connection& connection, ScreenRegistry& registry)
 {
     registry.prompter().Report(QStringLiteral("The database file %1 cannot be read: %2.")
-                                   .arg(FileName(connection), connection.LastError().Text()),
+                                   .arg(FileName(connection), connection.LastError().Reason()),
                                {}, MessageIcon::Critical);
 }
 

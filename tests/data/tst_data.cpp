@@ -223,6 +223,15 @@ private slots:
         QCOMPARE((DbError {number, "what the store says"}.Text()), text);
     }
 
+    // A read that fails says why without speaking of saving.
+    void aReadFailureSaysWhyInWords()
+    {
+        QCOMPARE((DbError {"13", "full"}.Reason()), QStringLiteral("the disk is full"));
+        QCOMPARE((DbError {"773", "locked"}.Reason()),
+                 QStringLiteral("the database is in use by another program; try again"));
+        QCOMPARE((DbError {"10", "disk I/O error"}.Reason()), QStringLiteral("10disk I/O error"));
+    }
+
     void thePeriodsInADayAreKeptWithinOneToEight()
     {
         TestProgram program;
