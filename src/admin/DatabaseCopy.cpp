@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/Schema.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,6 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr auto CopyNameSuffix = ".XXXXXX";
+// A backup copy is written in seconds; one untouched for this long was left behind.
+constexpr int LeftoverAgeSeconds = 10 * 60;
 
 // A file of the store opened on its own connection for reading only, closed
 // and forgotten again when this goes.
@@ -87,14 +90,17 @@ QString CopyPattern(const QFileInfo& target)
 
 // The hidden copies this program makes beside a target are named
 // ".<name>.mdb.XXXXXX"; one that is still there was left by a copy that was
-// killed, since a finished or failed copy removes or renames its own.
+// killed, since a finished or failed copy removes or renames its own. One
+// written to in the last minutes may be another copy of the program's backup
+// under way, and stays.
 void RemoveLeftoverCopies(const QString& folder, const QString& ownCopy)
 {
     static const QRegularExpression leftover(QStringLiteral("^\\..+\\.mdb\\.[A-Za-z0-9]{6}$"));
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-LeftoverAgeSeconds);
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (leftover.match(name).hasMatch() && dir.filePath(name) != ownCopy)
-            QFile::remove(dir.filePath(name));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(file.fileName()).hasMatch() && file.filePath() != ownCopy && file.lastModified() < stale)
+            QFile::remove(file.filePath());
     }
 }
 

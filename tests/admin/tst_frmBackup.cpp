@@ -12,7 +12,9 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -367,15 +369,20 @@ private slots:
     }
 
     // Hidden copies left by a backup that was killed go with the next backup
-    // into that folder; other files stay.
+    // into that folder; other files stay, and so does a copy written to a
+    // moment ago, which may be another program's backup under way.
     void theNextBackupRemovesCopiesLeftByAKilledOne()
     {
         TestProgram program;
         program.CreateDatabase(Teachers(2));
         QTemporaryDir target;
-        WriteFile(target.filePath(".monday.mdb.a1B2c3"), "a complete copy");
-        WriteFile(target.filePath(".term.mdb.Zz9Yy8"), "");
-        const QStringList others {".notes.txt.a1B2c3", ".monday.mdb.toolong1", "monday.mdb.a1B2c3"};
+        for (const char* name : {".monday.mdb.a1B2c3", ".term.mdb.Zz9Yy8"}) {
+            WriteFile(target.filePath(name), "a complete copy");
+            QFile file(target.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        const QStringList others {".notes.txt.a1B2c3", ".monday.mdb.toolong1", "monday.mdb.a1B2c3", ".week.mdb.Qq1Ww2"};
         for (const QString& name : others)
             WriteFile(target.filePath(name), "not ours");
         BackUp(OpenBackup(program, target.path()), "tuesday");
