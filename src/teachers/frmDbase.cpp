@@ -250,6 +250,7 @@ void frmDbase::EnterBrowseMode()
         button->setEnabled(hasTeachers);
     for (QPushButton* button : {cmdAtten, cmdBackup, cmdExit, cmdImport, cmdExport})
         button->setEnabled(true);
+    editing_ = false;
     cmdAdd->show();
     cmdSave->hide();
     cmdCancel->setEnabled(false);
@@ -262,15 +263,11 @@ void frmDbase::EnterEditMode()
          {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit,
           cmdImport, cmdExport})
         button->setEnabled(false);
+    editing_ = true;
     cmdAdd->hide();
     cmdSave->show();
     cmdCancel->setEnabled(true);
     SetRecordFieldsEditable(true);
-}
-
-bool frmDbase::IsEditing() const
-{
-    return !cmdSave->isHidden();
 }
 
 void frmDbase::SetRecordFieldsEditable(bool editable)

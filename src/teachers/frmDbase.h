@@ -67,7 +67,8 @@ private:
     void EnterBrowseMode();
     void EnterEditMode();
     void SetRecordFieldsEditable(bool editable);
-    bool IsEditing() const;
+    // Between Add or Update and their Save or Cancel.
+    bool IsEditing() const { return editing_; }
 
     // Field events.
     void ClassCellChanged();
@@ -116,6 +117,7 @@ private:
     Recordset TeacherRecordset;
     int freePeriodCount_ = 0;
     int periodsInDay_ = PeriodsPerDay;
+    bool editing_ = false;
     // The teacher as read when Update began; a save writes only over that row.
     std::optional<StoredTeacher> updating_;
     QString schoolName_;
