@@ -169,7 +169,8 @@ private slots:
         QCOMPARE(StoredPeriods(program), QStringLiteral("6"));
         QCOMPARE(Counters(screen), QStringLiteral("1 of 17"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("SUSANA"));
-        QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("16 Free Period(s)"));
+        // Six periods a day: the 7th and 8th, stored as off periods, are no free periods.
+        QCOMPARE(TextOf(screen, "Label21"), QStringLiteral("6 Free Period(s)"));
         QVERIFY(Find(screen, "cmdNext")->isEnabled());
         Click(screen, "cmdLast");
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("17"));
