@@ -9,6 +9,7 @@
 
 namespace {
 const QString PeriodsInDayName = QStringLiteral("PeriodsInDay");
+const QString SavedSetDayName = QStringLiteral("SavedSetDay");
 const QString FailedLoginsName = QStringLiteral("FailedLogins");
 const QString LastFailedLoginName = QStringLiteral("LastFailedLogin");
 }
@@ -26,6 +27,16 @@ bool ProgramSettings::SetValue(const QString& name, const QString& value)
     return connection_.Execute(QStringLiteral("INSERT INTO ProgramSetting (Name, Value) VALUES (?, ?) "
                                               "ON CONFLICT (Name) DO UPDATE SET Value = excluded.Value"),
                                {name, value.isNull() ? QStringLiteral("") : value});
+}
+
+QDate ProgramSettings::SavedSetDay() const
+{
+    return QDate::fromString(Value(SavedSetDayName, QString()), Qt::ISODate);
+}
+
+bool ProgramSettings::SetSavedSetDay(const QDate& day)
+{
+    return SetValue(SavedSetDayName, day.toString(Qt::ISODate));
 }
 
 int ProgramSettings::PeriodsInDay() const

@@ -29,6 +29,11 @@ public:
     LoginFailures FailedLogins() const;
     bool SetFailedLogins(const LoginFailures& failures);
 
+    // The day the relief set in reltable was planned for; null for a set
+    // saved before the program kept it (or none saved).
+    QDate SavedSetDay() const;
+    bool SetSavedSetDay(const QDate& day);
+
     // The fallback also when the value cannot be read; false from SetValue,
     // with the failure kept by the connection, when it cannot be written.
     // A null value is stored as an empty one.

@@ -12,6 +12,18 @@ const QList<QStringList>& SchemaSteps()
     static const QList<QStringList> steps = {
         {QStringLiteral("CREATE TABLE IF NOT EXISTS ProgramSetting ("
                         "Name TEXT PRIMARY KEY NOT NULL, Value TEXT NOT NULL) STRICT")},
+        // The day kept: its ticks, its relief set under way, and every saved set by date.
+        {QStringLiteral("CREATE TABLE IF NOT EXISTS DayAttendance (Day TEXT NOT NULL, TeacherNo INTEGER NOT NULL, "
+                        "Present INTEGER NOT NULL, PRIMARY KEY (Day, TeacherNo)) STRICT"),
+         QStringLiteral("CREATE TABLE IF NOT EXISTS DayReliefSet (Day TEXT NOT NULL, Position INTEGER NOT NULL, "
+                        "PlannedFor TEXT NOT NULL, SlotKey TEXT NOT NULL, Adno1 TEXT NOT NULL, AbName TEXT NOT NULL, "
+                        "Grade TEXT NOT NULL, Period TEXT NOT NULL, PrName TEXT NOT NULL, Subject TEXT NOT NULL, "
+                        "ComName TEXT NOT NULL, Tenop TEXT NOT NULL, Adno TEXT NOT NULL, "
+                        "PRIMARY KEY (Day, Position)) STRICT"),
+         QStringLiteral("CREATE TABLE IF NOT EXISTS ReliefHistory (Day TEXT NOT NULL, Position INTEGER NOT NULL, "
+                        "Adno1 TEXT NOT NULL, AbName TEXT NOT NULL, Grade TEXT NOT NULL, Period TEXT NOT NULL, "
+                        "PrName TEXT NOT NULL, Subject TEXT NOT NULL, ComName TEXT NOT NULL, Tenop TEXT NOT NULL, "
+                        "Adno INTEGER NOT NULL, PRIMARY KEY (Day, Position)) STRICT")},
     };
     return steps;
 }

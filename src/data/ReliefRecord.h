@@ -26,3 +26,10 @@ struct ReliefRecord {
     const QString& operator[](Column column) const { return fields[column]; }
     bool operator==(const ReliefRecord&) const = default;
 };
+
+// A field as a store binds it: an empty text, never a null one, which the
+// store would take for no value at all.
+inline QString StoredText(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}

@@ -1,6 +1,8 @@
 #include "data/ReliefStore.h"
 
 #include "data/Connection.h"
+#include "data/HistoryStore.h"
+#include "data/ProgramSettings.h"
 #include "data/Transaction.h"
 
 #include <QSqlQuery>
@@ -44,7 +46,7 @@ QString OrderBy(ReliefOrder order)
 }
 }
 
-ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows)
+ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows, const QDate& day)
 {
     Transaction transaction(connection_);
     if (!transaction.IsActive() || !connection_.Execute(QStringLiteral("DELETE FROM reltable")))
@@ -55,11 +57,14 @@ ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows)
     if (*left > 0)
         return {ReliefSaveResult::Status::NotEmpty, {}};
     const QString insert = QStringLiteral("INSERT INTO reltable (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns);
+    QList<ReliefRecord> stored;
     for (int index = 0; index < rows.size(); ++index) {
-        if (!connection_.Execute(insert, Values(Stored(rows[index], index + 1))))
+        stored << Stored(rows[index], index + 1);
+        if (!connection_.Execute(insert, Values(stored.last())))
             return Failure(connection_);
     }
-    if (!transaction.Commit())
+    if (!HistoryStore(connection_).ReplaceDay(day, stored) || !ProgramSettings(connection_).SetSavedSetDay(day)
+        || !transaction.Commit())
         return Failure(connection_);
     return {};
 }

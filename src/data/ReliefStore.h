@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/ReliefRecord.h"
 
+#include <QDate>
 #include <QList>
 
 #include <optional>
@@ -38,11 +39,13 @@ public:
     }
 
     // Replaces the saved set by these rows, in their order, numbered 1..n in
-    // Adno. A relief not chosen is stored as done by a helper: "Helper
-    // (Volunteer)", "Library", "0" and "0" stand in for an empty relief
-    // teacher, subject, common name and relief teacher number. The delete and
-    // the inserts are one transaction, so a failure anywhere keeps the earlier set.
-    ReliefSaveResult Replace(const QList<ReliefRecord>& rows);
+    // Adno, as the set planned for that day: the history keeps it under the
+    // day, in place of one saved for it before. A relief not chosen is stored
+    // as done by a helper: "Helper (Volunteer)", "Library", "0" and "0" stand
+    // in for an empty relief teacher, subject, common name and relief teacher
+    // number. It is all one transaction, so a failure anywhere keeps the
+    // earlier set and history.
+    ReliefSaveResult Replace(const QList<ReliefRecord>& rows, const QDate& day);
 
     // The saved set, ordered by the teacher numbers as numbers (2 before 10),
     // rows of one number in their saved order. Nothing when reading fails;

@@ -24,7 +24,7 @@ PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord
                                 ScreenRegistry& registry)
 {
     ReliefStore store(connection);
-    const ReliefSaveResult saved = store.Replace(rows);
+    const ReliefSaveResult saved = store.Replace(rows, registry.clock().Today());
     if (saved.status != ReliefSaveResult::Status::Saved) {
         ReportNotSaved(saved, registry.prompter());
         return {false, store.Count(), std::nullopt};

@@ -41,6 +41,8 @@ QStringList Column(const QList<ReliefRecord>& rows, ReliefRecord::Column column)
     return texts;
 }
 
+const QDate SomeDay(2026, 12, 9);
+
 const QList<ReliefRecord> EarlierSet = {Relief("3", "1st", "Mrs. Early", "4"), Relief("5", "2nd", "Mr. Late", "6")};
 }
 
@@ -56,7 +58,7 @@ private slots:
             Relief({"2", "Mr. Sunil Silva", "6B", "1st", "", "", "", ""}),
             Relief({"2", "Mr. Sunil Silva", "6C", "2nd", "Kamal Fernando", "", "Art", "11"}),
         };
-        QCOMPARE(ReliefStore(fixture.connection).Replace(rows).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace(rows, SomeDay).status, ReliefSaveResult::Status::Saved);
         QCOMPARE(Stored(fixture.program),
                  (QList<QStringList> {
                      {"12", "Mrs. Anula Perera", "10A*", "3rd", "Nimal Dias", "Science", "Sci", "7", "1"},
@@ -68,13 +70,13 @@ private slots:
     void aSaveReplacesTheSetSavedBefore()
     {
         ConnectedProgram fixture;
-        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet).status, ReliefSaveResult::Status::Saved);
-        QCOMPARE(ReliefStore(fixture.connection).Replace({Relief("9", "8th", "Mrs. Next", "1")}).status,
+        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet, SomeDay).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace({Relief("9", "8th", "Mrs. Next", "1")}, SomeDay).status,
                  ReliefSaveResult::Status::Saved);
         QCOMPARE(Stored(fixture.program),
                  (QList<QStringList> {{"9", "Mr. Absent 9", "7A", "8th", "Mrs. Next", "Maths", "Sci", "1", "1"}}));
 
-        QCOMPARE(ReliefStore(fixture.connection).Replace({}).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace({}, SomeDay).status, ReliefSaveResult::Status::Saved);
         QVERIFY(Stored(fixture.program).isEmpty());
     }
 
@@ -82,7 +84,7 @@ private slots:
     void aWriteRefusedInTheMiddleKeepsTheEarlierSetAndTellsTheOperator()
     {
         ConnectedProgram fixture;
-        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet, SomeDay).status, ReliefSaveResult::Status::Saved);
         fixture.program.Exec("CREATE TRIGGER refuse BEFORE INSERT ON reltable WHEN NEW.Adno = 3 "
                       "BEGIN SELECT RAISE(ABORT, 'the third row is refused'); END");
         const QList<QStringList> before = Stored(fixture.program);
@@ -103,7 +105,7 @@ private slots:
     void rowsThatSurviveTheDeleteStopTheSaveAndNothingIsWritten()
     {
         ConnectedProgram fixture;
-        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet, SomeDay).status, ReliefSaveResult::Status::Saved);
         fixture.program.Exec("CREATE TRIGGER keep BEFORE DELETE ON reltable WHEN OLD.Adno = 2 BEGIN SELECT RAISE(IGNORE); END");
         const QList<QStringList> before = Stored(fixture.program);
 
@@ -141,7 +143,7 @@ private slots:
         QFETCH(QStringList, places);
         const QList<ReliefRecord> saved = {Relief("10", "1st", "Mr. Ten", "10"), Relief("2", "1st", "Mr. Two", "10"),
                                            Relief("10", "2nd", "", ""), Relief("2", "2nd", "Mr. Nine", "9")};
-        QCOMPARE(ReliefStore(fixture.connection).Replace(saved).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(ReliefStore(fixture.connection).Replace(saved, SomeDay).status, ReliefSaveResult::Status::Saved);
 
         const std::optional<QList<ReliefRecord>> rows = ReliefStore(fixture.connection).Read(ReliefOrder(order));
         QVERIFY(rows);

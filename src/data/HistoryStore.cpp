@@ -1,0 +1,79 @@
+#include "data/HistoryStore.h"
+
+#include "data/Connection.h"
+
+#include <QSqlQuery>
+
+namespace {
+const QString Columns = QStringLiteral("Adno1, AbName, Grade, Period, PrName, Subject, ComName, Tenop, Adno");
+
+ReliefRecord RecordAt(const QSqlQuery& query, int first)
+{
+    ReliefRecord record;
+    for (int column = 0; column < ReliefRecord::ColumnCount; ++column)
+        record.fields[column] = query.value(first + column).toString();
+    return record;
+}
+}
+
+bool HistoryStore::ReplaceDay(const QDate& day, const QList<ReliefRecord>& storedRows)
+{
+    const QString date = day.toString(Qt::ISODate);
+    if (!connection_.Execute(QStringLiteral("DELETE FROM ReliefHistory WHERE Day = ?"), {date}))
+        return false;
+    const QString insert =
+        QStringLiteral("INSERT INTO ReliefHistory (Day, Position, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .arg(Columns);
+    for (int position = 0; position < storedRows.size(); ++position) {
+        const ReliefRecord& row = storedRows[position];
+        QVariantList values = {date, position + 1};
+        for (int column = 0; column < ReliefRecord::Adno; ++column)
+            values << StoredText(row.fields[column]);
+        values << row[ReliefRecord::Adno].toLongLong();
+        if (!connection_.Execute(insert, values))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QList<HistoryDay>> HistoryStore::Days()
+{
+    QSqlQuery query(connection_.Database());
+    query.setForwardOnly(true);
+    if (!connection_.Run(query, QStringLiteral("SELECT Day, count(*) FROM ReliefHistory GROUP BY Day ORDER BY Day DESC"),
+                         {}))
+        return std::nullopt;
+    QList<HistoryDay> days;
+    while (query.next())
+        days << HistoryDay{QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()};
+    if (!connection_.CheckRead(query))
+        return std::nullopt;
+    return days;
+}
+
+std::optional<QList<ReliefRecord>> HistoryStore::Reliefs(const QDate& day)
+{
+    std::optional<QList<DatedRelief>> dated = Range(day, day);
+    if (!dated)
+        return std::nullopt;
+    QList<ReliefRecord> rows;
+    for (const DatedRelief& relief : *dated)
+        rows << relief.record;
+    return rows;
+}
+
+std::optional<QList<DatedRelief>> HistoryStore::Range(const QDate& from, const QDate& to)
+{
+    QSqlQuery query(connection_.Database());
+    query.setForwardOnly(true);
+    const QString sql =
+        QStringLiteral("SELECT Day, %1 FROM ReliefHistory WHERE Day BETWEEN ? AND ? ORDER BY Day, Position").arg(Columns);
+    if (!connection_.Run(query, sql, {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}))
+        return std::nullopt;
+    QList<DatedRelief> reliefs;
+    while (query.next())
+        reliefs << DatedRelief{QDate::fromString(query.value(0).toString(), Qt::ISODate), RecordAt(query, 1)};
+    if (!connection_.CheckRead(query))
+        return std::nullopt;
+    return reliefs;
+}
