@@ -35,9 +35,12 @@ Control* Find(const QWidget* screen, const QString& name,
     NoteTestStep(where);
     if (auto* control = screen ? screen->findChild<Control*>(name) : nullptr)
         return control;
-    QTest::qFail(qPrintable(screen ? QStringLiteral("no control %1").arg(name)
-                                   : QStringLiteral("no screen to find %1 in").arg(name)),
-                 where.file_name(), int(where.line()));
+    // The first failure of a test says what is missing; the stand-ins it
+    // leads to say nothing more.
+    if (!QTest::currentTestFailed())
+        QTest::qFail(qPrintable(screen ? QStringLiteral("no control %1").arg(name)
+                                       : QStringLiteral("no screen to find %1 in").arg(name)),
+                     where.file_name(), int(where.line()));
     auto* standIn = new typename StandInOf<Control>::type;
     standIn->setParent(&StandInOwner());
     return standIn;
