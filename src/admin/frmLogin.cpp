@@ -78,7 +78,7 @@ void ShowButtonWithLabel(QWidget* button, QWidget* label, bool shown)
 
 frmLogin::frmLogin(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , LoginRecordset(LoginConnection)
+    , LoginRecordset(LoginConnection, QStringLiteral("Custom"))
 {
     BuildScreen();
     connect(cmb_as, &LockableComboBox::activated, this, &frmLogin::cmb_as_Click);

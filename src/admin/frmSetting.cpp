@@ -70,7 +70,7 @@ struct Rule {
 
 frmSetting::frmSetting(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , SettingRecordset(SettingConnection)
+    , SettingRecordset(SettingConnection, QStringLiteral("Custom"))
 {
     BuildScreen();
     connect(cmd_Change, &QToolButton::clicked, this, &frmSetting::cmd_Change_Click);

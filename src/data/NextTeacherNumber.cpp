@@ -4,7 +4,7 @@
 
 std::optional<QString> NextTeacherNumber(Connection& connection)
 {
-    Recordset recordset(connection);
+    Recordset recordset(connection, QStringLiteral("TabelPB"));
     if (!recordset.Open(QStringLiteral("SELECT adno1 FROM TabelPB ORDER BY adno1 DESC LIMIT 1")))
         return std::nullopt;
     if (recordset.IsEOF())

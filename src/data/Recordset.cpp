@@ -20,21 +20,15 @@ QString WithRowId(const QString& sql)
     return result.replace(select, QStringLiteral("SELECT _rowid_, "));
 }
 
-QString TableOf(const QString& sql)
-{
-    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+(\\w+)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return from.match(sql).captured(1);
-}
-
 QString Quoted(const QString& name)
 {
     return '"' + name + '"';
 }
 }
 
-Recordset::Recordset(Connection& connection)
+Recordset::Recordset(Connection& connection, const QString& table)
     : connection_(connection)
+    , table_(table)
 {
 }
 
@@ -48,7 +42,6 @@ bool Recordset::Open(const QString& sql, const QVariantList& values)
     Close();
     sql_ = sql;
     values_ = values;
-    table_ = TableOf(sql);
 
     QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);

@@ -10,12 +10,12 @@
 class Connection;
 struct DbError;
 
-// A client-side snapshot of one single-table query: navigation both ways,
+// A client-side snapshot of one query on one table: navigation both ways,
 // row count and position, fields by ordinal or by name, and changes to the
-// current row that stay pending until Update writes them to the table.
+// current row that stay pending until Update writes them to that table.
 class Recordset {
 public:
-    explicit Recordset(Connection& connection);
+    Recordset(Connection& connection, const QString& table);
 
     bool Open(const QString& sql, const QVariantList& values = {});
     bool Requery();
@@ -66,7 +66,7 @@ private:
     Connection& connection_;
     QString sql_;
     QVariantList values_;
-    QString table_;
+    const QString table_;
     QStringList names_;
     QList<QList<QVariant>> rows_;
     QList<qint64> rowIds_;

@@ -32,7 +32,7 @@ std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
 
 std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
 {
-    Recordset teachers(connection_);
+    Recordset teachers(connection_, QStringLiteral("TabelPB"));
     if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
         return std::nullopt;
     QList<TeacherSummary> summaries;
@@ -45,7 +45,7 @@ std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
 
 TeacherLookup TeacherStore::Find(int number)
 {
-    Recordset teacher(connection_);
+    Recordset teacher(connection_, QStringLiteral("TabelPB"));
     if (!teacher.Open(QStringLiteral("select * from tabelpb where ADNo1=?"), {number}))
         return {true, std::nullopt};
     if (teacher.IsEOF())

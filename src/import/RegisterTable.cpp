@@ -6,7 +6,7 @@ namespace {
 template <class Row, class ReadRow>
 std::optional<QList<Row>> ReadAll(Connection& connection, ReadRow readRow)
 {
-    Recordset recordset(connection);
+    Recordset recordset(connection, QStringLiteral("TabelPB"));
     if (!recordset.Open(QStringLiteral("select * from TabelPB order by adno1")))
         return std::nullopt;
     QList<Row> rows;

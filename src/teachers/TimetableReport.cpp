@@ -152,7 +152,7 @@ Band TeacherBlock(const TeacherRow& teacher, int year, const QString& schoolName
 
 std::optional<QList<TeacherRow>> ReadTimetables(Connection& connection)
 {
-    Recordset teachers(connection);
+    Recordset teachers(connection, QStringLiteral("TabelPB"));
     if (!teachers.Open(QStringLiteral("select * from TabelPB ORDER BY adno1")))
         return std::nullopt;
     QList<TeacherRow> rows;

@@ -29,7 +29,7 @@ QString FreePeriodText(int count)
 
 frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , TeacherRecordset(TeacherConnection)
+    , TeacherRecordset(TeacherConnection, QStringLiteral("TabelPB"))
 {
     BuildScreen();
 

@@ -351,7 +351,7 @@ std::optional<int> frmDbase::FindTeacherNumber(const QString& typed, bool* looke
     const double value = typed.trimmed().toDouble(&numeric);
     if (!numeric || !std::isfinite(value) || value != std::floor(value) || value < 1 || value > HighestTeacherNumber)
         return std::nullopt;
-    Recordset lookup(TeacherConnection);
+    Recordset lookup(TeacherConnection, QStringLiteral("TabelPB"));
     *lookedUp = lookup.Open(QStringLiteral("select adno1 from TabelPB where adno1=?"), {int(value)});
     if (!*lookedUp || lookup.IsEOF())
         return std::nullopt;

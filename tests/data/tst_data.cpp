@@ -127,7 +127,7 @@ private slots:
 
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
         QCOMPARE(teachers.RecordCount(), 2);
 
@@ -333,7 +333,7 @@ private slots:
         program.DamageLastTeacherPage();
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         for (const QString& sql : QStringList{"select * from TabelPB", "select * from TabelPB order by adno1"}) {
             QVERIFY(!teachers.Open(sql));
             QVERIFY2(connection.LastError().description.contains("malformed"),
@@ -350,7 +350,7 @@ private slots:
         Connection connection;
         LockHolder lock(program.DatabasePath(), 200);
         QVERIFY2(connection.Open(ConnectionString()), qPrintable(connection.LastError().description));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open("select * from TabelPB"));
         QCOMPARE(teachers.RecordCount(), 3);
     }
@@ -380,7 +380,7 @@ private slots:
         program.CreateDatabase({Teacher(10), Teacher(2), Teacher(1)});
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select* from TabelPB ORDER BY adno1")));
 
         QCOMPARE(teachers.RecordCount(), 3);
@@ -409,7 +409,7 @@ private slots:
         program.CreateDatabase();
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
         QVERIFY(teachers.IsBOF() && teachers.IsEOF());
         QCOMPARE(teachers.RecordCount(), 0);
@@ -422,7 +422,7 @@ private slots:
         program.CreateDatabase(Teachers(2));
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB order by adno1")));
 
         teachers.MoveLast();
@@ -480,7 +480,7 @@ private slots:
         program.CreateDatabase(Teachers(1));
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
 
         teachers.AddNew();
@@ -545,7 +545,7 @@ private slots:
         program.CreateDatabase({teacher});
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        Recordset teachers(connection);
+        Recordset teachers(connection, "TabelPB");
         QVERIFY(teachers.Open(QStringLiteral("select * from TabelPB")));
         const TeacherRow row = TeacherRow::Read(teachers);
         QCOMPARE(row.salOnly, set);
