@@ -13,3 +13,17 @@ int AttendanceDay::BoxOf(int number) const
                                     [number](const Teacher& teacher) { return teacher.number == number; });
     return found == teachers_.end() ? -1 : int(found - teachers_.begin());
 }
+
+QHash<int, bool> AttendanceDay::Presence() const
+{
+    QHash<int, bool> presence;
+    for (const Teacher& teacher : teachers_)
+        presence.insert(teacher.number, teacher.present);
+    return presence;
+}
+
+void AttendanceDay::SetPresence(const QHash<int, bool>& presence)
+{
+    for (Teacher& teacher : teachers_)
+        teacher.present = presence.value(teacher.number, false);
+}

@@ -2,6 +2,7 @@
 
 #include "data/TeacherKind.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,6 +29,10 @@ public:
     bool IsPresent(int box) const { return box < Count() && teachers_[box].present; }
     void SetPresent(int box, bool present) { teachers_[box].present = present; }
     int PresentCount() const;
+    // Present or absent by teacher number, as the day's ticks are kept.
+    QHash<int, bool> Presence() const;
+    // The ticks kept for the day: a teacher not among them is absent.
+    void SetPresence(const QHash<int, bool>& presence);
     // The box of the teacher with this number, or -1 when the board has none.
     int BoxOf(int number) const;
 

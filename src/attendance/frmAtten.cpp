@@ -3,17 +3,20 @@
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
+#include "data/AttendanceStore.h"
 #include "data/ProgramSettings.h"
 #include "data/TeacherStore.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
+#include "ui/Clock.h"
 #include "ui/ScreenRegistry.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
@@ -51,6 +54,7 @@ void frmAtten::Form_Load()
     ShowGridLegends(ListMode::None);
     for (int cell = 0; cell < GridCells; ++cell)
         ShowCell(cell);
+    RestoreTicks();
     if (*rows > BoxCount) {
         registry().prompter().Report(
             QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
@@ -104,6 +108,36 @@ void frmAtten::BoxToggled(int box, bool ticked)
     if (box < TeacherCount())
         day_.SetPresent(box, ticked);
     Recount();
+    if (!holdTicks_)
+        KeepTicks();
+}
+
+void frmAtten::RestoreTicks()
+{
+    const std::optional<QHash<int, bool>> kept = AttendanceStore(connection_).Read(registry().clock().Today());
+    if (!kept) {
+        ReportReadFailure(connection_, registry());
+        return;
+    }
+    day_.SetPresence(*kept);
+    for (int box = 0; box < TeacherCount(); ++box) {
+        const QSignalBlocker quiet(Check1[box]);
+        Check1[box]->setChecked(IsPresent(box));
+    }
+    if (day_.PresentCount() > 0)
+        Recount();
+}
+
+void frmAtten::KeepTicks()
+{
+    if (AttendanceStore(connection_).Replace(registry().clock().Today(), day_.Presence()) || keepFailureTold_)
+        return;
+    keepFailureTold_ = true;
+    registry().prompter().Report(connection_.LastError().Text()
+                                     + QStringLiteral("\n\nToday's attendance cannot be kept in the database. The "
+                                                      "ticks stay on the board while it is open, but will not come "
+                                                      "back if it is closed."),
+                                 QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
 }
 
 void frmAtten::Recount()

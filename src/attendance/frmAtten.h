@@ -71,6 +71,11 @@ private:
     std::optional<int> ReadTeachers();
     void BindBoxes();
 
+    // The day's ticks are kept at each change, so that the board opened
+    // again the same day shows them; a failure to keep them is told once.
+    void RestoreTicks();
+    void KeepTicks();
+
     void BoxToggled(int box, bool ticked);
     void Recount();
     void cmdAbs_Click();
@@ -94,6 +99,9 @@ private:
     std::array<GridCell, GridCells> cells_ {};
     ListMode listMode_ = ListMode::None;
     bool checkAllNext_ = true;
+    // Set while a command ticks many boxes, which it then keeps at once.
+    bool holdTicks_ = false;
+    bool keepFailureTold_ = false;
 
     std::array<QCheckBox*, BoxCount> Check1 {};
     std::array<QLabel*, GridCells> Label1 {};

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace {
 QColor CellColour(frmAtten::CellMark mark)
@@ -72,8 +73,12 @@ void frmAtten::cmdAllT_Click()
 void frmAtten::cmdClear_Click()
 {
     const bool checkAll = checkAllNext_;
-    for (int box = 0; box < TeacherCount(); ++box)
-        Check1[box]->setChecked(checkAll);
+    {
+        const QScopedValueRollback hold(holdTicks_, true);
+        for (int box = 0; box < TeacherCount(); ++box)
+            Check1[box]->setChecked(checkAll);
+    }
+    KeepTicks();
     if (!checkAll) {
         EmptyCells();
         for (QLineEdit* count : {Text1, Text2}) {

@@ -57,16 +57,23 @@ ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows, const QDa
     if (*left > 0)
         return {ReliefSaveResult::Status::NotEmpty, {}};
     const QString insert = QStringLiteral("INSERT INTO reltable (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns);
-    QList<ReliefRecord> stored;
-    for (int index = 0; index < rows.size(); ++index) {
-        stored << Stored(rows[index], index + 1);
-        if (!connection_.Execute(insert, Values(stored.last())))
+    const QList<ReliefRecord> stored = AsStored(rows);
+    for (const ReliefRecord& row : stored) {
+        if (!connection_.Execute(insert, Values(row)))
             return Failure(connection_);
     }
     if (!HistoryStore(connection_).ReplaceDay(day, stored) || !ProgramSettings(connection_).SetSavedSetDay(day)
         || !transaction.Commit())
         return Failure(connection_);
     return {};
+}
+
+QList<ReliefRecord> ReliefStore::AsStored(const QList<ReliefRecord>& rows)
+{
+    QList<ReliefRecord> stored;
+    for (int index = 0; index < rows.size(); ++index)
+        stored << Stored(rows[index], index + 1);
+    return stored;
 }
 
 std::optional<QList<ReliefRecord>> ReliefStore::Read(ReliefOrder order)

@@ -46,6 +46,8 @@ public:
     // number. It is all one transaction, so a failure anywhere keeps the
     // earlier set and history.
     ReliefSaveResult Replace(const QList<ReliefRecord>& rows, const QDate& day);
+    // The rows as Replace stores them, helpers filled in and numbered.
+    static QList<ReliefRecord> AsStored(const QList<ReliefRecord>& rows);
 
     // The saved set, ordered by the teacher numbers as numbers (2 before 10),
     // rows of one number in their saved order. Nothing when reading fails;

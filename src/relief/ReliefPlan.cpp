@@ -1,11 +1,37 @@
 #include "relief/ReliefPlan.h"
 
+#include "ui/Clock.h"
+
+#include <algorithm>
+
+QDate ReliefPlan::Today() const
+{
+    return clock_.Today();
+}
+
+// A row saved without a relief teacher comes back with the helper's number 0.
+QString ReliefPlan::KeyOf(const ReliefRecord& row, const QDate& plannedFor) const
+{
+    const QString& number = row[ReliefRecord::TeaNoP];
+    if (plannedFor != Today() || number.isEmpty() || number == QLatin1String("0"))
+        return {};
+    return SlotKey(row[ReliefRecord::Period], row[ReliefRecord::PresenceTea]);
+}
+
+QList<PlannedRelief> ReliefPlan::Planned() const
+{
+    QList<PlannedRelief> planned;
+    for (int row = 0; row < RowCount(); ++row)
+        planned << PlannedRelief{Rows()[row], days_[row].plannedFor, days_[row].slotKey};
+    return planned;
+}
+
 QStringList ReliefPlan::AssignedSlotKeys() const
 {
     QStringList keys;
-    for (const ReliefRecord& row : Rows()) {
-        if (!row[ReliefRecord::PresenceTea].isEmpty())
-            keys << SlotKey(row[ReliefRecord::Period], row[ReliefRecord::PresenceTea]);
+    for (const RowDay& day : days_) {
+        if (!day.slotKey.isEmpty())
+            keys << day.slotKey;
     }
     return keys;
 }
@@ -18,6 +44,27 @@ QStringList ReliefPlan::ReliefNumbers() const
     return numbers;
 }
 
+std::optional<QDate> ReliefPlan::AnotherDay() const
+{
+    const QDate today = Today();
+    const auto other = std::find_if(days_.begin(), days_.end(), [&](const RowDay& day) { return day.plannedFor != today; });
+    if (other == days_.end())
+        return std::nullopt;
+    return other->plannedFor;
+}
+
+int ReliefPlan::UncoveredCount() const
+{
+    return int(std::count_if(Rows().begin(), Rows().end(),
+                             [](const ReliefRecord& row) { return row[ReliefRecord::PresenceTea].isEmpty(); }));
+}
+
+void ReliefPlan::Append(const ReliefRecord& row, const QDate& plannedFor)
+{
+    model_.Append(row);
+    days_ << RowDay{plannedFor, KeyOf(row, plannedFor)};
+}
+
 void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
     ReliefRecord row;
@@ -25,7 +72,7 @@ void ReliefPlan::StartLesson(const QString& number, const QString& name, const Q
     row[ReliefRecord::AbsenceTea] = name;
     row[ReliefRecord::Grade] = grade;
     row[ReliefRecord::Period] = period;
-    model_.Append(row);
+    Append(row, Today());
     emit rowsChanged();
     emit lessonStarted();
 }
@@ -40,6 +87,7 @@ void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& abs
     row[ReliefRecord::ComName] = candidate.subject;
     row[ReliefRecord::TeaNoP] = candidate.number;
     model_.ReplaceRow(RowCount() - 1, row);
+    days_.last().slotKey = KeyOf(row, days_.last().plannedFor);
     emit rowsChanged();
     emit reliefChosen();
 }
@@ -47,6 +95,8 @@ void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& abs
 void ReliefPlan::RemoveLast()
 {
     model_.RemoveLast();
+    if (!days_.isEmpty())
+        days_.removeLast();
     emit rowsChanged();
 }
 
@@ -60,24 +110,43 @@ bool ReliefPlan::LastRowIsDuplicate() const
         return false;
     for (int row = 0; row + 1 < RowCount(); ++row) {
         const ReliefRecord& earlier = Rows()[row];
-        if (!isGroup(earlier) && earlier[ReliefRecord::Grade] == last[ReliefRecord::Grade]
+        if (days_[row].plannedFor == days_.last().plannedFor && !isGroup(earlier) && earlier[ReliefRecord::Grade] == last[ReliefRecord::Grade]
             && earlier[ReliefRecord::Period] == last[ReliefRecord::Period])
             return true;
     }
     return false;
 }
 
-void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows)
+void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows, const QDate& plannedFor)
 {
     for (const ReliefRecord& row : rows)
-        model_.Append(row);
+        Append(row, plannedFor);
     emit rowsChanged();
     emit savedAppended();
+}
+
+void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
+{
+    model_.Clear();
+    days_.clear();
+    for (const PlannedRelief& row : rows) {
+        model_.Append(row.record);
+        days_ << RowDay{row.plannedFor, row.slotKey};
+    }
+    emit rowsChanged();
+}
+
+void ReliefPlan::PlanAllForToday()
+{
+    for (int row = 0; row < RowCount(); ++row)
+        days_[row] = RowDay{Today(), KeyOf(Rows()[row], Today())};
+    emit rowsChanged();
 }
 
 void ReliefPlan::Clear()
 {
     model_.Clear();
+    days_.clear();
     candidates_.clear();
     emit rowsChanged();
     emit cleared();

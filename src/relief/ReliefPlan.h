@@ -1,55 +1,75 @@
 #pragma once
 
+#include "data/PlannedSetStore.h"
 #include "relief/ReliefList.h"
 #include "relief/ReliefSetModel.h"
 
+#include <QDate>
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
+class Clock;
+
 // The day's relief plan as the relief set screen keeps it: the rows of the
-// relief set, the slot keys of the reliefs chosen so far, and the candidates
-// of the lesson being covered. Its operations are what the operator does;
-// its signals say what changed, for the screens that show it.
+// relief set, each with the day it was planned for and its slot key, and the
+// candidates of the lesson being covered. Its operations are what the
+// operator does; its signals say what changed, for the screens that show it.
 class ReliefPlan : public QObject {
     Q_OBJECT
 public:
-    explicit ReliefPlan(QObject* parent = nullptr)
+    explicit ReliefPlan(const Clock& clock, QObject* parent = nullptr)
         : QObject(parent)
+        , clock_(clock)
     {
     }
 
     ReliefSetModel& Model() { return model_; }
     const QList<ReliefRecord>& Rows() const { return model_.Rows(); }
     int RowCount() const { return int(model_.Rows().size()); }
+    // The rows with their days and keys, as the day's set under way is kept.
+    QList<PlannedRelief> Planned() const;
 
-    // One key per row with a relief teacher: its period name followed by that
-    // teacher's name. Kept with the rows, so that removing a row removes its
-    // key and nothing else.
+    // The keys of the rows that hold one: a relief chosen for today, its
+    // period name followed by the relief teacher's name. Rows of another
+    // day's set hold none, as their periods were that day's.
     QStringList AssignedSlotKeys() const;
     // The relief teacher number of every row, in row order; empty for a row
     // whose relief has not been chosen.
     QStringList ReliefNumbers() const;
+    // The day of the rows not planned for today (null for a set saved before
+    // days were kept), or nothing when every row is today's.
+    std::optional<QDate> AnotherDay() const;
+    // The rows that have no relief teacher.
+    int UncoveredCount() const;
 
     const QList<ReliefCandidate>& Candidates() const { return candidates_; }
     void SetCandidates(const QList<ReliefCandidate>& candidates) { candidates_ = candidates; }
     void ClearCandidates() { candidates_.clear(); }
 
-    // A lesson of an absent teacher to cover, as a new last row.
+    // A lesson of an absent teacher to cover today, as a new last row.
     void StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period);
     // The relief teacher chosen on the relief list for the last row, as the
     // list shows him; an empty line records the lesson without a teacher.
     void ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject);
     // Whether the last row covers a class that an earlier row already covers
-    // in the same period; a group class (ending in "*") is never a duplicate.
+    // in the same period of the same day; a group class (ending in "*") is
+    // never a duplicate.
     bool LastRowIsDuplicate() const;
     void RemoveLast();
-    // The saved set brought back, after the rows there are.
-    void AppendSaved(const QList<ReliefRecord>& rows);
+    // The saved set brought back, after the rows there are, as planned for
+    // its day: rows of today's set keep their keys, another day's hold none.
+    void AppendSaved(const QList<ReliefRecord>& rows, const QDate& plannedFor);
+    // The rows kept for today, in place of the plan's, as they were.
+    void Restore(const QList<PlannedRelief>& rows);
+    // Every row now planned for today, as once another day's set is saved as today's.
+    void PlanAllForToday();
     void Clear();
 
 signals:
-    // The rows changed in number or content.
+    // The rows changed in number, content or day.
     void rowsChanged();
     void lessonStarted();
     void reliefChosen();
@@ -57,6 +77,18 @@ signals:
     void cleared();
 
 private:
+    struct RowDay {
+        QDate plannedFor;
+        QString slotKey;
+    };
+
+    QDate Today() const;
+    // The key a row planned for that day holds: one for a relief teacher chosen today, none otherwise.
+    QString KeyOf(const ReliefRecord& row, const QDate& plannedFor) const;
+    void Append(const ReliefRecord& row, const QDate& plannedFor);
+
+    const Clock& clock_;
     ReliefSetModel model_;
+    QList<RowDay> days_;
     QList<ReliefCandidate> candidates_;
 };

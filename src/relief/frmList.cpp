@@ -4,6 +4,7 @@
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefColours.h"
 #include "relief/ReliefReport.h"
+#include "data/ProgramSettings.h"
 #include "data/ReliefStore.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
@@ -27,6 +28,7 @@
 
 frmList::frmList(ScreenRegistry& registry)
     : Screen(registry)
+    , plan_(registry.clock())
 {
     setWindowTitle(QStringLiteral("Relief Set"));
     BuildScreen();
@@ -76,7 +78,12 @@ void frmList::BuildScreen()
     }
     lvmem->setMinimumSize(width + 24, 320);
 
+    lblSetDay = new QLabel(this);
+    lblSetDay->setObjectName(QStringLiteral("lblSetDay"));
+    SetBold(lblSetDay);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSetDay);
     layout->addWidget(lvmem, 1);
     layout->addWidget(BuildCounters());
     layout->addWidget(BuildButtons());
@@ -136,9 +143,14 @@ void frmList::Form_Load()
         return LoadFailed();
     }
     savedSet_ = *saved;
+    savedSetDay_ = ProgramSettings(connection_).SavedSetDay();
     Label3->setText(QString::number(savedSet_.size()));
-    ShowListedCount();
     Command6->setEnabled(false);
+    RestoreDaySet();
+    connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::KeepDaySet);
+    connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::ShowSetDay);
+    ShowListedCount();
+    ShowSetDay();
     SetTopMost(this, true);
 }
 
@@ -195,6 +207,9 @@ void frmList::Command4_Click()
 // list of it is shown for printing. The list stays as it is.
 void frmList::Command2_Click()
 {
+    if (!ConfirmPrintAndSave())
+        return;
+    const bool anotherDay = plan_.AnotherDay().has_value();
     const frmDbase* teachers = registry().Find<frmDbase>();
     const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
     const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), school, registry());
@@ -202,6 +217,10 @@ void frmList::Command2_Click()
         Label3->setText(QString::number(*result.rowsInTable));
     if (!result.saved)
         return;
+    if (anotherDay)
+        plan_.PlanAllForToday();
+    else
+        ShowSetDay();
     for (QWidget* screen : {registry().Find(QStringLiteral("frmTTAb")), registry().Find(QStringLiteral("frmRelList"))}) {
         if (screen)
             screen->close();
@@ -221,7 +240,7 @@ void frmList::Command2_Click()
 // rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
-    plan_.AppendSaved(savedSet_);
+    plan_.AppendSaved(savedSet_, savedSetDay_);
     savedSet_.clear();
 }
 

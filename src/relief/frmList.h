@@ -40,13 +40,28 @@ private:
     void Command5_Click();
     void Command6_Click();
     void RemoteClick();
+    // Print and Save's questions before it saves: another day's reliefs as
+    // today's, and lessons that would be printed as covered by a helper.
+    bool ConfirmPrintAndSave();
+
+    // The day's set under way is kept at each change, so that it outlives
+    // the screen and the program; a failure to keep it is told once.
+    void RestoreDaySet();
+    void KeepDaySet();
+    // "lblSetDay": the day the rows are planned for, and whether they are that day's saved set.
+    void ShowSetDay();
+    bool IsSavedSet(const QDate& day);
 
     ReliefPlan plan_;
     Connection connection_;
     // The saved set that "Previous Relief List" brings back, once: read at
     // load, and nothing once the list holds it (brought back or just saved).
     QList<ReliefRecord> savedSet_;
+    // The day that set was planned for; null for one saved before days were kept.
+    QDate savedSetDay_;
+    bool keepFailureTold_ = false;
 
+    QLabel* lblSetDay = nullptr;
     QTreeView* lvmem = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

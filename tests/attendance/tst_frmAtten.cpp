@@ -1,6 +1,7 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
+#include "app/Screens.h"
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTeaName.h"
@@ -60,6 +61,32 @@ QList<QStringList> TenTeachers()
     SetFlags(teachers[3], "0", "1");
     SetFlags(teachers[6], "1", "0");
     return teachers;
+}
+
+// The numbers of the ticked boxes among the first `boxes`.
+QList<int> Ticked(const QWidget* board, int boxes = 10)
+{
+    QList<int> numbers;
+    for (int box = 0; box < boxes; ++box) {
+        if (Box(board, box)->isChecked())
+            numbers << Box(board, box)->text().toInt();
+    }
+    return numbers;
+}
+
+// The program started again in the same folder, on the clock's day; the
+// screens of the one before are left as they were, as after a crash.
+std::unique_ptr<ScreenRegistry> Restart(TestProgram& program)
+{
+    auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer, program.links);
+    RegisterScreens(*registry);
+    return registry;
+}
+
+void EndProgram(ScreenRegistry& registry)
+{
+    registry.EndProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void MarkTenTeachersDay(QWidget* board)
@@ -340,7 +367,7 @@ private slots:
         QCOMPARE(program.prompter.asked.size(), 1);
     }
 
-    void theTeacherScreenOpensOneBoardAndExitDiscardsIt()
+    void theTeacherScreenOpensOneBoardAndExitClosesIt()
     {
         TestProgram program;
         program.CreateDatabase(Teachers(5));
@@ -359,7 +386,85 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(program.registry.Find<frmAtten>(), nullptr);
         Click(teachers, "cmdAtten");
-        QVERIFY(!program.registry.Find<frmAtten>()->IsPresent(3));
+        QVERIFY(program.registry.Find<frmAtten>()->IsPresent(3));
+    }
+
+    // The day's ticks come back after the board's Exit, a crash and a new
+    // start; teachers deleted since are forgotten, those added since are
+    // unticked; the next day the board opens unticked.
+    void theDaysTicksOutliveTheBoardAndTheProgram()
+    {
+        TestProgram program;
+        program.CreateDatabase(TenTeachers());
+        auto* board = program.Open<frmAtten>();
+        MarkTenTeachersDay(board);
+        const QList<int> present = {1, 3, 4, 5, 6, 8, 9, 10};
+        Click(board, "cmdExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        board = program.Open<frmAtten>();
+        QCOMPARE(Ticked(board), present);
+        QCOMPARE(TextOf(board, "Text1"), QStringLiteral("8"));
+        QCOMPARE(TextOf(board, "Text2"), QStringLiteral("2"));
+        QCOMPARE(ListButtons(board), QStringLiteral("PA--"));
+
+        auto crashed = Restart(program);
+        QCOMPARE(Ticked(crashed->Open<frmAtten>()), present);
+        EndProgram(*crashed);
+
+        program.Exec("DELETE FROM TabelPB WHERE adno1 = 10");
+        const QStringList added = Teacher(11);
+        program.Exec(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(QStringList(added.size(), "?").join(',')),
+                     QVariantList(added.begin(), added.end()));
+        auto started = Restart(program);
+        auto* changed = started->Open<frmAtten>();
+        QCOMPARE(Box(changed, 9)->text(), QStringLiteral("11"));
+        QCOMPARE(Ticked(changed), QList<int>({1, 3, 4, 5, 6, 8, 9}));
+        QCOMPARE(TextOf(changed, "Text2"), QStringLiteral("3"));
+        Click(changed, Cell("Check1", 0));
+        QCOMPARE(program.Query("SELECT TeacherNo FROM DayAttendance WHERE Present = 1 ORDER BY TeacherNo"),
+                 QList<QVariantList>({{3}, {4}, {5}, {6}, {8}, {9}}));
+        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE TeacherNo IN (10, 11)"),
+                 QList<QVariantList>{{1}});
+        EndProgram(*started);
+
+        program.clock.now = program.clock.now.addDays(1);
+        auto nextDay = Restart(program);
+        auto* fresh = nextDay->Open<frmAtten>();
+        QVERIFY(Ticked(fresh).isEmpty());
+        QCOMPARE(TextOf(fresh, "Text1"), QStringLiteral(" "));
+        QCOMPARE(ListButtons(fresh), QStringLiteral("----"));
+        EndProgram(*nextDay);
+    }
+
+    // Check All and Clear All keep the board once, whole.
+    void checkAllAndClearAllAreKept()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(5));
+        auto* board = program.Open<frmAtten>();
+        Click(board, "cmdClear");
+        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList>{{5}});
+        Click(board, "cmdClear");
+        QCOMPARE(program.Query("SELECT count(*), sum(Present) FROM DayAttendance"), QList<QVariantList>({{5, 0}}));
+    }
+
+    // A tick that cannot be kept is told once, and the board goes on.
+    void aTickThatCannotBeKeptIsToldOnce()
+    {
+        TestProgram program;
+        program.CreateDatabase(Teachers(5));
+        auto* board = program.Open<frmAtten>();
+        {
+            LockHolder lock(program.DatabasePath());
+            Click(board, "Check1(0)");
+            Click(board, "Check1(1)");
+        }
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY(program.prompter.Last().text.contains("Today's attendance cannot be kept"));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Teachers' Attendance"));
+        QCOMPARE(TextOf(board, "Text1"), QStringLiteral("2"));
+        Click(board, "Check1(2)");
+        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList>{{3}});
     }
 };
 

@@ -1,3 +1,4 @@
+#include "TestProgram.h"
 #include "relief/ReliefPlan.h"
 
 #include <QAbstractItemModelTester>
@@ -33,7 +34,8 @@ private slots:
     // class in the same period.
     void theKeysAlwaysMatchTheRows()
     {
-        ReliefPlan plan;
+        FixedClock clock;
+        ReliefPlan plan(clock);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Choose(plan, "10A", "3rd", "Silva 1");
         Choose(plan, "9B", "2nd", "Dias 2");
@@ -78,7 +80,8 @@ private slots:
         QFETCH(QString, grade);
         QFETCH(QString, period);
         QFETCH(bool, duplicate);
-        ReliefPlan plan;
+        FixedClock clock;
+        ReliefPlan plan(clock);
         Choose(plan, earlierGrade, earlierPeriod, "Silva 1");
         Choose(plan, "6C", "8th");
         QVERIFY(!plan.LastRowIsDuplicate());
@@ -90,7 +93,8 @@ private slots:
     // signals alone, so each operation must say what it changed.
     void everyOperationSaysWhatChanged()
     {
-        ReliefPlan plan;
+        FixedClock clock;
+        ReliefPlan plan(clock);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy rows(&plan, &ReliefPlan::rowsChanged);
         QSignalSpy started(&plan, &ReliefPlan::lessonStarted);
@@ -107,7 +111,7 @@ private slots:
         QCOMPARE(counts(), QList<qsizetype>({2, 1, 1, 0, 0}));
         QCOMPARE(QStringList(plan.Rows().last().fields.begin(), plan.Rows().last().fields.end()),
                  QStringList({"2", "Mrs. Perera", "10A", "3rd", "Silva", "Maths", "Art", "7", ""}));
-        plan.AppendSaved({plan.Rows().last(), plan.Rows().last()});
+        plan.AppendSaved({plan.Rows().last(), plan.Rows().last()}, clock.Today());
         QCOMPARE(counts(), QList<qsizetype>({3, 1, 1, 1, 0}));
         QCOMPARE(plan.RowCount(), 3);
         plan.RemoveLast();

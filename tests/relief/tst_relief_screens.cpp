@@ -1,6 +1,8 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
+#include "ReportChecks.h"
 #include "TestProgram.h"
+#include "app/Screens.h"
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
@@ -8,11 +10,13 @@
 #include "relief/ReliefColours.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
+#include "report/ReportPreview.h"
 #include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -34,10 +38,9 @@ QList<QStringList> School(int count = 6)
     return teachers;
 }
 
-// The morning's board: everybody ticked but the absent teachers, and the absence list shown.
-frmAtten* Morning(TestProgram& program, const QList<QStringList>& teachers, QList<int> absentBoxes = {0, 1})
+// The day's board: everybody ticked but the absent teachers, and the absence list shown.
+frmAtten* MarkTheDay(TestProgram& program, QList<int> absentBoxes = {0, 1})
 {
-    program.CreateDatabase(teachers);
     auto* teacherScreen = program.Open<frmDbase>();
     Click(teacherScreen, "cmdAtten");
     auto* board = program.registry.Find<frmAtten>();
@@ -46,6 +49,13 @@ frmAtten* Morning(TestProgram& program, const QList<QStringList>& teachers, QLis
         Click(board, Cell("Check1", box));
     Click(board, "cmdAbs");
     return board;
+}
+
+// The first morning of the program.
+frmAtten* Morning(TestProgram& program, const QList<QStringList>& teachers, QList<int> absentBoxes = {0, 1})
+{
+    program.CreateDatabase(teachers);
+    return MarkTheDay(program, absentBoxes);
 }
 
 frmTTAb* AbsentTimetable(TestProgram& program, frmAtten* board, int gridCell)
@@ -71,6 +81,61 @@ QStringList Row(TestProgram& program, int row)
 int Rows(TestProgram& program)
 {
     return program.registry.Find<frmList>()->Plan().RowCount();
+}
+
+// What lblSetDay says of a set planned for that day.
+QString SetDay(const QDate& day, const QString& state)
+{
+    return QStringLiteral("Planned for %1 — %2").arg(QLocale::system().toString(day, QLocale::LongFormat), state);
+}
+
+// The program started again in the same folder, on the clock's day; the
+// screens of the one before are left as they were, as after a crash.
+std::unique_ptr<ScreenRegistry> Restart(TestProgram& program)
+{
+    auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer, program.links);
+    RegisterScreens(*registry);
+    return registry;
+}
+
+void EndProgram(ScreenRegistry& registry)
+{
+    registry.EndProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The relief teachers list on screen, if one is.
+const ReportPreview* ShownList()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        auto* preview = qobject_cast<const ReportPreview*>(window);
+        if (preview && preview->objectName() == "DR1" && preview->isVisible())
+            return preview;
+    }
+    return nullptr;
+}
+
+// The date the relief teachers list on screen carries.
+QString ShownListDate()
+{
+    const ReportPreview* preview = ShownList();
+    return preview ? Named(preview->Shown().pages.at(0), "Label19").at(0).text : QString();
+}
+
+QList<QVariantList> History(TestProgram& program)
+{
+    return program.Query("SELECT Day, Adno1, PrName, Adno FROM ReliefHistory ORDER BY Day, Position");
+}
+
+// Two lessons of teacher 1 on Monday: the 1st covered by Teacher 3, the 3rd by nobody yet.
+frmList* TwoLessons(TestProgram& program)
+{
+    auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+    DoubleClick(timetable, "Label1(0)");
+    DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+    DoubleClick(timetable, "Label1(2)");
+    Click(program.registry.Find<frmRelList>(), "Command2");
+    return program.registry.Find<frmList>();
 }
 }
 
@@ -302,6 +367,7 @@ private slots:
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
         DoubleClick(timetable, "Label1(2)");
         auto* list = program.registry.Find<frmList>();
+        program.prompter.PlanAnswer(Answer::Yes);
         Click(list, "Command2");
         QVERIFY(!program.registry.Find<frmRelList>());
         QVERIFY(!program.registry.Find<frmTTAb>());
@@ -316,7 +382,7 @@ private slots:
         }));
     }
 
-    // The saved set comes back once a load, in number order; its
+    // Today's saved set comes back once a load, in number order; its
     // relief teachers are not offered a second class in their periods.
     void previousReliefListBringsTheSavedSetBackOnce()
     {
@@ -324,6 +390,7 @@ private slots:
         auto* board = Morning(program, School(12));
         program.Exec("INSERT INTO reltable VALUES ('10', 'Mr. Teacher 10', '5B', '1st', 'Teacher 3', 'Art', 'Maths', '3', 2),"
                      " ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
+        program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('SavedSetDay', '2026-12-10')");
         Click(board, "Command1");
         auto* list = program.registry.Find<frmList>();
         QVERIFY(list);
@@ -404,6 +471,137 @@ private slots:
         QVERIFY(program.prompter.Last().text.contains("not been saved"));
         QCOMPARE(TextOf(list, "Label3"), QStringLiteral("1"));
         QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 1);
+    }
+
+    // Exit, a crash and a start of the program the same day bring the rows
+    // back as they were; the next day the screen opens empty.
+    void theSetUnderWayOutlivesItsExitAndARestart()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        const QList<PlannedRelief> planned = list->Plan().Planned();
+        const QDate thursday(2026, 12, 10);
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
+
+        Click(list, "cmdExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!program.registry.Find<frmList>());
+        list = program.Open<frmList>();
+        QCOMPARE(list->Plan().Planned(), planned);
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
+        for (const char* button : {"Command2", "Command4", "Command6"})
+            QVERIFY2(Find(list, button)->isEnabled(), button);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
+
+        auto crashed = Restart(program);
+        auto* reopened = crashed->Open<frmList>();
+        QCOMPARE(reopened->Plan().Planned(), planned);
+        QCOMPARE(TextOf(reopened, "lblSetDay"), SetDay(thursday, "saved"));
+        Click(reopened, "Command4");
+        QCOMPARE(TextOf(reopened, "lblSetDay"), SetDay(thursday, "not saved"));
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(reopened, "Command6");
+        EndProgram(*crashed);
+        auto cleared = Restart(program);
+        QCOMPARE(cleared->Open<frmList>()->Plan().RowCount(), 0);
+        EndProgram(*cleared);
+
+        program.clock.now = program.clock.now.addDays(1);
+        auto friday = Restart(program);
+        auto* fresh = friday->Open<frmList>();
+        QCOMPARE(fresh->Plan().RowCount(), 0);
+        QCOMPARE(TextOf(fresh, "lblSetDay"), QString());
+        EndProgram(*friday);
+    }
+
+    // Yesterday's set brought back says so, leaves its teachers free for
+    // today's periods, and is saved as today's only when the operator says so.
+    void anotherDaysSetIsDatedKeepsNoKeysAndAsksBeforeItIsSavedAsTodays()
+    {
+        TestProgram program;
+        const QDate thursday(2026, 12, 10);
+        const QDate friday = thursday.addDays(1);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(TwoLessons(program), "Command2");
+        program.CloseScreens();
+        program.clock.now = program.clock.now.addDays(1);
+
+        auto* board = MarkTheDay(program);
+        Click(board, "Command1");
+        auto* list = program.registry.Find<frmList>();
+        QCOMPARE(Rows(program), 0);
+        Click(list, "Command5");
+        QCOMPARE(Rows(program), 2);
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
+        QVERIFY(list->Plan().AssignedSlotKeys().isEmpty());
+        DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
+        QCOMPARE(Listed(program.registry.Find<frmRelList>()).first(), QStringLiteral("Teacher 3"));
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 4"});
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
+
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 "These reliefs were planned for " + QLocale::system().toString(thursday, QLocale::LongFormat)
+                     + ", not for today. Save them as today's reliefs?");
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 2);
+        QCOMPARE(History(program).size(), 2);
+        QVERIFY(program.registry.Find<frmTTAb>());
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 3);
+        QCOMPARE(History(program).mid(2), QList<QVariantList>({{"2026-12-11", "1", "Teacher 3", 1},
+                                                               {"2026-12-11", "1", "Helper (Volunteer)", 2},
+                                                               {"2026-12-11", "1", "Teacher 4", 3}}));
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(friday, "saved"));
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "1stTeacher 4"}));
+        QCOMPARE(ShownListDate(), QStringLiteral("Friday, 11 December 2026"));
+    }
+
+    // A set saved before the program kept its day is another day's too.
+    void aSetSavedWithoutItsDayIsAnEarlierDays()
+    {
+        TestProgram program;
+        auto* board = Morning(program, School());
+        program.Exec("INSERT INTO reltable VALUES ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
+        Click(board, "Command1");
+        auto* list = program.registry.Find<frmList>();
+        Click(list, "Command5");
+        QCOMPARE(TextOf(list, "lblSetDay"), QStringLiteral("Planned for an earlier day — saved"));
+        QVERIFY(list->Plan().AssignedSlotKeys().isEmpty());
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("These reliefs were planned for an earlier day, not for today. Save them as today's reliefs?"));
+        QVERIFY(History(program).isEmpty());
+        QCOMPARE(program.Query("SELECT count(*) FROM ProgramSetting WHERE Name = 'SavedSetDay'")[0][0].toInt(), 0);
+    }
+
+    // Lessons without a relief teacher are printed as a helper's only when the operator agrees.
+    void printAndSaveAsksBeforeLessonsGoToAHelper()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("1 lesson(s) have no relief teacher and will be printed as Helper (Volunteer). "
+                                "Print and save?"));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 0);
+        QVERIFY(History(program).isEmpty());
+        QVERIFY(program.registry.Find<frmTTAb>());
+        QVERIFY(!ShownList());
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(QDate(2026, 12, 10), "not saved"));
     }
 };
 
