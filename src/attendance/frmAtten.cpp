@@ -36,7 +36,7 @@ void frmAtten::Form_Load()
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
     const std::optional<int> rows = ReadTeachers();
-    if (!rows) {
+    if (!rows || !ReadLessons()) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
     }
@@ -48,6 +48,7 @@ void frmAtten::Form_Load()
         SetBackground(count, CountBackground);
     }
     lblRec2->setText(QString::number(TeacherCount()));
+    ShowToCover();
     ShowGridLegends(ListMode::None);
     for (int cell = 0; cell < GridCells; ++cell)
         ShowCell(cell);
@@ -117,6 +118,7 @@ void frmAtten::Recount()
         cmdAllT->setEnabled(false);
         cmdDisplay->setEnabled(false);
     }
+    ShowToCover();
 }
 
 void frmAtten::SetVisited(int cell, bool visited)
