@@ -4,9 +4,9 @@
 #include "ui/Colours.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 
 #include <algorithm>
-#include <QLabel>
 
 frmTTAb::frmTTAb(ScreenRegistry& registry)
     : TimetableScreen(registry, QStringLiteral("Time Table Absence"), AbsenceTimetableColour, QStringLiteral("Label11"))
