@@ -11,11 +11,11 @@ namespace {
 // nothing for an off period or a slot of another day.
 std::optional<QString> LessonClass(const QHash<int, QStringList>& classes, int teacher, int slot, int day, int periodsInDay)
 {
-    const QStringList cells = classes.value(teacher);
-    if (!IsSlot(slot) || DayOf(slot) != day || !IsTeachingPeriod(slot, periodsInDay) || slot >= cells.size()
-        || cells[slot] == OffPeriod)
+    const auto cells = classes.constFind(teacher);
+    if (cells == classes.constEnd() || !IsSlot(slot) || DayOf(slot) != day || !IsTeachingPeriod(slot, periodsInDay)
+        || slot >= cells->size() || cells->at(slot) == OffPeriod)
         return std::nullopt;
-    return cells[slot];
+    return cells->at(slot);
 }
 }
 
