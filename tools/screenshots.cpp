@@ -27,6 +27,7 @@
 #include <QPainterPath>
 #include <QFile>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 QList<QStringList> SampleTeachers(int count)
@@ -232,7 +233,13 @@ int main(int argc, char* argv[])
         QTest::mouseDClick(Find(reliefList, Cell("LblName", slot - 24)), Qt::LeftButton);
     }
     Save(absence, folder, "frmTTAb");
-    Save(program.registry.Find<frmList>(), folder, "frmList");
+    auto* set = program.registry.Find<frmList>();
+    Save(set, folder, "frmList");
+    // The lesson still without a relief teacher, with the selection on another row.
+    auto* rows = Find<QTreeView>(set, "lvmem");
+    rows->setCurrentIndex(rows->model()->index(0, 0));
+    Save(set, folder, "frmList-uncovered");
+    Save(board, folder, "frmAtten-cover");
     program.CloseScreens();
 
     AdminScreens(program, folder);

@@ -10,6 +10,7 @@
 #include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
+#include "relief/Coverage.h"
 #include "relief/LessonChoice.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
@@ -47,4 +48,11 @@ void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
         QObject::connect(board, &frmAtten::previousReliefListAsked, board,
                          [&registry] { OpenReliefSetFromBoard(registry); });
     }
+    // What the relief set covers shows on the absence timetable and the board.
+    if (auto* list = qobject_cast<frmList*>(screen)) {
+        QObject::connect(&list->Plan(), &ReliefPlan::rowsChanged, list, [&registry] { ShowCoverage(registry); });
+        QObject::connect(list, &QObject::destroyed, &registry, [&registry] { ShowCoverage(registry); });
+    }
+    if (qobject_cast<frmTTAb*>(screen) || qobject_cast<frmAtten*>(screen) || qobject_cast<frmList*>(screen))
+        ShowCoverage(registry);
 }

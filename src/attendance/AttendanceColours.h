@@ -21,9 +21,13 @@ inline const QColor LegendTextColour(0, 0, 255);
 inline const QColor LightCyan(128, 255, 255);
 inline const QColor AllTeachersNamesBackground(128, 255, 128);
 inline const QColor MarkedNameColour(255, 0, 0);
+inline const QColor ToCoverTextColour(0, 0, 128);
 
 // Colours of the presence and absence timetables.
 inline const QColor PresenceTimetableColour(0, 0, 255);
 inline const QColor AbsenceTimetableColour(255, 0, 0);
 inline const QColor SubjectTextColour(0, 0, 255);
 inline const QColor ChosenLessonColour(217, 85, 217);
+// The background of a lesson that today's relief set covers: pale enough for
+// today's red and the chosen violet to stay readable on it.
+inline const QColor CoveredLessonBackground(190, 240, 190);

@@ -119,6 +119,7 @@ void TimetableScreen::FillTimetable(const TeacherRow& row, int periodsInDay)
     Label8->setText(QStringLiteral("Free : %1").arg(free));
     Label1[NameCell]->setText(row.title + ' ' + row.name1);
     numberLabel_->setText(row.adno);
+    Filled();
 }
 
 // Today comes from the clock's date, not from the name of the day, so that
@@ -155,6 +156,13 @@ QString TimetableScreen::CellText(int cell) const
 void TimetableScreen::SetCellColour(int cell, const QColor& colour)
 {
     SetTextColour(Label1.at(cell), colour);
+}
+
+void TimetableScreen::SetCellMark(int cell, const QColor& background, const QString& tooltip)
+{
+    CellLabel* label = Label1.at(cell);
+    SetBackground(label, background.isValid() ? background : palette().color(QPalette::Window));
+    label->setToolTip(tooltip);
 }
 
 void TimetableScreen::CellDoubleClicked(int)

@@ -39,7 +39,7 @@ void frmAtten::Form_Load()
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
     const std::optional<int> rows = ReadTeachers();
-    if (!rows) {
+    if (!rows || !ReadLessons()) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
     }
@@ -51,6 +51,7 @@ void frmAtten::Form_Load()
         SetBackground(count, CountBackground);
     }
     lblRec2->setText(QString::number(TeacherCount()));
+    ShowToCover();
     ShowGridLegends(ListMode::None);
     for (int cell = 0; cell < GridCells; ++cell)
         ShowCell(cell);
@@ -151,6 +152,7 @@ void frmAtten::Recount()
         cmdAllT->setEnabled(false);
         cmdDisplay->setEnabled(false);
     }
+    ShowToCover();
 }
 
 void frmAtten::SetVisited(int cell, bool visited)

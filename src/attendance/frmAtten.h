@@ -1,10 +1,14 @@
 #pragma once
 
 #include "attendance/AttendanceDay.h"
+#include "attendance/CoveredLesson.h"
 #include "attendance/ListMode.h"
 #include "data/Connection.h"
 #include "data/TeacherKind.h"
 #include "ui/Screen.h"
+
+#include <QHash>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -47,6 +51,9 @@ public:
     // A double-click on a number of the grid: the teacher's presence or absence timetable.
     void Label1_DblClick(int cell);
 
+    // Today's lessons that the relief set covers, as the relief side tells them.
+    void SetCoveredLessons(const QList<CoveredLesson>& covered);
+
 signals:
     // "Previous Relief List": the relief side opens the relief set with the saved reliefs.
     void previousReliefListAsked();
@@ -65,11 +72,15 @@ private:
     QWidget* BuildGrid();
     QWidget* BuildGridLegend();
     QWidget* BuildCounters();
+    QWidget* BuildToCover();
     QWidget* BuildButtons();
 
     void Form_Load();
     std::optional<int> ReadTeachers();
     void BindBoxes();
+    bool ReadLessons();
+    // "To cover today": the absent teachers' lessons of today, and those covered.
+    void ShowToCover();
 
     // The day's ticks are kept at each change, so that the board opened
     // again the same day shows them; a failure to keep them is told once.
@@ -102,12 +113,16 @@ private:
     // Set while a command ticks many boxes, which it then keeps at once.
     bool holdTicks_ = false;
     bool keepFailureTold_ = false;
+    QHash<int, QStringList> classes_;
+    int periodsInDay_ = 0;
+    QList<CoveredLesson> covered_;
 
     std::array<QCheckBox*, BoxCount> Check1 {};
     std::array<QLabel*, GridCells> Label1 {};
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLabel* lblRec2 = nullptr;
+    QLabel* lblToCover = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;

@@ -84,6 +84,7 @@ void frmAtten::BuildScreen()
     bottom->addWidget(BuildCounters());
     bottom->addWidget(BuildButtons(), 1);
     right->addLayout(bottom);
+    right->addWidget(BuildToCover());
     body->addSpacing(12);
     body->addLayout(right);
     layout->addLayout(body);
@@ -199,6 +200,20 @@ QWidget* frmAtten::BuildCounters()
     layout->addWidget(new QLabel(QStringLiteral("Teachers"), counters), 2, 0);
     layout->addWidget(lblRec2, 2, 1);
     return counters;
+}
+
+// Under the counters: what today's absences leave to cover.
+QWidget* frmAtten::BuildToCover()
+{
+    lblToCover = new QLabel(this);
+    lblToCover->setObjectName(QStringLiteral("lblToCover"));
+    lblToCover->setFrameShape(QFrame::Box);
+    lblToCover->setMargin(3);
+    SetTextColour(lblToCover, ToCoverTextColour);
+    QFont font = lblToCover->font();
+    font.setBold(true);
+    lblToCover->setFont(font);
+    return lblToCover;
 }
 
 QWidget* frmAtten::BuildButtons()

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 frmTTAb::frmTTAb(ScreenRegistry& registry)
     : TimetableScreen(registry, QStringLiteral("Time Table Absence"), AbsenceTimetableColour, QStringLiteral("Label11"))
 {
@@ -54,6 +56,35 @@ void frmTTAb::SetHandOver(const LessonHandOver& handOver)
 void frmTTAb::MarkChosen(int slot)
 {
     SetCellColour(slot, ChosenLessonColour);
+}
+
+void frmTTAb::SetCoverage(const QList<CoveredLesson>& covered)
+{
+    covered_ = covered;
+    ShowCoverage();
+}
+
+void frmTTAb::Filled()
+{
+    ShowCoverage();
+}
+
+// A lesson counts as covered when the set's row names this teacher, its
+// period and the class the cell shows.
+void frmTTAb::ShowCoverage()
+{
+    const int teacher = TeacherNumber().toInt();
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (!IsTeachingSlot(slot))
+            continue;
+        const auto lesson = std::find_if(covered_.begin(), covered_.end(), [&](const CoveredLesson& covered) {
+            return covered.teacher == teacher && covered.slot == slot && covered.classText == CellText(slot);
+        });
+        if (lesson == covered_.end())
+            SetCellMark(slot, QColor(), QString());
+        else
+            SetCellMark(slot, CoveredLessonBackground, QStringLiteral("Covered by %1").arg(lesson->reliefName));
+    }
 }
 
 // The name cell belongs to the same cells but is no lesson, nor is a cell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attendance/CoveredLesson.h"
 #include "attendance/LessonHandOver.h"
 #include "attendance/TimetableScreen.h"
 
@@ -20,14 +21,22 @@ public:
     void SetHandOver(const LessonHandOver& handOver);
     // Marks a lesson chosen for relief.
     void MarkChosen(int slot);
+    // Today's covered lessons, of every absent teacher: those of the teacher
+    // shown are drawn green with the relief teacher's name, now and after
+    // every fill.
+    void SetCoverage(const QList<CoveredLesson>& covered);
 
 signals:
     void lessonChosen(int slot);
 
 protected:
     void CellDoubleClicked(int cell) override;
+    void Filled() override;
 
 private:
+    void ShowCoverage();
+
+    QList<CoveredLesson> covered_;
     LessonHandOver handOver_;
     QLabel* Label9 = nullptr;
     QLabel* Label10 = nullptr;

@@ -10,3 +10,5 @@ inline const QColor ThreeFreeColour(34, 123, 38);
 inline const QColor AlreadyRelievesColour(196, 95, 3);
 // The counters of the relief set.
 inline const QColor CounterColour(0, 0, 255);
+// A row of the relief set without a relief teacher.
+inline const QColor UncoveredRowColour(255, 214, 214);

@@ -1,5 +1,7 @@
 #include "relief/ReliefSetModel.h"
 
+#include "relief/ReliefColours.h"
+
 namespace {
 struct ColumnHead {
     const char* caption;
@@ -10,6 +12,12 @@ constexpr ColumnHead Heads[ReliefRecord::ColumnCount] = {
     {"Tea. No", 1000}, {"Absence Tea.", 2200}, {"Grade", 1000},    {"Period", 1000}, {"Presence Tea.", 2000},
     {"Subject", 2000}, {"Com Name", 1440},     {"Tea No P", 1000}, {"Adno", 500},
 };
+}
+
+bool HasReliefTeacher(const ReliefRecord& row)
+{
+    const QString& number = row[ReliefRecord::TeaNoP];
+    return !number.isEmpty() && number != QStringLiteral("0");
 }
 
 int ReliefSetModel::ColumnWidthTwips(int column)
@@ -31,9 +39,16 @@ QVariant ReliefSetModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows_.size() || index.column() >= ReliefRecord::ColumnCount)
         return {};
+    const ReliefRecord& row = rows_[index.row()];
+    const bool covered = HasReliefTeacher(row);
+    if (role == Qt::BackgroundRole)
+        return covered ? QVariant() : QVariant(UncoveredRowColour);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    return rows_[index.row()].fields[index.column()];
+    const QString& text = row.fields[index.column()];
+    if (!covered && index.column() == ReliefRecord::PresenceTea && text.isEmpty())
+        return QStringLiteral("not covered");
+    return text;
 }
 
 QVariant ReliefSetModel::headerData(int section, Qt::Orientation orientation, int role) const

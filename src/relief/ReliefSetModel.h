@@ -5,7 +5,14 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The relief set as a nine-column table, newest row last.
+// Whether a row of the relief set has a relief teacher: a number in its
+// "Tea No P". A row whose relief is not chosen yet has none, and a row saved
+// without one comes back with "0", printed as done by a helper.
+bool HasReliefTeacher(const ReliefRecord& row);
+
+// The relief set as a nine-column table, newest row last. A row without a
+// relief teacher is drawn pale red, with "not covered" in its "Presence Tea."
+// while that is empty; the rows themselves keep what was stored.
 class ReliefSetModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -158,6 +158,33 @@ private slots:
         DoubleClick(absence, "Label1(5)");
         QCOMPARE(chosen.size(), 1);
     }
+
+    // A covered lesson is the shown teacher's, in its slot, of the class its
+    // cell shows; it stays green through a refill and keeps today's red text.
+    void aCoveredLessonIsDrawnGreenWithItsReliefTeacher()
+    {
+        TestProgram program;
+        auto* board = BoardWithTeacherTwoAbsent(program);
+        Click(board, "cmdAbs");
+        DoubleClick(board, "Label1(0)");
+        auto* timetable = program.registry.Find<frmTTAb>();
+        const QString thursday1st = TextOf(timetable, "Label1(24)");
+        timetable->SetCoverage({{2, 24, thursday1st, "Teacher 4"},
+                                {2, 25, "9Z", "Teacher 5"},
+                                {3, 26, TextOf(timetable, "Label1(26)"), "Teacher 5"}});
+        DoubleClick(board, "Label1(0)");
+        for (int slot = 0; slot < 40; ++slot) {
+            QWidget* cell = Find(timetable, Cell("Label1", slot));
+            QCOMPARE(Background(cell) == CoveredLessonBackground, slot == 24);
+            QCOMPARE(cell->toolTip(), slot == 24 ? QStringLiteral("Covered by Teacher 4") : QString());
+        }
+        QCOMPARE(TextColour(Find(timetable, "Label1(24)")), AbsenceTimetableColour);
+        QVERIFY(IsBold(Find(timetable, "Label1(24)")));
+
+        timetable->SetCoverage({});
+        QVERIFY(Background(Find(timetable, "Label1(24)")) != CoveredLessonBackground);
+        QVERIFY(Find(timetable, "Label1(24)")->toolTip().isEmpty());
+    }
 };
 
 QTEST_MAIN(tst_timetables)
