@@ -11,6 +11,7 @@
 #include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
 #include "relief/LessonChoice.h"
+#include "relief/frmHistory.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
@@ -25,6 +26,7 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmTTAb>();
     registry.Register<frmList>();
     registry.Register<frmRelList>();
+    registry.Register<frmHistory>();
     registry.Register<frmSplash>();
     registry.Register<frmLogin>();
     registry.Register<frmSetting>();
@@ -46,5 +48,6 @@ void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
     if (auto* board = qobject_cast<frmAtten*>(screen)) {
         QObject::connect(board, &frmAtten::previousReliefListAsked, board,
                          [&registry] { OpenReliefSetFromBoard(registry); });
+        QObject::connect(board, &frmAtten::historyAsked, board, [&registry] { registry.Show<frmHistory>(); });
     }
 }
