@@ -1,14 +1,19 @@
 // Timings of the operations the office waits for, with 220 teachers.
 // Run: morvane_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "ScreenDriver.h"
+#include "YearOfHistory.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
 #include "app/Screens.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
 #include "data/ApplicationFolder.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTeaName.h"
 #include "import/ImportSource.h"
 #include "import/frmImport.h"
+#include "relief/frmHistory.h"
+#include "relief/frmList.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
@@ -21,12 +26,17 @@
 namespace {
 constexpr int BoardTeachers = 220;
 
-// A program with 220 teachers, built once for all benchmarks.
+// A program with 220 teachers and a year of saved relief sets up to the day
+// before its today, built once for all benchmarks.
 TestProgram& Program()
 {
     static TestProgram* program = [] {
         auto* created = new TestProgram;
         created->CreateDatabase(Teachers(BoardTeachers));
+        Connection connection;
+        if (!connection.Open(ConnectionString())
+            || !WriteYearOfHistory(connection, created->clock.now.date().addDays(-1)))
+            qFatal("the year of history could not be written");
         return created;
     }();
     return *program;
@@ -79,6 +89,8 @@ void ScreenLoad(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(ScreenLoad, frmDbase)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(ScreenLoad, frmAtten)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(ScreenLoad, frmList)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(ScreenLoad, frmHistory)->Unit(benchmark::kMillisecond);
 
 void TeacherScreenNext(benchmark::State& state)
 {

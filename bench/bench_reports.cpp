@@ -3,6 +3,7 @@
 #include "ConnectedProgram.h"
 #include "ReportChecks.h"
 #include "TeacherFixture.h"
+#include "YearOfHistory.h"
 #include "data/ApplicationFolder.h"
 #include "data/ProgramSettings.h"
 #include "relief/PrintAndSave.h"
@@ -16,14 +17,17 @@ namespace {
 constexpr int StaffSize = 220;
 constexpr int ReliefSetSize = 40;
 
-// A program of its own with 220 teachers and one connection to its file; the
-// application folder is given back, so the other benchmarks keep theirs.
+// A program of its own with 220 teachers, a year of saved relief sets and one
+// connection to its file; the application folder is given back, so the other
+// benchmarks keep theirs.
 struct ReportBench {
     ReportBench()
         : previousFolder(ApplicationFolder())
         , fixture(Teachers(StaffSize))
     {
         SetApplicationFolder(previousFolder);
+        if (!WriteYearOfHistory(fixture.connection, fixture.program.clock.now.date().addDays(-1)))
+            qFatal("the year of history could not be written");
     }
 
     QString previousFolder;

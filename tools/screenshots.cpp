@@ -17,6 +17,7 @@
 #include "data/TeacherRow.h"
 #include "import/ImportSource.h"
 #include "import/frmImport.h"
+#include "relief/frmHistory.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
@@ -120,6 +121,23 @@ QString WriteCrest(const QString& folder)
     const QString path = QDir(folder).filePath("crest.png");
     crest.save(path);
     return path;
+}
+
+// Saved sets of three days, as Print and Save keeps them.
+void SaveHistory(TestProgram& program)
+{
+    const QStringList periods = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
+    for (const QString day : {"2026-12-04", "2026-12-07", "2026-12-09"}) {
+        const int reliefs = 3 + day.right(1).toInt() % 5;
+        for (int position = 1; position <= reliefs; ++position) {
+            const int absent = 1 + (position + day.right(1).toInt()) % 4;
+            const int relief = 10 + position * 7;
+            program.Exec("INSERT INTO ReliefHistory VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                         {day, position, QString::number(absent), "Mr. Teacher " + QString::number(absent),
+                          QStringLiteral("%1B").arg(6 + position % 5), periods[position % 8],
+                          "Teacher " + QString::number(relief), "Maths", "Art", QString::number(relief), position});
+        }
+    }
 }
 
 void AdminScreens(TestProgram& program, const QString& folder)
@@ -240,6 +258,12 @@ int main(int argc, char* argv[])
     rows->setCurrentIndex(rows->model()->index(0, 0));
     Save(set, folder, "frmList-uncovered");
     Save(board, folder, "frmAtten-cover");
+    program.CloseScreens();
+
+    // Three earlier days' saved sets, the newest shown.
+    SaveHistory(program);
+    Click(program.Open<frmAtten>(), "cmdHistory");
+    Save(program.registry.Find<frmHistory>(), folder, "frmHistory");
     program.CloseScreens();
 
     AdminScreens(program, folder);

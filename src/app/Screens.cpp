@@ -12,6 +12,7 @@
 #include "attendance/frmTeaName.h"
 #include "relief/Coverage.h"
 #include "relief/LessonChoice.h"
+#include "relief/frmHistory.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
@@ -26,6 +27,7 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmTTAb>();
     registry.Register<frmList>();
     registry.Register<frmRelList>();
+    registry.Register<frmHistory>();
     registry.Register<frmSplash>();
     registry.Register<frmLogin>();
     registry.Register<frmSetting>();
@@ -47,6 +49,7 @@ void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
     if (auto* board = qobject_cast<frmAtten*>(screen)) {
         QObject::connect(board, &frmAtten::previousReliefListAsked, board,
                          [&registry] { OpenReliefSetFromBoard(registry); });
+        QObject::connect(board, &frmAtten::historyAsked, board, [&registry] { registry.Show<frmHistory>(); });
     }
     // What the relief set covers shows on the absence timetable and the board.
     if (auto* list = qobject_cast<frmList*>(screen)) {

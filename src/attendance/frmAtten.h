@@ -57,6 +57,8 @@ public:
 signals:
     // "Previous Relief List": the relief side opens the relief set with the saved reliefs.
     void previousReliefListAsked();
+    // "History": the relief side shows the saved sets by their day.
+    void historyAsked();
 
 private:
     struct GridCell {

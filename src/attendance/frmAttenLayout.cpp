@@ -230,6 +230,8 @@ QWidget* frmAtten::BuildButtons()
     cmdClear = NewButton(QStringLiteral("Check All"), QStringLiteral("cmdClear"), this);
     cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
     Command1 = NewButton(QStringLiteral("Previous Relief List"), QStringLiteral("Command1"), this);
+    auto* cmdHistory = NewButton(QStringLiteral("History"), QStringLiteral("cmdHistory"), this);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmAtten::historyAsked);
 
     layout->addWidget(cmdPres, 0, 0);
     layout->addWidget(cmdAbs, 0, 1);
@@ -238,5 +240,6 @@ QWidget* frmAtten::BuildButtons()
     layout->addWidget(cmdClear, 2, 0);
     layout->addWidget(cmdExit, 2, 1);
     layout->addWidget(Command1, 3, 0, 1, 2);
+    layout->addWidget(cmdHistory, 4, 0, 1, 2);
     return buttons;
 }

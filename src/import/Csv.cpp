@@ -237,3 +237,10 @@ QString CsvLine(const QStringList& fields)
         quoted << Quoted(field);
     return quoted.join(',') + QStringLiteral("\r\n");
 }
+
+QString SpreadsheetText(const QString& cell)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
+    const bool escaped = !cell.isEmpty() && formulaStarts.contains(cell.front()) && cell != QLatin1String("-");
+    return escaped ? '\'' + cell : cell;
+}

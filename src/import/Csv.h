@@ -36,5 +36,12 @@ CsvTable ParseCsv(const QString& text, const Progress& progress = {});
 // One record as a line of a comma-separated file, quoted where needed.
 QString CsvLine(const QStringList& fields);
 
+// A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
+// carriage return as a formula, so such a cell is written with a leading
+// apostrophe, which makes it text. A cell that really begins with an
+// apostrophe gets one more, so that a reader takes exactly one away from
+// every cell that begins with one. "-" alone is no formula and stays as it is.
+QString SpreadsheetText(const QString& cell);
+
 // The byte-order mark that lets a spreadsheet open a CSV file as UTF-8.
 inline const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");

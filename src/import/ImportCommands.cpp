@@ -1,6 +1,7 @@
 #include "import/ImportCommands.h"
 
 #include "data/Connection.h"
+#include "import/ExportFile.h"
 #include "import/ImportProgress.h"
 #include "import/ImportSource.h"
 #include "import/RegisterCsv.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QString ExportTitle = QStringLiteral("Export");
@@ -21,31 +21,6 @@ ImportSource ReadWithProgress(const QString& path, QWidget* parent)
 {
     ImportProgress progress(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()), parent);
     return ReadImportFile(path, progress.Report());
-}
-
-// Written beside its place and renamed into it, so a failure never leaves half a file.
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
-
-// The operator's path, with ".csv" when they typed no extension. The file
-// dialog asked about replacing only the name as typed, so a file that the
-// extension makes it name is replaced only when the operator says so; empty
-// when they do not.
-QString ExportPath(Prompter& prompter, QString path)
-{
-    if (!QFileInfo(path).suffix().isEmpty())
-        return path;
-    path += QStringLiteral(".csv");
-    if (QFileInfo::exists(path)
-        && !prompter.Ask(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
-                         ExportTitle, MessageIcon::Exclamation))
-        return {};
-    return path;
 }
 }
 
@@ -75,7 +50,7 @@ void ExportTeachers(ScreenRegistry& registry)
     if (!OpenDatabaseForScreen(connection, registry))
         return;
     const auto teachers = ReadTeacherTexts(connection);
-    const QString failure = teachers ? WriteFile(path, RegisterCsvFile(*teachers)) : connection.LastError().Text();
+    const QString failure = teachers ? WriteExportFile(path, RegisterCsvFile(*teachers)) : connection.LastError().Text();
     if (!failure.isEmpty()) {
         registry.prompter().Report(QStringLiteral("The register could not be exported to %1: %2")
                                        .arg(QDir::toNativeSeparators(path), failure),

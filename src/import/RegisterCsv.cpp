@@ -17,19 +17,6 @@ QString OrBlank(const QString& text)
     return text.isEmpty() ? Blank : text;
 }
 
-// A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
-// carriage return as a formula, so such a cell is written with a leading
-// apostrophe, which makes it text. A cell that really begins with an
-// apostrophe gets one more, so that reading takes exactly one away from every
-// cell that begins with one. "-" alone, the register's blank, is no formula
-// and stays as it is.
-QString SpreadsheetText(const QString& cell)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
-    const bool escaped = !cell.isEmpty() && formulaStarts.contains(cell.front()) && cell != Blank;
-    return escaped ? '\'' + cell : cell;
-}
-
 QString FromSpreadsheetText(const QString& field)
 {
     return field.startsWith('\'') ? field.mid(1) : field;

@@ -5,6 +5,7 @@
 #include "relief/ReliefColours.h"
 #include "relief/ReliefReport.h"
 #include "data/ProgramSettings.h"
+#include "relief/ReliefSetView.h"
 #include "data/ReliefStore.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
@@ -16,11 +17,9 @@
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/TopMost.h"
-#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
@@ -62,21 +61,7 @@ void frmList::ShowPlanChanges()
 
 void frmList::BuildScreen()
 {
-    lvmem = new QTreeView(this);
-    lvmem->setObjectName(QStringLiteral("lvmem"));
-    lvmem->setModel(&plan_.Model());
-    lvmem->setRootIsDecorated(false);
-    lvmem->setUniformRowHeights(true);
-    lvmem->setAllColumnsShowFocus(true);
-    lvmem->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvmem->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvmem->header()->setStretchLastSection(false);
-    int width = 0;
-    for (int column = 0; column < ReliefRecord::ColumnCount; ++column) {
-        lvmem->setColumnWidth(column, Twips(ReliefSetModel::ColumnWidthTwips(column)));
-        width += lvmem->columnWidth(column);
-    }
-    lvmem->setMinimumSize(width + 24, 320);
+    lvmem = NewReliefSetView(QStringLiteral("lvmem"), plan_.Model(), this);
 
     lblSetDay = new QLabel(this);
     lblSetDay->setObjectName(QStringLiteral("lblSetDay"));
