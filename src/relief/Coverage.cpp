@@ -2,6 +2,8 @@
 
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
 #include "data/Slot.h"
 #include "relief/ReliefSetModel.h"
 #include "relief/frmList.h"
@@ -20,15 +22,16 @@ int PeriodOfName(const QString& name)
 }
 }
 
-QList<CoveredLesson> CoveredToday(const QList<ReliefRecord>& rows, const QDate& today)
+QList<CoveredLesson> CoveredToday(const QList<PlannedRelief>& planned, const QDate& today)
 {
     QList<CoveredLesson> covered;
     const int weekday = today.dayOfWeek();
     if (weekday < 1 || weekday > DaysPerWeek)
         return covered;
-    for (const ReliefRecord& row : rows) {
+    for (const PlannedRelief& plannedRow : planned) {
+        const ReliefRecord& row = plannedRow.record;
         const int period = PeriodOfName(row[ReliefRecord::Period]);
-        if (!HasReliefTeacher(row) || period < 0)
+        if (plannedRow.plannedFor != today || !HasReliefTeacher(row) || period < 0)
             continue;
         covered << CoveredLesson{row[ReliefRecord::TeaNo].toInt(), (weekday - 1) * PeriodsPerDay + period,
                                  row[ReliefRecord::Grade], row[ReliefRecord::PresenceTea]};
@@ -36,11 +39,23 @@ QList<CoveredLesson> CoveredToday(const QList<ReliefRecord>& rows, const QDate& 
     return covered;
 }
 
+namespace {
+// The set kept for today, read on a connection of its own since no screen of
+// the relief side is open; none when it cannot be read.
+QList<PlannedRelief> KeptSet(const QDate& today)
+{
+    Connection connection;
+    if (!connection.Open(ConnectionString()))
+        return {};
+    return PlannedSetStore(connection).Read(today).value_or(QList<PlannedRelief>());
+}
+}
+
 void ShowCoverage(ScreenRegistry& registry)
 {
-    frmList* list = registry.Find<frmList>();
-    const QList<CoveredLesson> covered =
-        list ? CoveredToday(list->Plan().Rows(), registry.clock().Today()) : QList<CoveredLesson>();
+    const QDate today = registry.clock().Today();
+    const frmList* list = registry.Find<frmList>();
+    const QList<CoveredLesson> covered = CoveredToday(list ? list->Plan().Planned() : KeptSet(today), today);
     if (auto* timetable = registry.Find<frmTTAb>())
         timetable->SetCoverage(covered);
     if (auto* board = registry.Find<frmAtten>())

@@ -171,12 +171,13 @@ private slots:
         QCOMPARE(TextOf(board, "lblToCover"), QStringLiteral("To cover today: 14 lessons, 0 covered"));
     }
 
-    // Rows brought back from the saved set cover the lessons whose teacher,
-    // period and class they name; a helper's row covers nothing.
+    // Rows brought back from today's saved set cover the lessons whose
+    // teacher, period and class they name; a helper's row covers nothing.
     void theSavedSetBroughtBackCoversItsLessons()
     {
         TestProgram program;
         auto* board = Morning(program);
+        program.Exec("INSERT INTO ProgramSetting VALUES ('SavedSetDay', ?)", {program.clock.Today().toString(Qt::ISODate)});
         program.Exec("INSERT INTO reltable VALUES"
                      " ('1', 'Mr. Teacher 1', '10A', '1st', 'Teacher 4', 'Maths', 'Maths', '4', 1),"
                      " ('1', 'Mr. Teacher 1', '9Z', '2nd', 'Teacher 5', 'Maths', 'Maths', '5', 2),"
@@ -191,9 +192,18 @@ private slots:
         QVERIFY(!IsGreen(timetable, Thursday2nd));
         QVERIFY(!IsGreen(AbsentTimetable(program, board, 1), Thursday1st));
 
-        // The set's screen closed, nothing shows as covered.
+        // With the set's screen closed the set kept for today still covers them.
         program.registry.Find<frmList>()->close();
-        QTRY_COMPARE(TextOf(board, "lblToCover"), QStringLiteral("To cover today: 14 lessons, 0 covered"));
+        QTRY_VERIFY(!program.registry.Find<frmList>());
+        QCOMPARE(TextOf(board, "lblToCover"), QStringLiteral("To cover today: 14 lessons, 1 covered"));
+        QCOMPARE(Tooltip(AbsentTimetable(program, board, 0), Thursday1st), QStringLiteral("Covered by Teacher 4"));
+
+        // Another day's rows cover nothing today.
+        program.Exec("UPDATE DayReliefSet SET PlannedFor = '2026-12-09'");
+        AbsentTimetable(program, board, 0)->close();
+        QTRY_VERIFY(!program.registry.Find<frmTTAb>());
+        QVERIFY(!IsGreen(AbsentTimetable(program, board, 0), Thursday1st));
+        QCOMPARE(TextOf(board, "lblToCover"), QStringLiteral("To cover today: 14 lessons, 0 covered"));
     }
 
     void theBoardCountsTheSchoolsPeriodsOfToday_data()
