@@ -16,6 +16,42 @@
 #include "teachers/frmDbase.h"
 #include "ui/ScreenRegistry.h"
 
+namespace {
+// The teacher screen is the program's main screen and leads to the screens
+// built on it, which it knows only by these requests.
+void ConnectMainScreen(ScreenRegistry& registry, frmDbase& teachers)
+{
+    registry.SetMainScreen(&teachers);
+    QObject::connect(&teachers, &frmDbase::attendanceAsked, &teachers, [&registry] { registry.Show<frmAtten>(); });
+    QObject::connect(&teachers, &frmDbase::backupAsked, &teachers, [&registry] { registry.Show<frmBackup>(); });
+    QObject::connect(&teachers, &frmDbase::settingsAsked, &teachers, [&registry] { registry.Show<frmSetting>(); });
+    QObject::connect(&teachers, &frmDbase::contactAsked, &teachers, [&registry] { registry.Show<frmAbout>(); });
+}
+
+// The attendance screens know nothing of relief planning; what they start
+// there is connected here, directly, so that it runs inside their handlers.
+void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
+{
+    if (auto* timetable = qobject_cast<frmTTAb*>(screen)) {
+        QObject::connect(timetable, &frmTTAb::lessonChosen, timetable,
+                         [&registry, timetable](int slot) { ChooseLesson(registry, *timetable, slot); });
+    }
+    if (auto* board = qobject_cast<frmAtten*>(screen)) {
+        QObject::connect(board, &frmAtten::previousReliefListAsked, board,
+                         [&registry] { OpenReliefSetFromBoard(registry); });
+    }
+}
+
+void ConnectScreen(ScreenRegistry& registry, QWidget* screen)
+{
+    if (auto* login = qobject_cast<frmLogin*>(screen))
+        QObject::connect(login, &frmLogin::loggedIn, login, [&registry] { registry.Show<frmDbase>(); });
+    if (auto* teachers = qobject_cast<frmDbase*>(screen))
+        ConnectMainScreen(registry, *teachers);
+    ConnectToReliefSide(registry, screen);
+}
+}
+
 void RegisterScreens(ScreenRegistry& registry)
 {
     registry.Register<frmDbase>();
@@ -32,19 +68,5 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmMkDir>();
     registry.Register<frmAbout>();
     QObject::connect(&registry, &ScreenRegistry::screenOpened, &registry,
-                     [&registry](QWidget* screen) { ConnectToReliefSide(registry, screen); });
-}
-
-// The attendance screens know nothing of relief planning; what they start
-// there is connected here, directly, so that it runs inside their handlers.
-void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
-{
-    if (auto* timetable = qobject_cast<frmTTAb*>(screen)) {
-        QObject::connect(timetable, &frmTTAb::lessonChosen, timetable,
-                         [&registry, timetable](int slot) { ChooseLesson(registry, *timetable, slot); });
-    }
-    if (auto* board = qobject_cast<frmAtten*>(screen)) {
-        QObject::connect(board, &frmAtten::previousReliefListAsked, board,
-                         [&registry] { OpenReliefSetFromBoard(registry); });
-    }
+                     [&registry](QWidget* screen) { ConnectScreen(registry, screen); });
 }
