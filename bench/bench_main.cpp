@@ -53,7 +53,7 @@ int StartUpProbe(const QString& folder)
     RecordingLinks links;
     ScreenRegistry registry(prompter, clock, printer, links);
     RegisterScreens(registry);
-    QWidget* screen = registry.Show(QStringLiteral("frmDbase"));
+    QWidget* screen = registry.Show<frmDbase>();
     if (registry.IsEnding())
         return 1;
     screen->repaint();

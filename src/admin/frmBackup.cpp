@@ -5,6 +5,7 @@
 #include "admin/FolderList.h"
 #include "admin/FolderPath.h"
 #include "admin/Restore.h"
+#include "admin/frmLogin.h"
 #include "admin/frmMkDir.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
@@ -148,7 +149,7 @@ void frmBackup::cmdRestore_Click()
                                                           QStringLiteral("Backups (*.mdb);;All files (*)"));
     if (backup.isEmpty() || !RestoreBackup(registry(), backup))
         return;
-    registry().Show(QStringLiteral("frmLogin"));
+    registry().Show<frmLogin>();
 }
 
 void frmBackup::cmdMKDir_Click()

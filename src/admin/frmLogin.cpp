@@ -3,7 +3,6 @@
 #include "data/FieldLimits.h"
 #include "data/PasswordHash.h"
 #include "data/ProgramSettings.h"
-#include "teachers/frmDbase.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/LockableComboBox.h"
@@ -219,11 +218,16 @@ void frmLogin::StorePasswordHashed(const QString& plain)
         registry().prompter().Report(LoginConnection.LastError().Text());
 }
 
+void frmLogin::HandOverSchool()
+{
+    registry().SetSchool({txtSchoolName->text().left(MaxSchoolName), lblPicture->text()});
+}
+
 void frmLogin::HandOverToTeacherScreen()
 {
     loggedIn_ = true;
-    if (auto* teachers = registry().Show<frmDbase>())
-        teachers->SetSchool(txtSchoolName->text().left(MaxSchoolName), lblPicture->text());
+    HandOverSchool();
+    emit loggedIn();
     close();
 }
 
@@ -326,6 +330,7 @@ void frmLogin::cmd_apply_Click()
     if (!stored)
         return;
     txtSchoolName->setText(name);
+    HandOverSchool();
     registry().prompter().Report(QStringLiteral("Record Added Successfusly!"), QStringLiteral("Add Record"),
                                  MessageIcon::Information);
     cmdOK->setEnabled(true);

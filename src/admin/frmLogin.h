@@ -14,7 +14,7 @@ class QPushButton;
 class QToolButton;
 
 // The gate to the program: the Administrator's password, and in its
-// extension the school's name and logo, which a login hands to the teacher screen.
+// extension the school's name and logo, which a login hands to the registry.
 class frmLogin : public Screen {
     Q_OBJECT
 public:
@@ -23,6 +23,10 @@ public:
     static inline const QString UnnamedSchool = QStringLiteral("School Name Here");
 
     explicit frmLogin(ScreenRegistry& registry, QWidget* parent = nullptr);
+
+signals:
+    // The Administrator is in; the program goes on with its main screen.
+    void loggedIn();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,6 +52,7 @@ private:
     void ShowLogo();
     std::optional<bool> PasswordMatches();
     void StorePasswordHashed(const QString& plain);
+    void HandOverSchool();
     void HandOverToTeacherScreen();
 
     Connection LoginConnection;

@@ -94,7 +94,7 @@ void frmMkDir::ShowBackupScreen()
     QWidget* backup = registry().Show<frmBackup>();
     if (!backup)
         return;
-    const QWidget* main = registry().Find(QStringLiteral("frmDbase"));
+    const QWidget* main = registry().MainScreen();
     const int width = main ? main->width() : backup->screen()->geometry().width();
     backup->move(width / 2 - backup->width() / 2, Twips(BackupScreenTop));
 }

@@ -18,24 +18,16 @@
 #include "teachers/frmDbase.h"
 #include "ui/ScreenRegistry.h"
 
-void RegisterScreens(ScreenRegistry& registry)
+namespace {
+// The teacher screen is the program's main screen and leads to the screens
+// built on it, which it knows only by these requests.
+void ConnectMainScreen(ScreenRegistry& registry, frmDbase& teachers)
 {
-    registry.Register<frmDbase>();
-    registry.Register<frmAtten>();
-    registry.Register<frmTeaName>();
-    registry.Register<frmTT>();
-    registry.Register<frmTTAb>();
-    registry.Register<frmList>();
-    registry.Register<frmRelList>();
-    registry.Register<frmHistory>();
-    registry.Register<frmSplash>();
-    registry.Register<frmLogin>();
-    registry.Register<frmSetting>();
-    registry.Register<frmBackup>();
-    registry.Register<frmMkDir>();
-    registry.Register<frmAbout>();
-    QObject::connect(&registry, &ScreenRegistry::screenOpened, &registry,
-                     [&registry](QWidget* screen) { ConnectToReliefSide(registry, screen); });
+    registry.SetMainScreen(&teachers);
+    QObject::connect(&teachers, &frmDbase::attendanceAsked, &teachers, [&registry] { registry.Show<frmAtten>(); });
+    QObject::connect(&teachers, &frmDbase::backupAsked, &teachers, [&registry] { registry.Show<frmBackup>(); });
+    QObject::connect(&teachers, &frmDbase::settingsAsked, &teachers, [&registry] { registry.Show<frmSetting>(); });
+    QObject::connect(&teachers, &frmDbase::contactAsked, &teachers, [&registry] { registry.Show<frmAbout>(); });
 }
 
 // The attendance screens know nothing of relief planning; what they start
@@ -58,4 +50,34 @@ void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen)
     }
     if (qobject_cast<frmTTAb*>(screen) || qobject_cast<frmAtten*>(screen) || qobject_cast<frmList*>(screen))
         ShowCoverage(registry);
+}
+
+void ConnectScreen(ScreenRegistry& registry, QWidget* screen)
+{
+    if (auto* login = qobject_cast<frmLogin*>(screen))
+        QObject::connect(login, &frmLogin::loggedIn, login, [&registry] { registry.Show<frmDbase>(); });
+    if (auto* teachers = qobject_cast<frmDbase*>(screen))
+        ConnectMainScreen(registry, *teachers);
+    ConnectToReliefSide(registry, screen);
+}
+}
+
+void RegisterScreens(ScreenRegistry& registry)
+{
+    registry.Register<frmDbase>();
+    registry.Register<frmAtten>();
+    registry.Register<frmTeaName>();
+    registry.Register<frmTT>();
+    registry.Register<frmTTAb>();
+    registry.Register<frmList>();
+    registry.Register<frmRelList>();
+    registry.Register<frmHistory>();
+    registry.Register<frmSplash>();
+    registry.Register<frmLogin>();
+    registry.Register<frmSetting>();
+    registry.Register<frmBackup>();
+    registry.Register<frmMkDir>();
+    registry.Register<frmAbout>();
+    QObject::connect(&registry, &ScreenRegistry::screenOpened, &registry,
+                     [&registry](QWidget* screen) { ConnectScreen(registry, screen); });
 }

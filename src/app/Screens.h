@@ -1,10 +1,7 @@
 #pragma once
 
-class QWidget;
 class ScreenRegistry;
 
-// Makes the program's screens known to the registry.
+// Makes the program's screens known to the registry, and connects what a
+// screen starts on a screen it may not know of.
 void RegisterScreens(ScreenRegistry& registry);
-
-// Connects what a newly opened attendance screen starts to the relief side.
-void ConnectToReliefSide(ScreenRegistry& registry, QWidget* screen);

@@ -1,5 +1,6 @@
 #include "app/frmSplash.h"
 
+#include "admin/frmLogin.h"
 #include "app/ProductPicture.h"
 #include "ui/Colours.h"
 #include "ui/ScreenRegistry.h"
@@ -47,7 +48,7 @@ frmSplash::frmSplash(ScreenRegistry& registry, QWidget* parent)
 void frmSplash::Timer1_Timer()
 {
     if (Label2->width() >= Label1->width()) {
-        registry().Show(QStringLiteral("frmLogin"));
+        registry().Show<frmLogin>();
         Timer1->stop();
         close();
         return;
@@ -61,6 +62,6 @@ void frmSplash::Timer1_Timer()
 void frmSplash::closeEvent(QCloseEvent* event)
 {
     Screen::closeEvent(event);
-    if (!registry().Find(QStringLiteral("frmLogin")) && !registry().IsEnding())
+    if (!registry().Find<frmLogin>() && !registry().IsEnding())
         registry().EndProgram();
 }

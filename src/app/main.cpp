@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/MissingDatabase.h"
 #include "app/ProductPicture.h"
+#include "app/frmSplash.h"
 #include "app/Screens.h"
 #include "data/ApplicationFolder.h"
 #include "ui/Clock.h"
@@ -44,6 +45,6 @@ int main(int argc, char* argv[])
     // The splash screen opens the login, and a login the teacher screen. A
     // database that cannot be opened is reported by the login's load, which
     // then ends the program.
-    registry.Show(QStringLiteral("frmSplash"));
+    registry.Show<frmSplash>();
     return QApplication::exec();
 }

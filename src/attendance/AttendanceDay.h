@@ -1,13 +1,11 @@
 #pragma once
 
+#include "data/FieldLimits.h"
 #include "data/TeacherKind.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
-
-// How many teachers the attendance board has boxes for.
-constexpr int BoardBoxes = 220;
 
 // The day's attendance: one entry per box of the attendance board, the i-th
 // teacher in number order in box i, with the teacher's relief kind and

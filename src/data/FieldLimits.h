@@ -4,3 +4,7 @@
 // any real name, short enough that screens and reports stay usable.
 constexpr int MaxRegisterText = 100; // every text field of a teacher row
 constexpr int MaxSchoolName = 200;
+
+// How many teachers the attendance board has boxes for; an import that
+// takes the register past it says so.
+constexpr int BoardBoxes = 220;

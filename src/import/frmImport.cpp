@@ -1,6 +1,6 @@
 #include "import/frmImport.h"
 
-#include "attendance/AttendanceDay.h"
+#include "data/FieldLimits.h"
 #include "data/ProgramSettings.h"
 #include "import/ImportProgress.h"
 #include "import/ImportWriter.h"

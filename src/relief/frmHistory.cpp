@@ -4,7 +4,6 @@
 #include "import/ExportFile.h"
 #include "relief/ReliefReport.h"
 #include "report/ReportPreview.h"
-#include "teachers/frmDbase.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -124,11 +123,9 @@ void frmHistory::lvDays_Changed()
 // dated with that day.
 void frmHistory::cmdPrint_Click()
 {
-    const frmDbase* teachers = registry().Find<frmDbase>();
-    const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
-    const Report report = ReliefTeachersList(InReliefTeacherOrder(rows_.Rows()), school, ChosenDay());
+    const Report report = ReliefTeachersList(InReliefTeacherOrder(rows_.Rows()), registry().school(), ChosenDay());
     // The list outlives this screen.
-    QWidget* owner = registry().Find(QStringLiteral("frmDbase"));
+    QWidget* owner = registry().MainScreen();
     ReportPreview::Show(report, owner ? *owner : *static_cast<QWidget*>(this));
 }
 

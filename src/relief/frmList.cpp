@@ -9,7 +9,6 @@
 #include "data/ReliefStore.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
-#include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -184,8 +183,7 @@ void frmList::Command4_Click()
     }
     Command4->setEnabled(false);
     LeaveReliefList();
-    if (QWidget* timetable = registry().Find<frmTTAb>())
-        timetable->close();
+    registry().Close<frmTTAb>();
 }
 
 // Print and Save: the list replaces the saved set, and the relief teachers
@@ -195,9 +193,7 @@ void frmList::Command2_Click()
     if (!ConfirmPrintAndSave())
         return;
     const bool anotherDay = plan_.AnotherDay().has_value();
-    const frmDbase* teachers = registry().Find<frmDbase>();
-    const School school = teachers ? School{teachers->SchoolName(), teachers->SchoolLogoPath()} : School{};
-    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), school, registry());
+    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), registry().school(), registry());
     if (result.rowsInTable)
         Label3->setText(QString::number(*result.rowsInTable));
     if (!result.saved)
@@ -206,16 +202,14 @@ void frmList::Command2_Click()
         plan_.PlanAllForToday();
     else
         ShowSetDay();
-    for (QWidget* screen : {registry().Find(QStringLiteral("frmTTAb")), registry().Find(QStringLiteral("frmRelList"))}) {
-        if (screen)
-            screen->close();
-    }
+    registry().Close<frmTTAb>();
+    registry().Close<frmRelList>();
     // The list now is the saved set: bringing it back would list it twice.
     savedSet_.clear();
     if (!result.report)
         return;
     // The list outlives this screen, and shows above it.
-    QWidget* owner = registry().Find(QStringLiteral("frmDbase"));
+    QWidget* owner = registry().MainScreen();
     ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
 }
 

@@ -54,14 +54,13 @@ frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     connect(cmdImport, &QPushButton::clicked, this, &frmDbase::cmdImport_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmDbase::cmdExport_Click);
 
-    const auto opens = [this](QPushButton* button, const QString& screen) {
-        connect(button, &QPushButton::clicked, this, [this, screen] { this->registry().Show(screen); });
-    };
-    opens(cmdAtten, QStringLiteral("frmAtten"));
-    opens(cmdBackup, QStringLiteral("frmBackup"));
-    opens(Command6, QStringLiteral("frmSetting"));
-    opens(Command3, QStringLiteral("frmAbout"));
+    connect(cmdAtten, &QPushButton::clicked, this, &frmDbase::attendanceAsked);
+    connect(cmdBackup, &QPushButton::clicked, this, &frmDbase::backupAsked);
+    connect(Command6, &QPushButton::clicked, this, &frmDbase::settingsAsked);
+    connect(Command3, &QPushButton::clicked, this, &frmDbase::contactAsked);
     connect(Command4, &QPushButton::clicked, this, &frmDbase::Command4_Click);
+    connect(&registry, &ScreenRegistry::schoolChanged, this, &frmDbase::ShowSchool);
+    ShowSchool(registry.school());
 
     Form_Load();
 }
@@ -99,17 +98,16 @@ void frmDbase::Command4_Click()
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(TeacherConnection);
     if (!teachers)
         return ReportReadFailure(TeacherConnection, registry());
-    ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), SchoolName(),
+    ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), registry().school().name,
                                           ProgramSettings(TeacherConnection).PeriodsInDay()),
                         *this);
 }
 
-void frmDbase::SetSchool(const QString& name, const QString& logoPath)
+// Label25 shows the school's name, the hidden Label24 its logo's path.
+void frmDbase::ShowSchool(const School& school)
 {
-    schoolName_ = name;
-    schoolLogoPath_ = logoPath;
-    Label25->setText(name);
-    Label24->setText(logoPath);
+    Label25->setText(school.name);
+    Label24->setText(school.logoPath);
 }
 
 void frmDbase::ShowCurrentTeacher()

@@ -18,6 +18,7 @@ class LockableComboBox;
 class ScreenRegistry;
 class TimetableCell;
 struct DbError;
+struct School;
 
 // The teacher database screen: one teacher record at a time with the personal
 // timetable, the record commands and the buttons that lead to every other screen.
@@ -32,11 +33,13 @@ public:
 
     int FreePeriodCount() const { return freePeriodCount_; }
 
-    // The school's name and logo path, handed over by the login and read by
-    // the reports; Label25 shows the name and the hidden Label24 the path.
-    void SetSchool(const QString& name, const QString& logoPath);
-    QString SchoolName() const { return schoolName_; }
-    QString SchoolLogoPath() const { return schoolLogoPath_; }
+signals:
+    // The buttons that lead to the screens built on this one; the program
+    // connects them to those screens.
+    void attendanceAsked();
+    void backupAsked();
+    void settingsAsked();
+    void contactAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +60,7 @@ private:
     void Form_Load();
     void ShowTeacherRow(const TeacherRow& row);
     void ShowEmptyRecord();
+    void ShowSchool(const School& school);
     void ShowFreePeriods();
     void ReadPeriodsInDay();
     bool IsSchoolPeriod(int slot) const;
@@ -120,8 +124,6 @@ private:
     bool editing_ = false;
     // The teacher as read when Update began; a save writes only over that row.
     std::optional<StoredTeacher> updating_;
-    QString schoolName_;
-    QString schoolLogoPath_;
 
     // Controls, named as on the screen.
     QLabel* Label19 = nullptr;

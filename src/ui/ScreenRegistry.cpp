@@ -70,6 +70,12 @@ void ScreenRegistry::Forget(const QWidget* screen)
     }
 }
 
+void ScreenRegistry::SetSchool(const School& school)
+{
+    school_ = school;
+    emit schoolChanged(school_);
+}
+
 void ScreenRegistry::EndProgram(int exitCode)
 {
     ending_ = true;

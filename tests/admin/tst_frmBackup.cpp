@@ -7,6 +7,7 @@
 #include "admin/FolderList.h"
 #include "admin/FolderPath.h"
 #include "admin/frmBackup.h"
+#include "admin/frmLogin.h"
 #include "admin/frmMkDir.h"
 #include "teachers/frmDbase.h"
 #include "ui/Twips.h"
@@ -424,7 +425,7 @@ private slots:
         QCOMPARE(ReadFile(program.Folder() + "/teacherdb2.before-restore.mdb"), replaced);
         QCOMPARE(program.registry.Find<frmBackup>(), nullptr);
         QCOMPARE(program.registry.Find<frmDbase>(), nullptr);
-        QVERIFY(program.registry.Find("frmLogin"));
+        QVERIFY(program.registry.Find<frmLogin>());
         QVERIFY(QDir(program.Folder()).entryList({".*.mdb.*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
@@ -481,7 +482,7 @@ private slots:
         }
         QCOMPARE(ReadFile(program.DatabasePath()), database);
         QCOMPARE(program.registry.Find<frmBackup>(), backup);
-        QVERIFY(!program.registry.Find("frmLogin"));
+        QVERIFY(!program.registry.Find<frmLogin>());
         QCOMPARE(QDir(program.Folder()).entryList({"*.mdb*"}, QDir::Files | QDir::Hidden),
                  QStringList {"teacherdb2.mdb"});
     }

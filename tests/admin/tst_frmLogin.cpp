@@ -385,9 +385,9 @@ private slots:
         Click(login, "cmdOK");
         auto* teachers = program.registry.Find<frmDbase>();
         QVERIFY(teachers);
-        QCOMPARE(teachers->SchoolName(), QStringLiteral("Hillside College"));
+        QCOMPARE(program.registry.school().name, QStringLiteral("Hillside College"));
         QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
-        QCOMPARE(teachers->SchoolLogoPath(), QStringLiteral("N/A"));
+        QCOMPARE(program.registry.school().logoPath, QStringLiteral("N/A"));
     }
 
     // A logo that is missing or not a picture shows nothing and fails nothing.
@@ -423,7 +423,7 @@ private slots:
 
         EnterAs(login, "Administrator", "admin");
         Click(login, "cmdOK");
-        QCOMPARE(program.registry.Find<frmDbase>()->SchoolLogoPath(), path);
+        QCOMPARE(program.registry.school().logoPath, path);
     }
 
     void aLogoIsChosenThroughTheFileDialogAndCleared()
@@ -520,10 +520,9 @@ private slots:
         Click(login, "cmdOK");
         auto* teachers = program.registry.Find<frmDbase>();
         QVERIFY(teachers);
-        QCOMPARE(teachers->SchoolName().size(), MaxSchoolName);
+        QCOMPARE(program.registry.school().name.size(), MaxSchoolName);
 
-        const Report report = ReliefTeachersList({}, {teachers->SchoolName(), teachers->SchoolLogoPath()},
-                                                 program.clock.Today());
+        const Report report = ReliefTeachersList({}, program.registry.school(), program.clock.Today());
         QCOMPARE(report.reportHeader.items.first().name, QStringLiteral("Label16"));
         QCOMPARE(report.reportHeader.items.first().text.size(), MaxSchoolName);
     }

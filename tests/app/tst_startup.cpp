@@ -13,6 +13,7 @@
 #include "ui/Colours.h"
 #include "ui/TextEffect.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 // Start-up from the splash screen to the teacher screen, and the about screen.
 class tst_startup : public QObject {
@@ -77,6 +80,32 @@ private slots:
         auto* teachers = program.registry.Find<frmDbase>();
         QVERIFY(teachers && teachers->isVisible());
         QCOMPARE(TextOf(teachers, "Label25"), QStringLiteral("Hillside College"));
+    }
+
+    // The teacher screen's buttons lead to the screens built on it.
+    void theTeacherScreenOpensTheScreensBuiltOnIt_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("Attendance") << "cmdAtten" << "frmAtten";
+        QTest::newRow("Backup") << "cmdBackup" << "frmBackup";
+        QTest::newRow("Settings") << "Command6" << "frmSetting";
+        QTest::newRow("Contact") << "Command3" << "frmAbout";
+    }
+
+    void theTeacherScreenOpensTheScreensBuiltOnIt()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* teachers = program.registry.Show<frmDbase>();
+        QCOMPARE(program.registry.MainScreen(), teachers);
+        Click(teachers, button);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::ranges::any_of(windows, [&](const QWidget* window) {
+            return window->objectName() == screen && window->isVisible();
+        }));
     }
 
     // Closed before the login opens (Alt+F4), the splash leaves no window

@@ -7,7 +7,6 @@
 #include "import/Csv.h"
 #include "relief/frmHistory.h"
 #include "report/ReportPreview.h"
-#include "teachers/frmDbase.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -120,8 +119,7 @@ private slots:
     {
         History fixture;
         TestProgram& program = fixture.program;
-        auto* teachers = program.Open<frmDbase>();
-        teachers->SetSchool("Hillside College", {});
+        program.registry.SetSchool({"Hillside College", {}});
         auto* history = OpenHistory(program);
         QVERIFY(history);
         QCOMPARE(history->windowTitle(), QStringLiteral("Relief History"));

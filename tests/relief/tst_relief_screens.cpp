@@ -25,7 +25,7 @@ namespace {
 // A school of `count` teachers. Teachers 1 and 2 are absent; Monday's 1st
 // and 2nd periods (slots 0 and 1) are free for teachers 3 to 6, who have
 // three free periods on Monday (slots 0, 1 and 5); teacher 6 is free of relief.
-QList<QStringList> School(int count = 6)
+QList<QStringList> Staff(int count = 6)
 {
     QList<QStringList> teachers = Teachers(count);
     for (int teacher = 2; teacher < count; ++teacher) {
@@ -147,7 +147,7 @@ private slots:
     void aMorningOfRelief()
     {
         TestProgram program;
-        auto* board = Morning(program, School());
+        auto* board = Morning(program, Staff());
         auto* timetable = AbsentTimetable(program, board, 0);
 
         DoubleClick(timetable, "Label1(0)");
@@ -216,7 +216,7 @@ private slots:
     void theNameCellStartsNoRow()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(40)");
         QCOMPARE(program.registry.Find<frmList>(), nullptr);
         QCOMPARE(program.registry.Find<frmRelList>(), nullptr);
@@ -227,7 +227,7 @@ private slots:
     void removeItemTakesTheNewestRowAndOnlyItsKey()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(0)");
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
         DoubleClick(timetable, "Label1(2)");
@@ -259,7 +259,7 @@ private slots:
     void refreshClearsTheSetAfterItsQuestion()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(0)");
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
         auto* list = program.registry.Find<frmList>();
@@ -287,7 +287,7 @@ private slots:
     void aBlankLineRecordsAReliefWithoutATeacher()
     {
         TestProgram program;
-        auto* board = Morning(program, School());
+        auto* board = Morning(program, Staff());
         DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
         QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("1"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
@@ -303,7 +303,7 @@ private slots:
     void aReliefListThatCannotOpenLeavesNoRow()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(0)");
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
         {
@@ -334,7 +334,7 @@ private slots:
         QFETCH(int, candidates);
         QFETCH(int, width);
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School(candidates + 3)), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff(candidates + 3)), 0);
         DoubleClick(timetable, "Label1(0)");
         auto* relief = program.registry.Find<frmRelList>();
         QCOMPARE(relief->RowCount(), candidates);
@@ -362,7 +362,7 @@ private slots:
     void printAndSaveStoresTheSetClosesTheLessonScreensAndShowsTheList()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(0)");
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
         DoubleClick(timetable, "Label1(2)");
@@ -387,7 +387,7 @@ private slots:
     void previousReliefListBringsTheSavedSetBackOnce()
     {
         TestProgram program;
-        auto* board = Morning(program, School(12));
+        auto* board = Morning(program, Staff(12));
         program.Exec("INSERT INTO reltable VALUES ('10', 'Mr. Teacher 10', '5B', '1st', 'Teacher 3', 'Art', 'Maths', '3', 2),"
                      " ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
         program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('SavedSetDay', '2026-12-10')");
@@ -428,7 +428,7 @@ private slots:
     void aLessonChosenWithTheBoardClosedListsNobodyAndSaysWhy()
     {
         TestProgram program;
-        auto* board = Morning(program, School());
+        auto* board = Morning(program, Staff());
         auto* timetable = AbsentTimetable(program, board, 0);
         board->close();
         DoubleClick(timetable, "Label1(0)");
@@ -440,7 +440,7 @@ private slots:
     void aRelievListOpenForAnEarlierLessonIsComputedAgain()
     {
         TestProgram program;
-        QList<QStringList> teachers = School();
+        QList<QStringList> teachers = Staff();
         SetSlot(teachers[3], 3, "0", "0");
         auto* timetable = AbsentTimetable(program, Morning(program, teachers), 0);
         DoubleClick(timetable, "Label1(0)");
@@ -455,7 +455,7 @@ private slots:
     void aSaveRefusedUnderALockKeepsTheCountOfTheTable()
     {
         TestProgram program;
-        auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+        auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
         DoubleClick(timetable, "Label1(0)");
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
         auto* list = program.registry.Find<frmList>();

@@ -72,7 +72,7 @@ private slots:
         program.clock.now = QDateTime(QDate(2024, 2, 29), QTime(7, 30));
         program.CreateDatabase(ThreeTeachers());
         auto* screen = program.Open<frmDbase>();
-        screen->SetSchool("Royal Vale College", "N/A");
+        program.registry.SetSchool({"Royal Vale College", "N/A"});
 
         Click(screen, "Command4");
 
@@ -140,7 +140,7 @@ private slots:
         Click(screen, "cmdNext");
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("2"));
 
-        screen->SetSchool("Hill Side School", "N/A");
+        program.registry.SetSchool({"Hill Side School", "N/A"});
         program.prompter.PlanAnswer(Answer::Yes);
         Click(screen, "cmdUpdate");
         QVERIFY(Find(screen, "Command4")->isEnabled());
@@ -172,7 +172,7 @@ private slots:
         TestProgram program;
         program.CreateDatabase(teachers);
         auto* screen = program.Open<frmDbase>();
-        screen->SetSchool("Sri Sumangala Maha Vidyalaya and Junior School, Panadura", "N/A");
+        program.registry.SetSchool({"Sri Sumangala Maha Vidyalaya and Junior School, Panadura", "N/A"});
         Click(screen, "Command4");
         const LaidOutReport& report = Preview(screen)->Shown();
 

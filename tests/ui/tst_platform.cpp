@@ -26,6 +26,13 @@ public:
     static inline bool failLoad = false;
 };
 
+// A screen the program never registers.
+class frmNotBuilt : public Screen {
+    Q_OBJECT
+public:
+    using Screen::Screen;
+};
+
 class tst_platform : public QObject {
     Q_OBJECT
 
@@ -46,26 +53,26 @@ private slots:
         TestProgram program;
         program.registry.Register<Probe>();
         Probe::loads = 0;
-        QCOMPARE(program.registry.Find("Probe"), nullptr);
+        QCOMPARE(program.registry.Find<Probe>(), nullptr);
 
-        QPointer<QWidget> first = program.registry.Open("Probe");
+        QPointer<QWidget> first = program.registry.Open<Probe>();
         QVERIFY(first);
         QCOMPARE(Probe::loads, 1);
         QCOMPARE(first->objectName(), QStringLiteral("Probe"));
-        QCOMPARE(program.registry.Show("Probe"), first.data());
+        QCOMPARE(program.registry.Show<Probe>(), first.data());
         QCOMPARE(program.registry.Open<Probe>(), first.data());
         QCOMPARE(Probe::loads, 1);
         QVERIFY(first->isVisible());
 
         // Asked for again in the same handler that closed it, a screen comes back fresh.
         first->close();
-        QCOMPARE(program.registry.Find("Probe"), nullptr);
-        QWidget* second = program.registry.Open("Probe");
+        QCOMPARE(program.registry.Find<Probe>(), nullptr);
+        QWidget* second = program.registry.Open<Probe>();
         QVERIFY(second && second != first.data());
         QCOMPARE(Probe::loads, 2);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QCOMPARE(program.registry.Find("Probe"), second);
+        QCOMPARE(program.registry.Find<Probe>(), second);
     }
 
     void aScreenThatCannotLoadIsNotHandedOutAndAnUnknownNameIsAFault()
@@ -73,20 +80,20 @@ private slots:
         TestProgram program;
         program.registry.Register<Probe>();
         Probe::failLoad = true;
-        QCOMPARE(program.registry.Show("Probe"), nullptr);
-        QCOMPARE(program.registry.Find("Probe"), nullptr);
+        QCOMPARE(program.registry.Show<Probe>(), nullptr);
+        QCOMPARE(program.registry.Find<Probe>(), nullptr);
         Probe::failLoad = false;
-        QVERIFY(program.registry.Show("Probe"));
+        QVERIFY(program.registry.Show<Probe>());
 
         QTest::ignoreMessage(QtWarningMsg, "ScreenRegistry: no screen named frmNotBuilt");
-        QCOMPARE(program.registry.Show("frmNotBuilt"), nullptr);
+        QCOMPARE(program.registry.Show<frmNotBuilt>(), nullptr);
     }
 
     void endingTheProgramClosesEveryScreen()
     {
         TestProgram program;
         program.registry.Register<Probe>();
-        QPointer<QWidget> screen = program.registry.Show("Probe");
+        QPointer<QWidget> screen = program.registry.Show<Probe>();
         QSignalSpy ended(&program.registry, &ScreenRegistry::programEnded);
         program.registry.EndProgram(3);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
