@@ -134,7 +134,7 @@ bool RenameOver(const QString& from, const QString& to, QString* reason)
 // A checked copy of an open database beside the target, not yet in its place.
 // A failure leaves no copy and gives the reason.
 // The copy gets the mode given, and the owner may always read and write it.
-bool WriteCopyBeside(QSqlDatabase source, fs::perms mode, const QString& target, QTemporaryFile& copy,
+bool WriteCopyBeside(const QSqlDatabase& source, fs::perms mode, const QString& target, QTemporaryFile& copy,
                      QString* reason)
 {
     // An empty file beside the target reserves the copy's name; the store fills it.

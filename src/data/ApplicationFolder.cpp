@@ -44,7 +44,7 @@ QString DataFolderFor(const QString& programFolder)
 {
     if (QFileInfo::exists(programFolder + '/' + DatabaseFileName) || TakesNewFiles(programFolder))
         return programFolder;
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userFolder);
     return userFolder;
 }

@@ -13,7 +13,7 @@
 namespace {
 QString InsertStatement()
 {
-    const QStringList columns = TeacherTableColumns();
+    const QStringList& columns = TeacherTableColumns();
     return QStringLiteral("INSERT INTO TabelPB (%1) VALUES (%2)")
         .arg(columns.join(','), QStringList(columns.size(), QStringLiteral("?")).join(','));
 }
@@ -91,11 +91,11 @@ QString WritePlan(Connection& connection, const ImportPlan& plan, const Progress
         return connection.LastError().Text();
     PlanWriter writer(connection, progress, int(plan.added.size() + plan.changed.size()));
     for (const TeacherRow& row : plan.changed) {
-        if (const QString failure = writer.Update(row); !failure.isEmpty())
+        if (QString failure = writer.Update(row); !failure.isEmpty())
             return failure;
     }
     for (const TeacherRow& row : plan.added) {
-        if (const QString failure = writer.Insert(row); !failure.isEmpty())
+        if (QString failure = writer.Insert(row); !failure.isEmpty())
             return failure;
     }
     writer.Finish();
