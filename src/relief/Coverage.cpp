@@ -54,7 +54,7 @@ QList<PlannedRelief> KeptSet(const QDate& today)
 void ShowCoverage(ScreenRegistry& registry)
 {
     const QDate today = registry.clock().Today();
-    const frmList* list = registry.Find<frmList>();
+    frmList* list = registry.Find<frmList>();
     const QList<CoveredLesson> covered = CoveredToday(list ? list->Plan().Planned() : KeptSet(today), today);
     if (auto* timetable = registry.Find<frmTTAb>())
         timetable->SetCoverage(covered);
