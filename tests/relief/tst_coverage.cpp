@@ -23,7 +23,7 @@ constexpr int Thursday2nd = 25;
 // Six teachers; 1 and 2 are absent. Teachers 3 to 6 are free in Thursday's
 // first three periods. Each absent teacher has seven lessons on Thursday
 // (slot 29 is off); teacher 1 teaches 10A in the 1st period, teacher 2 9C.
-QList<QStringList> School()
+QList<QStringList> Staff()
 {
     QList<QStringList> teachers = Teachers(6);
     for (int teacher = 2; teacher < 6; ++teacher) {
@@ -36,7 +36,7 @@ QList<QStringList> School()
 
 frmAtten* Morning(TestProgram& program)
 {
-    program.CreateDatabase(School());
+    program.CreateDatabase(Staff());
     auto* board = program.Open<frmAtten>();
     Click(board, "cmdClear");
     Click(board, "Check1(0)");
@@ -224,7 +224,7 @@ private slots:
         QFETCH(QString, shown);
         TestProgram program;
         program.clock.now = QDateTime(today, QTime(8, 0));
-        program.CreateDatabase(School());
+        program.CreateDatabase(Staff());
         program.Exec("INSERT INTO ProgramSetting VALUES ('PeriodsInDay', ?)", {QString::number(periods)});
         auto* board = program.Open<frmAtten>();
         Click(board, "cmdClear");

@@ -6,6 +6,7 @@
 #include "data/ReliefStore.h"
 #include "import/Csv.h"
 #include "relief/frmHistory.h"
+#include "teachers/frmDbase.h"
 #include "report/ReportPreview.h"
 
 #include <QDateEdit>
@@ -120,6 +121,7 @@ private slots:
         History fixture;
         TestProgram& program = fixture.program;
         program.registry.SetSchool({"Hillside College", {}});
+        const QWidget* teachers = program.Open<frmDbase>();
         auto* history = OpenHistory(program);
         QVERIFY(history);
         QCOMPARE(history->windowTitle(), QStringLiteral("Relief History"));

@@ -130,7 +130,7 @@ QList<QVariantList> History(TestProgram& program)
 // Two lessons of teacher 1 on Monday: the 1st covered by Teacher 3, the 3rd by nobody yet.
 frmList* TwoLessons(TestProgram& program)
 {
-    auto* timetable = AbsentTimetable(program, Morning(program, School()), 0);
+    auto* timetable = AbsentTimetable(program, Morning(program, Staff()), 0);
     DoubleClick(timetable, "Label1(0)");
     DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
     DoubleClick(timetable, "Label1(2)");
@@ -570,7 +570,7 @@ private slots:
     void aSetSavedWithoutItsDayIsAnEarlierDays()
     {
         TestProgram program;
-        auto* board = Morning(program, School());
+        auto* board = Morning(program, Staff());
         program.Exec("INSERT INTO reltable VALUES ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
         Click(board, "Command1");
         auto* list = program.registry.Find<frmList>();
