@@ -1,15 +1,15 @@
 // Timings of the operations the office waits for, with 220 teachers.
 // Run: morvane_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "ScreenDriver.h"
-#include "YearOfHistory.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
+#include "YearOfHistory.h"
 #include "app/Screens.h"
-#include "data/Connection.h"
-#include "data/ConnectionString.h"
-#include "data/ApplicationFolder.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTeaName.h"
+#include "data/ApplicationFolder.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
 #include "import/ImportSource.h"
 #include "import/frmImport.h"
 #include "relief/frmHistory.h"
@@ -205,7 +205,8 @@ QString WriteFetSchool(const QString& folder)
             for (int hour = 1; hour <= 9; ++hour) {
                 xml += "    <Hour name=\"" + QByteArray::number(hour) + "\">";
                 if (hour != 5 && (teacher + day * 8 + hour) % 40 != 0) {
-                    xml += "<Activity id=\"1\"></Activity><Subject name=\"Maths\"></Subject><Students name=\"7A\"></Students>";
+                    xml +=
+                        "<Activity id=\"1\"></Activity><Subject name=\"Maths\"></Subject><Students name=\"7A\"></Students>";
                     if ((hour + teacher) % 5 == 0)
                         xml += "<Students name=\"7B\"></Students>";
                 }
@@ -240,7 +241,8 @@ void ImportFetSchool(benchmark::State& state)
             state.SkipWithError("the import did not change every teacher");
         program.Exec("DELETE FROM TabelPB");
         for (const QVariantList& row : before)
-            program.Exec(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(QStringList(row.size(), "?").join(',')), row);
+            program.Exec(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(QStringList(row.size(), "?").join(',')),
+                         row);
         state.ResumeTiming();
     }
     program.prompter.asked.clear();

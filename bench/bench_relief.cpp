@@ -50,7 +50,8 @@ struct Morning {
         const QStringList periods = {"1st", "2nd", "3rd", "4th", "7th", "8th"};
         for (int row = 0; row < PlannedReliefs; ++row) {
             const int relief = AbsentTeachers + 1 + row * 5;
-            plan.StartLesson(QString::number(row % AbsentTeachers + 1), "Mr. Teacher", "8A", periods[row % periods.size()]);
+            plan.StartLesson(QString::number(row % AbsentTeachers + 1), "Mr. Teacher", "8A",
+                             periods[row % periods.size()]);
             ReliefListRow line;
             line.number = QString::number(relief);
             line.name = QStringLiteral("Teacher %1").arg(relief);

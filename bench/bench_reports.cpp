@@ -45,8 +45,15 @@ QList<ReliefRecord> ReliefSet()
     QList<ReliefRecord> rows;
     for (int row = 0; row < ReliefSetSize; ++row) {
         ReliefRecord record;
-        record.fields = {QString::number(row % 12 + 1), "Mrs. Absent Teacher", "7A", "3rd", "Relief Teacher",
-                         "Maths", "Sci", QString::number(StaffSize - row), ""};
+        record.fields = {QString::number(row % 12 + 1),
+                         "Mrs. Absent Teacher",
+                         "7A",
+                         "3rd",
+                         "Relief Teacher",
+                         "Maths",
+                         "Sci",
+                         QString::number(StaffSize - row),
+                         ""};
         rows << record;
     }
     return rows;
@@ -61,8 +68,8 @@ void PrintAndSaveReliefSet(benchmark::State& state)
     const School school {"Royal Vale College", "N/A"};
     QWidget owner;
     for (auto _ : state) {
-        const PrintAndSaveResult result =
-            PrintAndSave(bench.fixture.connection, rows, school, bench.fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(bench.fixture.connection, rows, school,
+                                                       bench.fixture.program.registry);
         if (!result.report) {
             state.SkipWithError("the relief set was not saved");
             break;
@@ -82,7 +89,10 @@ void PersonalTimeTablesToPdf(benchmark::State& state)
     const QString path = bench.fixture.program.folder.filePath("DR2.pdf");
     for (auto _ : state) {
         const std::optional<QList<TeacherRow>> teachers = ReadTimetables(bench.fixture.connection);
-        if (!teachers || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College", ProgramSettings::DefaultPeriodsInDay)), path))
+        if (!teachers
+            || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College",
+                                                  ProgramSettings::DefaultPeriodsInDay)),
+                         path))
             state.SkipWithError("the time tables were not rendered");
     }
 }

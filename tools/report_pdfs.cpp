@@ -89,7 +89,8 @@ int main(int argc, char* argv[])
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(connection);
     if (!saved.report || !teachers)
         return 1;
-    const Report timetables = PersonalTimeTable(*teachers, 2026, SchoolName, ProgramSettings(connection).PeriodsInDay());
+    const Report timetables = PersonalTimeTable(*teachers, 2026, SchoolName,
+                                                ProgramSettings(connection).PeriodsInDay());
     if (!WritePdf(LayOut(*saved.report), QDir(folder).filePath(QStringLiteral("DR1.pdf")))
         || !WritePdf(LayOut(timetables), QDir(folder).filePath(QStringLiteral("DR2.pdf"))))
         return 1;

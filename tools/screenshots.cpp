@@ -24,9 +24,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QFile>
 #include <QTest>
 #include <QTreeView>
 
@@ -42,13 +42,15 @@ QList<QStringList> SampleTeachers(int count)
         QStringList teacher = Teacher(number, titles[number % 5], names[number % 5] + " " + QString::number(number));
         for (int slot = 0; slot < SlotCount; ++slot) {
             const bool off = (slot * 7 + number) % 6 == 0;
-            SetSlot(teacher, slot, off ? "0" : QStringLiteral("%1%2").arg(6 + (slot + number) % 6).arg(QChar('A' + (slot + number) % 4)),
+            SetSlot(teacher, slot,
+                    off ? "0"
+                        : QStringLiteral("%1%2").arg(6 + (slot + number) % 6).arg(QChar('A' + (slot + number) % 4)),
                     off ? "0" : subjects[(slot + number) % 8]);
         }
         // Every third teacher is free on Thursday's 3rd period, with one to
         // five free periods that day, so that the relief list shows every count.
         if (number % 3 == 0) {
-            for (int slot : QList<int>{26, 24, 25, 27, 28}.mid(0, 1 + number % 5))
+            for (int slot : QList<int> {26, 24, 25, 27, 28}.mid(0, 1 + number % 5))
                 SetSlot(teacher, slot, "0", "0");
         }
         SetFlags(teacher, number % 7 == 0 ? "1" : "0", number % 9 == 0 ? "1" : "0");
@@ -64,12 +66,17 @@ QString WriteFetCsv(const QString& folder)
 {
     const QStringList days = {"Luni", "Marti", "Miercuri", "Joi", "Vineri"};
     const QStringList teachers = {"Anula Fernando 1", "Ionescu Maria", "Popescu Dan", "Dumitru Ana+Popescu Dan"};
-    QString csv = "\uFEFF\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\",\"Activity Tags\",\"Room\",\"Comments\"\n";
+    QString csv =
+        "\uFEFF\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\",\"Activity Tags\",\"Room\",\"Comments\"\n";
     int id = 0;
     for (int hour = 7; hour >= 1; --hour) {
         for (int day = 0; day < days.size(); ++day)
             csv += QStringLiteral("\"%1\",\"%2\",\"%3\",\"%4\",\"Matematica\",\"%5\",\"\",\"\",\"\"\n")
-                       .arg(++id).arg(days[(day + 2) % 5]).arg(hour).arg(hour % 3 ? "9A" : "9A+9B").arg(teachers[(day + hour) % 4]);
+                       .arg(++id)
+                       .arg(days[(day + 2) % 5])
+                       .arg(hour)
+                       .arg(hour % 3 ? "9A" : "9A+9B")
+                       .arg(teachers[(day + hour) % 4]);
     }
     for (const char* row : {"99", "100"})
         csv += QStringLiteral("\"%1\",\"Luni\",\"8\",\"10C\",\"Fizica\",\"Popescu Dan\",\"\",\"\",\"\"\n").arg(row);

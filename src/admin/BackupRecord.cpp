@@ -25,8 +25,7 @@ BackupRecord BackupRecord::Of(const QString& path, const QDateTime& when)
 BackupRecord BackupRecord::Read()
 {
     const QSettings settings = UserSettings();
-    return {settings.value(PathKey).toString(), settings.value(DateKey).toString(),
-            settings.value(TimeKey).toString()};
+    return {settings.value(PathKey).toString(), settings.value(DateKey).toString(), settings.value(TimeKey).toString()};
 }
 
 void BackupRecord::Write() const

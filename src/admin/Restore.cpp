@@ -32,10 +32,9 @@ bool AskToRestore(ScreenRegistry& registry, const QString& backup, const BackupC
                        .arg(Native(backup), written.date, written.time)
                        .arg(contents.teachers)
                        .arg(contents.reliefs);
-    text += keptCopy.isEmpty()
-        ? QStringLiteral("It becomes the database %1.").arg(Native(DatabaseFilePath()))
-        : QStringLiteral("It replaces the database in use, %1; a copy of that is kept as %2.")
-              .arg(Native(DatabaseFilePath()), Native(keptCopy));
+    text += keptCopy.isEmpty() ? QStringLiteral("It becomes the database %1.").arg(Native(DatabaseFilePath()))
+                               : QStringLiteral("It replaces the database in use, %1; a copy of that is kept as %2.")
+                                     .arg(Native(DatabaseFilePath()), Native(keptCopy));
     return registry.prompter().Ask(text, RestoreTitle, MessageIcon::Exclamation);
 }
 

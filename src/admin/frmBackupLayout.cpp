@@ -107,9 +107,9 @@ QGroupBox* frmBackup::BuildChoice()
     progressFont.setBold(true);
     Label5->setFont(progressFont);
 
-    grid->addLayout(
-        Captioned(NewImage(QStyle::SP_DriveHDIcon, QStringLiteral("Image1"), frame), QStringLiteral("Drive"), frame), 0,
-        0);
+    grid->addLayout(Captioned(NewImage(QStyle::SP_DriveHDIcon, QStringLiteral("Image1"), frame),
+                              QStringLiteral("Drive"), frame),
+                    0, 0);
     grid->addWidget(Drive1, 1, 0);
     grid->addLayout(Captioned(NewImage(QStyle::SP_DirIcon, QStringLiteral("Image2"), frame), QStringLiteral("Folder"),
                               frame),

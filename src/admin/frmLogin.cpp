@@ -307,11 +307,10 @@ void frmLogin::cmd_apply_Click()
         return;
     }
     if (name.size() > MaxSchoolName) {
-        registry().prompter().Report(
-            QStringLiteral("The school name takes at most %1 characters; this one has %2.")
-                .arg(MaxSchoolName)
-                .arg(name.size()),
-            QStringLiteral("Invalid School Name"), MessageIcon::Information);
+        registry().prompter().Report(QStringLiteral("The school name takes at most %1 characters; this one has %2.")
+                                         .arg(MaxSchoolName)
+                                         .arg(name.size()),
+                                     QStringLiteral("Invalid School Name"), MessageIcon::Information);
         txtSchoolName->setFocus();
         return;
     }

@@ -97,10 +97,10 @@ void frmLogin::BuildLoginPart()
     MaskWithStars(txt_pass);
     txt_pass->setMaxLength(PasswordLength);
 
-    auto* hint = PlacedLabel(
-        QStringLiteral("Specify option for enterring in Zelvic and enter password,Specify User name "
-                       "for Users."),
-        QStringLiteral("Label4"), this, QRect(20, 98, ScreenWidth - 40, 44));
+    auto* hint = PlacedLabel(QStringLiteral(
+                                 "Specify option for enterring in Zelvic and enter password,Specify User name "
+                                 "for Users."),
+                             QStringLiteral("Label4"), this, QRect(20, 98, ScreenWidth - 40, 44));
     hint->setWordWrap(true);
 
     cmdOK = NewButton(QStyle::SP_DialogOkButton, QStringLiteral("Click to submit"), QStringLiteral("cmdOK"),

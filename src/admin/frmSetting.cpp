@@ -236,9 +236,9 @@ bool frmSetting::UpdateSettingsRow(const QString& sql, const QVariantList& value
         return false;
     }
     if (changed == 0) {
-        registry().prompter().Report(
-            QStringLiteral("Nothing was stored: the database holds no settings row with the Key 1."), {},
-            MessageIcon::Critical);
+        registry().prompter().Report(QStringLiteral(
+                                         "Nothing was stored: the database holds no settings row with the Key 1."),
+                                     {}, MessageIcon::Critical);
         return false;
     }
     return true;

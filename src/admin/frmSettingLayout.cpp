@@ -40,12 +40,12 @@ void frmSetting::BuildScreen()
     setWindowTitle(QStringLiteral("Setting"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* help = NewLabel(
-        QStringLiteral("Administrator settings is whole system configurations module to configure basics of "
-                       "Province.To change Operators and  Administrators password related informations click "
-                       "'Change' and after compliting click 'Apply' to apply settings.Click Default for default "
-                       "settings."),
-        QStringLiteral("Label3"), this);
+    auto* help = NewLabel(QStringLiteral(
+                              "Administrator settings is whole system configurations module to configure basics of "
+                              "Province.To change Operators and  Administrators password related informations click "
+                              "'Change' and after compliting click 'Apply' to apply settings.Click Default for default "
+                              "settings."),
+                          QStringLiteral("Label3"), this);
     help->setWordWrap(true);
     layout->addWidget(help);
 
@@ -129,8 +129,8 @@ QWidget* frmSetting::BuildButtons()
     layout->setContentsMargins(0, 0, 0, 0);
     const auto add = [&](QStyle::StandardPixmap picture, const QString& tooltip, const QString& name,
                          const QString& caption, const QString& labelName) {
-        const PictureButton made =
-            NewPictureButton(style()->standardIcon(picture), tooltip, name, caption, labelName, row);
+        const PictureButton made = NewPictureButton(style()->standardIcon(picture), tooltip, name, caption, labelName,
+                                                    row);
         layout->addWidget(made.column);
         return made;
     };

@@ -36,7 +36,7 @@ CommandLine ReadCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         read.exitCode = 0;
         read.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                   QCoreApplication::applicationVersion());
+                                                  QCoreApplication::applicationVersion());
     } else if (parser.isSet(database)) {
         read.database = QFileInfo(parser.value(database)).absoluteFilePath();
     }

@@ -16,8 +16,7 @@ constexpr int ValueLeft = 122;
 constexpr int ValueWidth = 222;
 constexpr int RowHeight = 22;
 
-QLabel* PlacedLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place,
-                    const QColor& colour)
+QLabel* PlacedLabel(const QString& text, const QString& name, QWidget* parent, const QRect& place, const QColor& colour)
 {
     QLabel* label = NewLabel(text, name, parent);
     label->setGeometry(place);
@@ -53,8 +52,8 @@ void frmAbout::BuildScreen()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(0, 0, Diameter, 1);
 
-    QLabel* title = PlacedLabel(QStringLiteral("Morvane"), QStringLiteral("lblTitle"), this,
-                             QRect(0, 56, Diameter, 48), QColor(255, 215, 96));
+    QLabel* title = PlacedLabel(QStringLiteral("Morvane"), QStringLiteral("lblTitle"), this, QRect(0, 56, Diameter, 48),
+                                QColor(255, 215, 96));
     title->setAlignment(Qt::AlignCenter);
     QFont titleFont = title->font();
     titleFont.setPointSize(24);

@@ -4,7 +4,8 @@
 
 int AttendanceDay::PresentCount() const
 {
-    return int(std::count_if(teachers_.begin(), teachers_.end(), [](const Teacher& teacher) { return teacher.present; }));
+    return int(
+        std::count_if(teachers_.begin(), teachers_.end(), [](const Teacher& teacher) { return teacher.present; }));
 }
 
 int AttendanceDay::BoxOf(int number) const

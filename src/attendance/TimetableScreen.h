@@ -40,7 +40,7 @@ protected:
     // A lesson cell's background and tooltip; without a colour, the plain background.
     void SetCellMark(int cell, const QColor& background, const QString& tooltip);
     // Runs after every fill, for what a screen draws over the teacher's cells.
-    virtual void Filled() {}
+    virtual void Filled() { }
     virtual void CellDoubleClicked(int cell);
     // The row under the grid, where the counts and Exit stand.
     QWidget* Footer() const { return footer_; }

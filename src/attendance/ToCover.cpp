@@ -9,7 +9,8 @@
 namespace {
 // The class of a teacher's slot on that day, within the school's periods;
 // nothing for an off period or a slot of another day.
-std::optional<QString> LessonClass(const QHash<int, QStringList>& classes, int teacher, int slot, int day, int periodsInDay)
+std::optional<QString> LessonClass(const QHash<int, QStringList>& classes, int teacher, int slot, int day,
+                                   int periodsInDay)
 {
     const auto cells = classes.constFind(teacher);
     if (cells == classes.constEnd() || !IsSlot(slot) || DayOf(slot) != day || !IsTeachingPeriod(slot, periodsInDay)

@@ -6,10 +6,10 @@
 #include "data/AttendanceStore.h"
 #include "data/ProgramSettings.h"
 #include "data/TeacherStore.h"
+#include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
-#include "ui/Clock.h"
 #include "ui/ScreenRegistry.h"
 
 #include <QCheckBox>
@@ -57,13 +57,12 @@ void frmAtten::Form_Load()
         ShowCell(cell);
     RestoreTicks();
     if (*rows > BoxCount) {
-        registry().prompter().Report(
-            QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
-                           "The teachers after number %3 are not on the board.")
-                .arg(*rows)
-                .arg(BoxCount)
-                .arg(TeacherNumber(TeacherCount() - 1)),
-            QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
+        registry().prompter().Report(QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
+                                                    "The teachers after number %3 are not on the board.")
+                                         .arg(*rows)
+                                         .arg(BoxCount)
+                                         .arg(TeacherNumber(TeacherCount() - 1)),
+                                     QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
     }
 }
 
@@ -76,7 +75,7 @@ std::optional<int> frmAtten::ReadTeachers()
         return std::nullopt;
     QList<AttendanceDay::Teacher> bound;
     for (const TeacherSummary& teacher : teachers->mid(0, BoxCount))
-        bound << AttendanceDay::Teacher{teacher.number, teacher.title, teacher.name1, teacher.kind};
+        bound << AttendanceDay::Teacher {teacher.number, teacher.title, teacher.name1, teacher.kind};
     day_.Bind(bound);
     return int(teachers->size());
 }

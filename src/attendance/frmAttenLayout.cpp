@@ -123,7 +123,8 @@ QWidget* frmAtten::BuildBoardLegend()
         layout->addSpacing(16);
     };
     entry(Dot(Qt::black, QStringLiteral("Shape4"), legend), QStringLiteral("Relief on"), QStringLiteral("Label4"));
-    entry(Dot(ReliefFreeColour, QStringLiteral("Shape5"), legend), QStringLiteral("Relief Free"), QStringLiteral("Label5"));
+    entry(Dot(ReliefFreeColour, QStringLiteral("Shape5"), legend), QStringLiteral("Relief Free"),
+          QStringLiteral("Label5"));
     entry(Dot(SubstitutionAttachColour, QStringLiteral("Shape6"), legend), QStringLiteral("Substitution (Attach)"),
           QStringLiteral("Label9"));
     layout->addStretch();

@@ -45,8 +45,8 @@ void frmAtten::cmdPres_Click()
     int cell = 0;
     for (int box = 0; box < TeacherCount(); ++box) {
         if (IsPresent(box) && Kind(box) != TeacherKind::SubstitutionAttach)
-            FillCell(cell++, box, Kind(box) == TeacherKind::ReliefFree ? CellMark::PresentReliefFree
-                                                                       : CellMark::PresentReliefOn);
+            FillCell(cell++, box,
+                     Kind(box) == TeacherKind::ReliefFree ? CellMark::PresentReliefFree : CellMark::PresentReliefOn);
     }
     ShowCountColours(PresentColour, AbsentColour);
     ShowListMode(ListMode::Presence);
@@ -176,8 +176,7 @@ void frmAtten::ShowListMode(ListMode mode)
         cmdDisplay->setText(QStringLiteral("All Teachers"));
         SetBackground(cmdDisplay, ListedColour);
         break;
-    case ListMode::None:
-        break;
+    case ListMode::None: break;
     }
 }
 

@@ -3,7 +3,8 @@
 #include "attendance/AttendanceColours.h"
 
 frmTT::frmTT(ScreenRegistry& registry)
-    : TimetableScreen(registry, QStringLiteral("Time Table Presence"), PresenceTimetableColour, QStringLiteral("Label10"))
+    : TimetableScreen(registry, QStringLiteral("Time Table Presence"), PresenceTimetableColour,
+                      QStringLiteral("Label10"))
 {
     HighlightToday();
 }

@@ -69,7 +69,8 @@ void frmTeaName::BuildScreen()
         auto* label = new ElidedLabel(this);
         label->setObjectName(QStringLiteral("Label1(%1)").arg(cell));
         label->setFont(nameFont);
-        label->setGeometry(CellLeft + cell / Rows * ColumnStep, HeaderHeight + cell % Rows * RowStep, CellWidth, RowStep);
+        label->setGeometry(CellLeft + cell / Rows * ColumnStep, HeaderHeight + cell % Rows * RowStep, CellWidth,
+                           RowStep);
         Label1[cell] = label;
     }
 

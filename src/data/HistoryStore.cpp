@@ -21,9 +21,9 @@ bool HistoryStore::ReplaceDay(const QDate& day, const QList<ReliefRecord>& store
     const QString date = day.toString(Qt::ISODate);
     if (!connection_.Execute(QStringLiteral("DELETE FROM ReliefHistory WHERE Day = ?"), {date}))
         return false;
-    const QString insert =
-        QStringLiteral("INSERT INTO ReliefHistory (Day, Position, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-            .arg(Columns);
+    const QString insert = QStringLiteral(
+                               "INSERT INTO ReliefHistory (Day, Position, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                               .arg(Columns);
     for (int position = 0; position < storedRows.size(); ++position) {
         const ReliefRecord& row = storedRows[position];
         QVariantList values = {date, position + 1};
@@ -40,12 +40,12 @@ std::optional<QList<HistoryDay>> HistoryStore::Days()
 {
     QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);
-    if (!connection_.Run(query, QStringLiteral("SELECT Day, count(*) FROM ReliefHistory GROUP BY Day ORDER BY Day DESC"),
-                         {}))
+    if (!connection_.Run(query,
+                         QStringLiteral("SELECT Day, count(*) FROM ReliefHistory GROUP BY Day ORDER BY Day DESC"), {}))
         return std::nullopt;
     QList<HistoryDay> days;
     while (query.next())
-        days << HistoryDay{QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()};
+        days << HistoryDay {QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()};
     if (!connection_.CheckRead(query))
         return std::nullopt;
     return days;
@@ -66,13 +66,14 @@ std::optional<QList<DatedRelief>> HistoryStore::Range(const QDate& from, const Q
 {
     QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);
-    const QString sql =
-        QStringLiteral("SELECT Day, %1 FROM ReliefHistory WHERE Day BETWEEN ? AND ? ORDER BY Day, Position").arg(Columns);
+    const QString sql = QStringLiteral(
+                            "SELECT Day, %1 FROM ReliefHistory WHERE Day BETWEEN ? AND ? ORDER BY Day, Position")
+                            .arg(Columns);
     if (!connection_.Run(query, sql, {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}))
         return std::nullopt;
     QList<DatedRelief> reliefs;
     while (query.next())
-        reliefs << DatedRelief{QDate::fromString(query.value(0).toString(), Qt::ISODate), RecordAt(query, 1)};
+        reliefs << DatedRelief {QDate::fromString(query.value(0).toString(), Qt::ISODate), RecordAt(query, 1)};
     if (!connection_.CheckRead(query))
         return std::nullopt;
     return reliefs;

@@ -6,8 +6,8 @@
 #include <QSqlQuery>
 
 namespace {
-const QString Columns =
-    QStringLiteral("PlannedFor, SlotKey, Adno1, AbName, Grade, Period, PrName, Subject, ComName, Tenop, Adno");
+const QString Columns = QStringLiteral(
+    "PlannedFor, SlotKey, Adno1, AbName, Grade, Period, PrName, Subject, ComName, Tenop, Adno");
 }
 
 std::optional<QList<PlannedRelief>> PlannedSetStore::Read(const QDate& day)

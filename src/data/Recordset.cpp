@@ -114,7 +114,7 @@ void Recordset::SetField(int ordinal, const QVariant& value)
     if (!HasCurrentRow() || ordinal < 0 || ordinal >= names_.size())
         return;
     if (!pending_) {
-        pending_ = Pending{false, position_, rows_[position_], QList<bool>(names_.size(), false)};
+        pending_ = Pending {false, position_, rows_[position_], QList<bool>(names_.size(), false)};
     }
     pending_->values[ordinal] = value;
     pending_->changed[ordinal] = true;
@@ -127,7 +127,7 @@ void Recordset::AddNew()
     rows_ << QList<QVariant>(names_.size());
     rowIds_ << -1;
     position_ = int(rows_.size()) - 1;
-    pending_ = Pending{true, returnPosition, rows_.last(), QList<bool>(names_.size(), false)};
+    pending_ = Pending {true, returnPosition, rows_.last(), QList<bool>(names_.size(), false)};
 }
 
 QStringList Recordset::ChangedNames() const
@@ -166,7 +166,8 @@ bool Recordset::Insert()
 {
     const QStringList names = ChangedNames();
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(Quoted(table_), names.join(','), QStringList(names.size(), QStringLiteral("?")).join(','));
+                            .arg(Quoted(table_), names.join(','),
+                                 QStringList(names.size(), QStringLiteral("?")).join(','));
     QSqlQuery query(connection_.Database());
     if (!connection_.Run(query, sql, ChangedValues()))
         return false;
@@ -182,8 +183,9 @@ bool Recordset::UpdateExisting()
     if (assignments.isEmpty())
         return true;
     QSqlQuery query(connection_.Database());
-    return connection_.Run(query, QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(Quoted(table_), assignments.join(',')),
-                           ChangedValues() << rowIds_[position_]);
+    return connection_.Run(
+        query, QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(Quoted(table_), assignments.join(',')),
+        ChangedValues() << rowIds_[position_]);
 }
 
 void Recordset::CancelUpdate()

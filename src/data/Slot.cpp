@@ -12,8 +12,8 @@ QString PeriodName(int slot)
 
 QString PeriodWord(int slot)
 {
-    static const QStringList words = {QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third"),
-                                      QStringLiteral("Forth"), QStringLiteral("Fifth"), QStringLiteral("Sixth"),
+    static const QStringList words = {QStringLiteral("First"),   QStringLiteral("Second"), QStringLiteral("Third"),
+                                      QStringLiteral("Forth"),   QStringLiteral("Fifth"),  QStringLiteral("Sixth"),
                                       QStringLiteral("Seventh"), QStringLiteral("Eighth")};
     return words.at(PeriodOf(slot));
 }

@@ -14,9 +14,18 @@ constexpr int PeriodsPerDay = 8;
 inline const QString OffPeriod = QStringLiteral("0");
 
 // Day 0..4 (Monday..Friday) and period 0..7 of a slot.
-constexpr int DayOf(int slot) { return slot / PeriodsPerDay; }
-constexpr int PeriodOf(int slot) { return slot % PeriodsPerDay; }
-constexpr bool IsSlot(int slot) { return slot >= 0 && slot < SlotCount; }
+constexpr int DayOf(int slot)
+{
+    return slot / PeriodsPerDay;
+}
+constexpr int PeriodOf(int slot)
+{
+    return slot % PeriodsPerDay;
+}
+constexpr bool IsSlot(int slot)
+{
+    return slot >= 0 && slot < SlotCount;
+}
 
 inline const QStringList DayNames = {QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
                                      QStringLiteral("Thursday"), QStringLiteral("Friday")};
@@ -32,7 +41,10 @@ QString PeriodWord(int slot);
 
 // Whether a slot's period is one of the school's teaching periods of the day;
 // the periods after them are no periods at all, neither free nor working.
-constexpr bool IsTeachingPeriod(int slot, int periodsInDay) { return PeriodOf(slot) < periodsInDay; }
+constexpr bool IsTeachingPeriod(int slot, int periodsInDay)
+{
+    return PeriodOf(slot) < periodsInDay;
+}
 
 // The number of off periods among a teacher's class cells on one day (0..4),
 // counting the school's teaching periods only.

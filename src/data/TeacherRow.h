@@ -24,8 +24,14 @@ constexpr int Count = 89;
 }
 
 // A flag column counts as set only when it holds exactly "1".
-inline bool IsFlagSet(const QString& text) { return text == QLatin1String("1"); }
-inline QString FlagText(bool set) { return set ? QStringLiteral("1") : QStringLiteral("0"); }
+inline bool IsFlagSet(const QString& text)
+{
+    return text == QLatin1String("1");
+}
+inline QString FlagText(bool set)
+{
+    return set ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 // One row of TabelPB, every value as the text the screens show.
 struct TeacherRow {

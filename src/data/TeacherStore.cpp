@@ -13,7 +13,8 @@ std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
         classColumns << SlotColumn('a', slot);
     QSqlQuery table(connection_.Database());
     table.setForwardOnly(true);
-    const QString sql = QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
+    const QString sql =
+        QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
     if (!connection_.Run(table, sql, {}))
         return std::nullopt;
     QList<TeacherTimetable> teachers;
@@ -22,8 +23,8 @@ std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
         classes.reserve(SlotCount);
         for (int slot = 0; slot < SlotCount; ++slot)
             classes << table.value(3 + slot).toString();
-        teachers << TeacherTimetable{table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
-                                     classes};
+        teachers << TeacherTimetable {table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
+                                      classes};
     }
     if (!connection_.CheckRead(table))
         return std::nullopt;
@@ -37,8 +38,8 @@ std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
         return std::nullopt;
     QList<TeacherSummary> summaries;
     for (teachers.MoveFirst(); !teachers.IsEOF(); teachers.MoveNext()) {
-        summaries << TeacherSummary{teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
-                                    KindOf(teachers.Text(3), teachers.Text(4))};
+        summaries << TeacherSummary {teachers.Field(0).toInt(), teachers.Text(1), teachers.Text(2),
+                                     KindOf(teachers.Text(3), teachers.Text(4))};
     }
     return summaries;
 }

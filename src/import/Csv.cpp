@@ -106,7 +106,7 @@ private:
             SkipLineEnd();
             return true;
         }
-        CsvRecord record{line_, {}};
+        CsvRecord record {line_, {}};
         record.fields.reserve(fieldsPerRecord_); // rows are mostly as wide as the one before
         for (;;) {
             QString field;
@@ -142,7 +142,8 @@ private:
         ++pos_;
         for (;;) {
             if (pos_ >= text_.size()) {
-                table_.error = QStringLiteral("The row that starts on line %1 has a quote that is not closed.").arg(recordLine);
+                table_.error =
+                    QStringLiteral("The row that starts on line %1 has a quote that is not closed.").arg(recordLine);
                 return false;
             }
             const QChar c = text_[pos_++];

@@ -25,6 +25,8 @@ std::optional<RejectedRow> CsvColumns::CheckFieldCount(const CsvRecord& record) 
 {
     if (record.fields.size() == count_)
         return std::nullopt;
-    return RejectedRow{record.line, {},
-                       QStringLiteral("it has %1 fields where the header has %2").arg(record.fields.size()).arg(count_)};
+    return RejectedRow {
+        record.line,
+        {},
+        QStringLiteral("it has %1 fields where the header has %2").arg(record.fields.size()).arg(count_)};
 }

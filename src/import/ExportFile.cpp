@@ -12,8 +12,9 @@ QString ExportPath(Prompter& prompter, QString path)
         return path;
     path += QStringLiteral(".csv");
     if (QFileInfo::exists(path)
-        && !prompter.Ask(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
-                         QStringLiteral("Export"), MessageIcon::Exclamation))
+        && !prompter.Ask(
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Export"), MessageIcon::Exclamation))
         return {};
     return path;
 }

@@ -28,7 +28,7 @@ void AddRow(FetTimetable& timetable, QHash<QString, int>& known, const CsvColumn
     const QString day = columns.Field(record, Day);
     const QString hour = columns.Field(record, Hour);
     if (day.isEmpty() || hour.isEmpty()) {
-        timetable.rejected << RejectedRow{record.line, teachers.join('+'), QStringLiteral("it has no day or no hour")};
+        timetable.rejected << RejectedRow {record.line, teachers.join('+'), QStringLiteral("it has no day or no hour")};
         return;
     }
     const int dayIndex = NameIndex(timetable.days, day);
@@ -36,10 +36,14 @@ void AddRow(FetTimetable& timetable, QHash<QString, int>& known, const CsvColumn
     for (const QString& teacher : teachers) {
         if (!known.contains(teacher)) {
             known.insert(teacher, int(timetable.teachers.size()));
-            timetable.teachers << FetTeacher{record.line, teacher};
+            timetable.teachers << FetTeacher {record.line, teacher};
         }
-        timetable.lessons << FetLesson{record.line, known.value(teacher), dayIndex, hourIndex,
-                                       Joined(columns.Field(record, Students)), columns.Field(record, Subject)};
+        timetable.lessons << FetLesson {record.line,
+                                        known.value(teacher),
+                                        dayIndex,
+                                        hourIndex,
+                                        Joined(columns.Field(record, Students)),
+                                        columns.Field(record, Subject)};
     }
 }
 }
@@ -67,5 +71,5 @@ FetTimetable ReadFetTimetableCsv(CsvTable&& csv, QString* error)
         csv.records[i] = {}; // a large file's records are let go as they are read
     }
     *error = CheckFetWeek(timetable);
-    return error->isEmpty() ? timetable : FetTimetable{};
+    return error->isEmpty() ? timetable : FetTimetable {};
 }

@@ -80,7 +80,7 @@ public:
         , subjects_(timetable.teachers.size())
     {
         for (const FetTeacher& teacher : timetable.teachers) {
-            result_.teachers << ImportedTeacher{teacher.line, OffWeek(teacher.name)};
+            result_.teachers << ImportedTeacher {teacher.line, OffWeek(teacher.name)};
             if (teacher.name.size() > MaxRegisterText)
                 faults_[result_.teachers.size() - 1] = TooLong(QStringLiteral("the name"));
         }
@@ -97,7 +97,7 @@ public:
                 continue;
             }
             const ImportedTeacher refused = result_.teachers.takeAt(index);
-            result_.rejected << RejectedRow{refused.line, refused.row.name1, faults_[index]};
+            result_.rejected << RejectedRow {refused.line, refused.row.name1, faults_[index]};
         }
         return result_;
     }

@@ -5,11 +5,13 @@
 QString CheckFetWeek(const FetTimetable& timetable)
 {
     if (timetable.days.size() > DaysPerWeek)
-        return QStringLiteral("The file has %1 days (%2); the register holds 5, Monday to Friday. Nothing was imported.")
+        return QStringLiteral(
+                   "The file has %1 days (%2); the register holds 5, Monday to Friday. Nothing was imported.")
             .arg(timetable.days.size())
             .arg(timetable.days.join(QStringLiteral(", ")));
     if (timetable.hours.size() > PeriodsPerDay)
-        return QStringLiteral("The file has %1 teaching hours (%2); the register holds 8 periods a day. Nothing was imported.")
+        return QStringLiteral(
+                   "The file has %1 teaching hours (%2); the register holds 8 periods a day. Nothing was imported.")
             .arg(timetable.hours.size())
             .arg(timetable.hours.join(QStringLiteral(", ")));
     if (timetable.teachers.isEmpty())

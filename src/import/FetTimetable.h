@@ -10,8 +10,8 @@
 struct FetLesson {
     int line = 0;
     int teacher = 0; // index into FetTimetable::teachers
-    int day = 0;  // index into FetTimetable::days
-    int hour = 0; // index into FetTimetable::hours
+    int day = 0;     // index into FetTimetable::days
+    int hour = 0;    // index into FetTimetable::hours
     QStringList students;
     QString subject;
 };

@@ -43,10 +43,12 @@ private:
                 continue;
             }
             const int teacher = int(timetable_.teachers.size());
-            timetable_.teachers << FetTeacher{int(xml_.lineNumber()), xml_.attributes().value(QLatin1String("name")).toString()};
+            timetable_.teachers << FetTeacher {int(xml_.lineNumber()),
+                                               xml_.attributes().value(QLatin1String("name")).toString()};
             while (xml_.readNextStartElement()) {
                 if (xml_.name() == QLatin1String("Day"))
-                    ReadDay(teacher, NameIndex(timetable_.days, xml_.attributes().value(QLatin1String("name")).toString()));
+                    ReadDay(teacher,
+                            NameIndex(timetable_.days, xml_.attributes().value(QLatin1String("name")).toString()));
                 else
                     xml_.skipCurrentElement();
             }
@@ -65,7 +67,7 @@ private:
 
     void ReadHour(int teacher, int day, int hour)
     {
-        FetLesson lesson{int(xml_.lineNumber()), teacher, day, hour, {}, {}};
+        FetLesson lesson {int(xml_.lineNumber()), teacher, day, hour, {}, {}};
         bool taught = false;
         while (xml_.readNextStartElement()) {
             const QString name = xml_.attributes().value(QLatin1String("name")).toString();
@@ -115,5 +117,5 @@ FetTimetable ReadFetTeachersXml(QIODevice& file, QString* error)
     FetTimetable timetable = FetXmlParser(file).Parse(error);
     if (error->isEmpty())
         *error = CheckFetWeek(timetable);
-    return error->isEmpty() ? timetable : FetTimetable{};
+    return error->isEmpty() ? timetable : FetTimetable {};
 }

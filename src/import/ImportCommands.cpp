@@ -40,7 +40,8 @@ bool ImportTeachers(ScreenRegistry& registry, QWidget* parent)
 
 void ExportTeachers(ScreenRegistry& registry)
 {
-    const QString chosen = registry.prompter().SaveFile(QStringLiteral("Export teachers"), QStringLiteral("Register CSV (*.csv)"));
+    const QString chosen = registry.prompter().SaveFile(QStringLiteral("Export teachers"),
+                                                        QStringLiteral("Register CSV (*.csv)"));
     if (chosen.isEmpty())
         return;
     const QString path = ExportPath(registry.prompter(), chosen);
@@ -50,15 +51,15 @@ void ExportTeachers(ScreenRegistry& registry)
     if (!OpenDatabaseForScreen(connection, registry))
         return;
     const auto teachers = ReadTeacherTexts(connection);
-    const QString failure = teachers ? WriteExportFile(path, RegisterCsvFile(*teachers)) : connection.LastError().Text();
+    const QString failure = teachers ? WriteExportFile(path, RegisterCsvFile(*teachers))
+                                     : connection.LastError().Text();
     if (!failure.isEmpty()) {
-        registry.prompter().Report(QStringLiteral("The register could not be exported to %1: %2")
-                                       .arg(QDir::toNativeSeparators(path), failure),
-                                   ExportTitle, MessageIcon::Critical);
+        registry.prompter().Report(
+            QStringLiteral("The register could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), failure),
+            ExportTitle, MessageIcon::Critical);
         return;
     }
-    registry.prompter().Report(QStringLiteral("%1 teacher(s) exported to %2.")
-                                   .arg(teachers->size())
-                                   .arg(QDir::toNativeSeparators(path)),
-                               ExportTitle, MessageIcon::Information);
+    registry.prompter().Report(
+        QStringLiteral("%1 teacher(s) exported to %2.").arg(teachers->size()).arg(QDir::toNativeSeparators(path)),
+        ExportTitle, MessageIcon::Information);
 }

@@ -46,7 +46,7 @@ public:
 private:
     bool Reject(const ImportedTeacher& teacher, const QString& reason)
     {
-        plan_.rejected << RejectedRow{teacher.line, teacher.row.name1, reason};
+        plan_.rejected << RejectedRow {teacher.line, teacher.row.name1, reason};
         return true;
     }
 
@@ -60,12 +60,14 @@ private:
             QStringList others;
             for (int line : lines)
                 others << QString::number(line);
-            return Reject(teacher, QStringLiteral("the name is in the file more than once (lines %1)").arg(others.join(", ")));
+            return Reject(teacher,
+                          QStringLiteral("the name is in the file more than once (lines %1)").arg(others.join(", ")));
         }
         const qsizetype inRegister = byName_.count(name);
         if (inRegister > 1)
-            return Reject(teacher, QStringLiteral("%1 teachers of the register have this name; change them one by one")
-                                       .arg(inRegister));
+            return Reject(
+                teacher,
+                QStringLiteral("%1 teachers of the register have this name; change them one by one").arg(inRegister));
         return false;
     }
 

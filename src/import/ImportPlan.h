@@ -6,10 +6,10 @@
 
 // What an import will do to the register, worked out before anything is written.
 struct ImportPlan {
-    QList<TeacherRow> added;   // new teachers, each with its number
-    QList<TeacherRow> changed; // teachers of the register with their new timetable
-    int unchanged = 0;         // every other teacher of the register, in the file or not
-    QList<RejectedRow> rejected; // in file order
+    QList<TeacherRow> added;         // new teachers, each with its number
+    QList<TeacherRow> changed;       // teachers of the register with their new timetable
+    int unchanged = 0;               // every other teacher of the register, in the file or not
+    QList<RejectedRow> rejected;     // in file order
     std::optional<int> periodsInDay; // the school's periods in a day, when the file gives them
 
     int TeachersAfter() const { return int(added.size() + changed.size()) + unchanged; }

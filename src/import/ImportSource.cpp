@@ -82,7 +82,8 @@ ImportSource ReadImportFile(const QString& path, const Progress& progress)
     source.path = path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        source.error = QStringLiteral("The file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+        source.error =
+            QStringLiteral("The file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return source;
     }
     if (file.size() > MaxImportBytes) {

@@ -21,10 +21,10 @@ const QStringList& TeacherTableColumns()
 
 QStringList RegisterCsvColumns()
 {
-    static const QStringList names = QStringList{QStringLiteral("adno1"), QStringLiteral("title"), QStringLiteral("name1"),
-                                                 QStringLiteral("subject"), QStringLiteral("comname"),
-                                                 QStringLiteral("class1"), QStringLiteral("SalOnly"),
-                                                 QStringLiteral("RelFree")}
+    static const QStringList names = QStringList {QStringLiteral("adno1"),   QStringLiteral("title"),
+                                                  QStringLiteral("name1"),   QStringLiteral("subject"),
+                                                  QStringLiteral("comname"), QStringLiteral("class1"),
+                                                  QStringLiteral("SalOnly"), QStringLiteral("RelFree")}
         + SlotColumns('a') + SlotColumns('s');
     return names;
 }

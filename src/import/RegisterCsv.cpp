@@ -36,13 +36,16 @@ QString CheckLengths(const CsvColumns& columns, const CsvRecord& record)
 QString CheckNumberAndFlags(const QString& number, const QString& salOnly, const QString& relFree)
 {
     if (!number.isEmpty() && !ParseTeacherNumber(number))
-        return QStringLiteral("the number \"%1\" is not a whole number from 1 to %2").arg(number).arg(HighestTeacherNumber);
+        return QStringLiteral("the number \"%1\" is not a whole number from 1 to %2")
+            .arg(number)
+            .arg(HighestTeacherNumber);
     for (const QString& flag : {salOnly, relFree}) {
         if (flag != QLatin1String("0") && flag != QLatin1String("1"))
             return QStringLiteral("the flag \"%1\" is neither \"0\" nor \"1\"").arg(flag);
     }
     if (IsFlagSet(salOnly) && IsFlagSet(relFree))
-        return QStringLiteral("both flags are \"1\"; a teacher is attached for substitution or free of relief, not both");
+        return QStringLiteral(
+            "both flags are \"1\"; a teacher is attached for substitution or free of relief, not both");
     return {};
 }
 
@@ -54,7 +57,7 @@ std::variant<ImportedTeacher, RejectedRow> ReadRow(const CsvColumns& columns, co
     if (reason.isEmpty())
         reason = CheckLengths(columns, record);
     if (!reason.isEmpty())
-        return RejectedRow{record.line, field(QStringLiteral("name1")), reason};
+        return RejectedRow {record.line, field(QStringLiteral("name1")), reason};
 
     TeacherRow row;
     row.adno1 = number.isEmpty() ? QString() : QString::number(*ParseTeacherNumber(number));
@@ -74,7 +77,7 @@ std::variant<ImportedTeacher, RejectedRow> ReadRow(const CsvColumns& columns, co
         row.classes[slot] = off ? OffPeriod : classText;
         row.subjects[slot] = off ? OffPeriod : field(names[firstClass + SlotCount + slot]);
     }
-    return ImportedTeacher{record.line, row};
+    return ImportedTeacher {record.line, row};
 }
 }
 
@@ -105,7 +108,8 @@ ImportedTeachers ReadRegisterCsv(CsvTable&& csv, QString* error)
     const CsvColumns columns(csv.records.first().fields);
     const QString missing = columns.FirstMissing(RegisterCsvColumns());
     if (!missing.isEmpty()) {
-        *error = QStringLiteral("The file has no column %1, so it is not the register's CSV file. Nothing was imported.")
+        *error = QStringLiteral(
+                     "The file has no column %1, so it is not the register's CSV file. Nothing was imported.")
                      .arg(missing);
         return {};
     }

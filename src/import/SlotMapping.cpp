@@ -51,7 +51,8 @@ QList<int> GuessedPlaces(const QStringList& names, bool days)
         return RanksBy(*numbers);
     if (days) {
         if (const auto weekDays = WeekdayNumbers(names)) {
-            const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(), [](int day) { return day < DaysPerWeek; });
+            const bool workingWeek = std::all_of(weekDays->begin(), weekDays->end(),
+                                                 [](int day) { return day < DaysPerWeek; });
             return workingWeek ? *weekDays : RanksBy(*weekDays);
         }
     }

@@ -29,13 +29,15 @@ const QMultiHash<QString, WeekdayName>& NameTable()
 {
     static const QMultiHash<QString, WeekdayName> table = [] {
         QMultiHash<QString, WeekdayName> names;
-        for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        for (const QLocale& locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
             for (int day = 1; day <= 7; ++day) {
-                for (const QString& name : {locale.dayName(day, QLocale::LongFormat), locale.dayName(day, QLocale::ShortFormat),
-                                            locale.standaloneDayName(day, QLocale::LongFormat),
-                                            locale.standaloneDayName(day, QLocale::ShortFormat)}) {
+                for (const QString& name :
+                     {locale.dayName(day, QLocale::LongFormat), locale.dayName(day, QLocale::ShortFormat),
+                      locale.standaloneDayName(day, QLocale::LongFormat),
+                      locale.standaloneDayName(day, QLocale::ShortFormat)}) {
                     const QString key = Key(name);
-                    const WeekdayName entry{locale.language(), day - 1};
+                    const WeekdayName entry {locale.language(), day - 1};
                     if (!key.isEmpty() && !names.contains(key, entry))
                         names.insert(key, entry);
                 }

@@ -86,10 +86,11 @@ SlotMapping frmImport::MappingFromScreen() const
 void frmImport::RefreshPlan()
 {
     const SlotMapping mapping = MappingFromScreen();
-    const QString clash = source_.kind == ImportKind::RegisterCsv ? QString() : CheckMapping(source_.timetable, mapping);
+    const QString clash = source_.kind == ImportKind::RegisterCsv ? QString()
+                                                                  : CheckMapping(source_.timetable, mapping);
     if (lblMapping)
         lblMapping->setText(clash);
-    plan_ = clash.isEmpty() ? PlanImport(registerRows_, source_.Teachers(mapping)) : ImportPlan{};
+    plan_ = clash.isEmpty() ? PlanImport(registerRows_, source_.Teachers(mapping)) : ImportPlan {};
     if (clash.isEmpty())
         plan_.periodsInDay = source_.PeriodsInDay(mapping);
     ShowPlan();
@@ -127,8 +128,9 @@ void frmImport::cmdOK_Click()
         failure = WriteImportPlan(connection_, plan_, progress.Report());
     }
     if (!failure.isEmpty()) {
-        registry_.prompter().Report(QStringLiteral("Nothing was imported; the register is as it was.\n\n%1").arg(failure),
-                                    Title, MessageIcon::Critical);
+        registry_.prompter().Report(
+            QStringLiteral("Nothing was imported; the register is as it was.\n\n%1").arg(failure), Title,
+            MessageIcon::Critical);
         reject();
         return;
     }

@@ -69,8 +69,10 @@ QGroupBox* frmImport::BuildWeek()
     week->setObjectName(QStringLiteral("fraWeek"));
     auto* layout = new QVBoxLayout(week);
     auto* lists = new QHBoxLayout;
-    lists->addWidget(BuildNames(QStringLiteral("Days"), source_.timetable.days, DayNames, QStringLiteral("cboDay"), cboDay));
-    lists->addWidget(BuildNames(QStringLiteral("Hours"), source_.timetable.hours, PeriodNames(), QStringLiteral("cboHour"), cboHour));
+    lists->addWidget(
+        BuildNames(QStringLiteral("Days"), source_.timetable.days, DayNames, QStringLiteral("cboDay"), cboDay));
+    lists->addWidget(BuildNames(QStringLiteral("Hours"), source_.timetable.hours, PeriodNames(),
+                                QStringLiteral("cboHour"), cboHour));
     layout->addLayout(lists);
     auto* note = new QLabel(source_.HasMappableWeek()
                                 ? QStringLiteral("Check where each day and hour goes, and change it where it is wrong.")

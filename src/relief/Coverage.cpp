@@ -33,8 +33,8 @@ QList<CoveredLesson> CoveredToday(const QList<PlannedRelief>& planned, const QDa
         const int period = PeriodOfName(row[ReliefRecord::Period]);
         if (plannedRow.plannedFor != today || !HasReliefTeacher(row) || period < 0)
             continue;
-        covered << CoveredLesson{row[ReliefRecord::TeaNo].toInt(), (weekday - 1) * PeriodsPerDay + period,
-                                 row[ReliefRecord::Grade], row[ReliefRecord::PresenceTea]};
+        covered << CoveredLesson {row[ReliefRecord::TeaNo].toInt(), (weekday - 1) * PeriodsPerDay + period,
+                                  row[ReliefRecord::Grade], row[ReliefRecord::PresenceTea]};
     }
     return covered;
 }

@@ -14,7 +14,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
         return;
     ReliefPlan& plan = list->Plan();
     plan.ClearCandidates();
-    const LessonHandOver handOver{slot, timetable.CellText(slot), PeriodName(slot)};
+    const LessonHandOver handOver {slot, timetable.CellText(slot), PeriodName(slot)};
     timetable.SetHandOver(handOver);
     plan.StartLesson(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
 

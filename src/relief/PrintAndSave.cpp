@@ -1,7 +1,7 @@
 #include "relief/PrintAndSave.h"
 
-#include "relief/ReliefReport.h"
 #include "data/ReliefStore.h"
+#include "relief/ReliefReport.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"

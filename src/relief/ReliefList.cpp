@@ -15,8 +15,8 @@ QList<ReliefCandidate> ScanCandidates(const QList<TeacherTimetable>& teachers, c
         const int box = day.BoxOf(teacher.number.toInt());
         if (!off || box < 0 || !day.IsPresent(box) || day.At(box).kind != TeacherKind::ReliefOn)
             continue;
-        candidates << ReliefCandidate{SlotKey(periodName, teacher.name1), teacher.number, teacher.name1,
-                                      teacher.subject, FreePeriodsOfDay(teacher.classes, DayOf(slot), periodsInDay)};
+        candidates << ReliefCandidate {SlotKey(periodName, teacher.name1), teacher.number, teacher.name1,
+                                       teacher.subject, FreePeriodsOfDay(teacher.classes, DayOf(slot), periodsInDay)};
     }
     return candidates;
 }
@@ -41,8 +41,8 @@ QList<ReliefListRow> FillRows(const QList<ReliefCandidate>& candidates, bool tri
     const auto shown = [trim](const QString& text) { return trim ? text.trimmed() : text; };
     QList<ReliefListRow> rows;
     for (const ReliefCandidate& candidate : candidates) {
-        ReliefListRow row{shown(candidate.number), shown(candidate.name), shown(candidate.subject), 0,
-                          candidate.totalFree, {}, {}};
+        ReliefListRow row {
+            shown(candidate.number), shown(candidate.name), shown(candidate.subject), 0, candidate.totalFree, {}, {}};
         const int used = int(reliefNumbers.count(row.number));
         row.free = row.totalFree - used;
         row.colour = FreeColour(row.free);

@@ -22,7 +22,7 @@ QList<PlannedRelief> ReliefPlan::Planned() const
 {
     QList<PlannedRelief> planned;
     for (int row = 0; row < RowCount(); ++row)
-        planned << PlannedRelief{Rows()[row], days_[row].plannedFor, days_[row].slotKey};
+        planned << PlannedRelief {Rows()[row], days_[row].plannedFor, days_[row].slotKey};
     return planned;
 }
 
@@ -47,7 +47,8 @@ QStringList ReliefPlan::ReliefNumbers() const
 std::optional<QDate> ReliefPlan::AnotherDay() const
 {
     const QDate today = Today();
-    const auto other = std::find_if(days_.begin(), days_.end(), [&](const RowDay& day) { return day.plannedFor != today; });
+    const auto other = std::find_if(days_.begin(), days_.end(),
+                                    [&](const RowDay& day) { return day.plannedFor != today; });
     if (other == days_.end())
         return std::nullopt;
     return other->plannedFor;
@@ -62,7 +63,7 @@ int ReliefPlan::UncoveredCount() const
 void ReliefPlan::Append(const ReliefRecord& row, const QDate& plannedFor)
 {
     model_.Append(row);
-    days_ << RowDay{plannedFor, KeyOf(row, plannedFor)};
+    days_ << RowDay {plannedFor, KeyOf(row, plannedFor)};
 }
 
 void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
@@ -110,7 +111,8 @@ bool ReliefPlan::LastRowIsDuplicate() const
         return false;
     for (int row = 0; row + 1 < RowCount(); ++row) {
         const ReliefRecord& earlier = Rows()[row];
-        if (days_[row].plannedFor == days_.last().plannedFor && !isGroup(earlier) && earlier[ReliefRecord::Grade] == last[ReliefRecord::Grade]
+        if (days_[row].plannedFor == days_.last().plannedFor && !isGroup(earlier)
+            && earlier[ReliefRecord::Grade] == last[ReliefRecord::Grade]
             && earlier[ReliefRecord::Period] == last[ReliefRecord::Period])
             return true;
     }
@@ -131,7 +133,7 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
     days_.clear();
     for (const PlannedRelief& row : rows) {
         model_.Append(row.record);
-        days_ << RowDay{row.plannedFor, row.slotKey};
+        days_ << RowDay {row.plannedFor, row.slotKey};
     }
     emit rowsChanged();
 }
@@ -139,7 +141,7 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
 void ReliefPlan::PlanAllForToday()
 {
     for (int row = 0; row < RowCount(); ++row)
-        days_[row] = RowDay{Today(), KeyOf(Rows()[row], Today())};
+        days_[row] = RowDay {Today(), KeyOf(Rows()[row], Today())};
     emit rowsChanged();
 }
 

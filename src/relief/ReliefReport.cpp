@@ -113,7 +113,8 @@ Band PageFooter(int width)
     const int pageLeft = width - 1900;
     return {FooterHeight,
             {TextItem(QStringLiteral("Label13"), QRect(0, top, 160, height), QStringLiteral("*"), ReportFont(9, true)),
-             TextItem(QStringLiteral("Label9"), QRect(200, top, 2600, height), QStringLiteral("= Group Subjects"), font),
+             TextItem(QStringLiteral("Label9"), QRect(200, top, 2600, height), QStringLiteral("= Group Subjects"),
+                      font),
              TextItem(QStringLiteral("Label15"), QRect(pageLeft, top, 600, height), QStringLiteral("Page"), font,
                       Qt::AlignRight | Qt::AlignVCenter),
              TextItem(QStringLiteral("Label14"), QRect(pageLeft + 600, top, 500, height), QStringLiteral("%p"), font,

@@ -158,11 +158,12 @@ void frmHistory::cmdExport_Click()
         return;
     const QString failure = WriteExportFile(path, HistoryCsvFile(*reliefs, rows_));
     if (!failure.isEmpty()) {
-        prompter.Report(QStringLiteral("The reliefs could not be exported to %1: %2")
-                            .arg(QDir::toNativeSeparators(path), failure),
-                        ExportTitle, MessageIcon::Critical);
+        prompter.Report(
+            QStringLiteral("The reliefs could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), failure),
+            ExportTitle, MessageIcon::Critical);
         return;
     }
-    prompter.Report(QStringLiteral("%1 relief(s) exported to %2.").arg(reliefs->size()).arg(QDir::toNativeSeparators(path)),
-                    ExportTitle, MessageIcon::Information);
+    prompter.Report(
+        QStringLiteral("%1 relief(s) exported to %2.").arg(reliefs->size()).arg(QDir::toNativeSeparators(path)),
+        ExportTitle, MessageIcon::Information);
 }

@@ -27,7 +27,8 @@ QList<ReliefRecord> AsSet(QList<ReliefRecord> rows)
 {
     for (ReliefRecord& row : rows)
         row[ReliefRecord::Adno].clear();
-    std::sort(rows.begin(), rows.end(), [](const ReliefRecord& a, const ReliefRecord& b) { return a.fields < b.fields; });
+    std::sort(rows.begin(), rows.end(),
+              [](const ReliefRecord& a, const ReliefRecord& b) { return a.fields < b.fields; });
     return rows;
 }
 }
@@ -74,8 +75,9 @@ void frmList::ShowSetDay()
 // before days were kept is the one in the relief table.
 bool frmList::IsSavedSet(const QDate& day)
 {
-    const std::optional<QList<ReliefRecord>> saved =
-        day.isValid() ? HistoryStore(connection_).Reliefs(day) : ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
+    const std::optional<QList<ReliefRecord>> saved = day.isValid()
+        ? HistoryStore(connection_).Reliefs(day)
+        : ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
     return saved && AsSet(*saved) == AsSet(ReliefStore::AsStored(plan_.Rows()));
 }
 

@@ -8,8 +8,8 @@
 #include "ui/CellLabel.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
-#include "ui/Fonts.h"
 #include "ui/DatabaseConnection.h"
+#include "ui/Fonts.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/TopMost.h"
@@ -34,8 +34,11 @@ struct Column {
     int width;
     Qt::Alignment alignment;
 };
-constexpr Column Columns[] = {{"No", 36, Qt::AlignRight}, {"Name", 176, Qt::AlignLeft}, {"Subjects", 128, Qt::AlignLeft},
-                              {"Free", 36, Qt::AlignCenter}, {"Total Free", 64, Qt::AlignCenter}};
+constexpr Column Columns[] = {{"No", 36, Qt::AlignRight},
+                              {"Name", 176, Qt::AlignLeft},
+                              {"Subjects", 128, Qt::AlignLeft},
+                              {"Free", 36, Qt::AlignCenter},
+                              {"Total Free", 64, Qt::AlignCenter}};
 constexpr int ColumnCount = int(std::size(Columns));
 }
 
@@ -159,7 +162,7 @@ void frmRelList::Form_Load()
 void frmRelList::Compute()
 {
     const frmTTAb* timetable = registry().Find<frmTTAb>();
-    const LessonHandOver handOver = timetable ? timetable->HandOver() : LessonHandOver{};
+    const LessonHandOver handOver = timetable ? timetable->HandOver() : LessonHandOver {};
     slot_ = handOver.IsSet() ? handOver.slot : -1;
     Label3->setText(handOver.IsSet() ? QString::number(slot_) : QString());
     ShowSlotCaption();
@@ -207,7 +210,8 @@ void frmRelList::ShowCandidates()
     Label7->setText(QString::number(count));
     list->ShowCandidateCount(count);
     lblMore->setVisible(count > ListedRows);
-    lblMore->setText(QStringLiteral("%1 teachers are free in this period; scroll to the right to see them all.").arg(count));
+    lblMore->setText(
+        QStringLiteral("%1 teachers are free in this period; scroll to the right to see them all.").arg(count));
     setFixedSize(Twips(ReliefListWidthTwips(count)), Twips(HeightTwips));
 }
 

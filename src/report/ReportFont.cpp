@@ -9,7 +9,7 @@ namespace {
 QString ReportFamily()
 {
     static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial")) ? QStringLiteral("Arial")
-                                                                                  : QStringLiteral("Liberation Sans");
+                                                                                    : QStringLiteral("Liberation Sans");
     return family;
 }
 }

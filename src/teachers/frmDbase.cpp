@@ -74,7 +74,8 @@ void frmDbase::Form_Load()
         return LoadFailed();
     }
     WarnWhenChangesCannotBeSaved(TeacherConnection, registry());
-    txttitle->addItems({QStringLiteral("Rev."), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss.")});
+    txttitle->addItems(
+        {QStringLiteral("Rev."), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Miss.")});
     ShowCurrentTeacher();
     EnterBrowseMode();
     ShowRecordCounters();
@@ -257,9 +258,8 @@ void frmDbase::EnterBrowseMode()
 
 void frmDbase::EnterEditMode()
 {
-    for (QPushButton* button :
-         {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten, cmdBackup, cmdExit,
-          cmdImport, cmdExport})
+    for (QPushButton* button : {cmdFirst, cmdLast, cmdNext, cmdPrevious, cmdDelete, cmdSearch, cmdUpdate, cmdAtten,
+                                cmdBackup, cmdExit, cmdImport, cmdExport})
         button->setEnabled(false);
     editing_ = true;
     cmdAdd->hide();
@@ -336,7 +336,7 @@ void frmDbase::cmdNext_Click()
     TeacherRecordset.MoveNext();
     if (TeacherRecordset.IsEOF()) {
         registry().prompter().Report(QStringLiteral("This is the last record."), QStringLiteral("Note it..."),
-                                    MessageIcon::Exclamation);
+                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveLast();
     }
     ShowAfterMove();
@@ -347,7 +347,7 @@ void frmDbase::cmdPrevious_Click()
     TeacherRecordset.MovePrevious();
     if (TeacherRecordset.IsBOF()) {
         registry().prompter().Report(QStringLiteral("This is the first record."), QStringLiteral("Note it..."),
-                                    MessageIcon::Exclamation);
+                                     MessageIcon::Exclamation);
         TeacherRecordset.MoveFirst();
     }
     ShowAfterMove();
@@ -355,8 +355,8 @@ void frmDbase::cmdPrevious_Click()
 
 bool frmDbase::AskToQuit()
 {
-    return registry().prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"), QStringLiteral("QUIT"),
-                                    MessageIcon::Information);
+    return registry().prompter().Ask(QStringLiteral("Do you really want to Quit this Software?"),
+                                     QStringLiteral("QUIT"), MessageIcon::Information);
 }
 
 void frmDbase::cmdExit_Click()

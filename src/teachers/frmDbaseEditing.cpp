@@ -26,11 +26,12 @@ void frmDbase::cmdAdd_Click()
     const std::optional<QString> number = NextTeacherNumber(TeacherConnection);
     if (!number) {
         const DbError& failure = TeacherConnection.LastError();
-        registry().prompter().Report(failure.IsSet()
-                                        ? failure.Text()
-                                        : QStringLiteral("No teacher can be added: the highest teacher number, %1, is already in use.")
-                                              .arg(HighestTeacherNumber),
-                                    {}, MessageIcon::Exclamation);
+        registry().prompter().Report(
+            failure.IsSet()
+                ? failure.Text()
+                : QStringLiteral("No teacher can be added: the highest teacher number, %1, is already in use.")
+                      .arg(HighestTeacherNumber),
+            {}, MessageIcon::Exclamation);
         return;
     }
     updating_.reset();
@@ -70,10 +71,8 @@ void frmDbase::cmdSave_Click()
     const TeacherRow row = TeacherRowFromScreen();
     DbError failure;
     switch (WriteTeacher(row, &failure)) {
-    case StoredTeacher::State::Same:
-        break;
-    case StoredTeacher::State::Failed:
-        return ReportSaveFailure(failure);
+    case StoredTeacher::State::Same: break;
+    case StoredTeacher::State::Failed: return ReportSaveFailure(failure);
     case StoredTeacher::State::Changed:
         return OfferStoredTeacher(
             updating_->Number(),
@@ -217,7 +216,7 @@ void frmDbase::ReportSaveFailure(const DbError& failure)
 {
     if (failure.IsUniqueViolation())
         registry().prompter().Report(QStringLiteral("Teacher's No. already exist,please enter another No."),
-                                    QStringLiteral("Teacher ID exist"), MessageIcon::Information);
+                                     QStringLiteral("Teacher ID exist"), MessageIcon::Information);
     else
         registry().prompter().Report(failure.Text());
 }
@@ -236,7 +235,7 @@ void frmDbase::PositionOnTeacher(int number)
 void frmDbase::cmdUpdate_Click()
 {
     if (!registry().prompter().Ask(QStringLiteral("Do you really want to modify the current record?"),
-                                  QStringLiteral("Modify"), MessageIcon::Exclamation))
+                                   QStringLiteral("Modify"), MessageIcon::Exclamation))
         return;
     TeacherRecordset.Update();
     updating_ = StoredTeacher::Read(TeacherRecordset);
@@ -248,8 +247,8 @@ void frmDbase::cmdUpdate_Click()
 
 bool frmDbase::cmdCancel_Click()
 {
-    if (!registry().prompter().Ask(QStringLiteral("Do you really want to cancel this update?"), QStringLiteral("CANCEL"),
-                                   MessageIcon::Exclamation))
+    if (!registry().prompter().Ask(QStringLiteral("Do you really want to cancel this update?"),
+                                   QStringLiteral("CANCEL"), MessageIcon::Exclamation))
         return false;
     updating_.reset();
     TeacherRecordset.CancelUpdate();
@@ -267,15 +266,14 @@ void frmDbase::cmdDelete_Click()
         return;
     }
     if (registry().prompter().Ask(QStringLiteral("Do you really want to delete the current record?"),
-                                 QStringLiteral("DELETE"), MessageIcon::Exclamation)) {
+                                  QStringLiteral("DELETE"), MessageIcon::Exclamation)) {
         const StoredTeacher shown = StoredTeacher::Read(TeacherRecordset);
         switch (shown.Delete(TeacherConnection)) {
-        case StoredTeacher::State::Failed:
-            registry().prompter().Report(TeacherConnection.LastError().Text());
-            return;
+        case StoredTeacher::State::Failed: registry().prompter().Report(TeacherConnection.LastError().Text()); return;
         case StoredTeacher::State::Changed:
             OfferStoredTeacher(shown.Number(),
-                               QStringLiteral("Teacher %1 was changed elsewhere since it was shown, so it was not deleted.")
+                               QStringLiteral(
+                                   "Teacher %1 was changed elsewhere since it was shown, so it was not deleted.")
                                    .arg(shown.Number()));
             return;
         case StoredTeacher::State::Gone:
@@ -318,7 +316,8 @@ void frmDbase::ShowStoredTeacher(int number)
 void frmDbase::cmdSearch_Click()
 {
     const std::optional<QString> typed = registry().prompter().Input(QStringLiteral("Teacher Number: "),
-                                                                    QStringLiteral("Teacher Number"), QStringLiteral("1"));
+                                                                     QStringLiteral("Teacher Number"),
+                                                                     QStringLiteral("1"));
     if (!typed)
         return;
     bool lookedUp = false;

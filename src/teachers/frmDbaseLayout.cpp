@@ -223,7 +223,8 @@ QWidget* frmDbase::BuildUpperButtons()
     cmdBackup = NewButton(QStringLiteral("Backup"), QStringLiteral("cmdBackup"), this);
     cmdCancel = NewButton(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"), this);
     cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), this);
-    for (QPushButton* button : {cmdAdd, cmdSave, cmdDelete, cmdUpdate, cmdSearch, cmdAtten, cmdBackup, cmdCancel, cmdExit}) {
+    for (QPushButton* button :
+         {cmdAdd, cmdSave, cmdDelete, cmdUpdate, cmdSearch, cmdAtten, cmdBackup, cmdCancel, cmdExit}) {
         button->setMinimumWidth(72);
         layout->addWidget(button);
     }

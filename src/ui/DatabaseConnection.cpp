@@ -38,7 +38,8 @@ bool OpenDatabaseForScreen(Connection& connection, ScreenRegistry& registry)
     if (connection.Open(ConnectionString()))
         return true;
     registry.prompter().Report(CannotOpenText(connection)
-                                   + QStringLiteral("\n\nThis screen cannot be opened now. Please try again in a moment."),
+                                   + QStringLiteral(
+                                       "\n\nThis screen cannot be opened now. Please try again in a moment."),
                                {}, MessageIcon::Exclamation);
     return false;
 }

@@ -37,13 +37,22 @@ public:
     // failed (the screen has told the operator why) or when that screen was
     // never registered, which is a fault of the program and reported as a warning.
     template <class Screen>
-    Screen* Open() { return qobject_cast<Screen*>(Open(NameOf<Screen>())); }
+    Screen* Open()
+    {
+        return qobject_cast<Screen*>(Open(NameOf<Screen>()));
+    }
     // As Open, and shows the screen in front.
     template <class Screen>
-    Screen* Show() { return qobject_cast<Screen*>(Show(NameOf<Screen>())); }
+    Screen* Show()
+    {
+        return qobject_cast<Screen*>(Show(NameOf<Screen>()));
+    }
     // The open screen, or null.
     template <class Screen>
-    Screen* Find() const { return qobject_cast<Screen*>(Find(NameOf<Screen>())); }
+    Screen* Find() const
+    {
+        return qobject_cast<Screen*>(Find(NameOf<Screen>()));
+    }
     // Closes the screen if it is open.
     template <class Screen>
     void Close()
@@ -89,7 +98,10 @@ private:
     void CloseScreens();
 
     template <class Screen>
-    static QString NameOf() { return QString::fromLatin1(Screen::staticMetaObject.className()); }
+    static QString NameOf()
+    {
+        return QString::fromLatin1(Screen::staticMetaObject.className());
+    }
 
     Prompter& prompter_;
     Clock& clock_;

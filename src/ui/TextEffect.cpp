@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-TextEffect::TextEffect(QWidget* target, const QString& text, QPoint at, bool repeat, int startSpacing,
-                       int endSpacing, const QColor& colour)
+TextEffect::TextEffect(QWidget* target, const QString& text, QPoint at, bool repeat, int startSpacing, int endSpacing,
+                       const QColor& colour)
     : QWidget(target)
     , target_(target)
     , text_(text)

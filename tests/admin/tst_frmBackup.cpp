@@ -418,7 +418,8 @@ private slots:
         const QString question = program.prompter.Last().text;
         QVERIFY2(question.contains("Written: " + BackupRecord::Of({}, QFileInfo(saved).lastModified()).date)
                      && question.contains("Teachers: 3") && question.contains("Saved reliefs: 1")
-                     && question.contains(QDir::toNativeSeparators(program.Folder() + "/teacherdb2.before-restore.mdb")),
+                     && question.contains(
+                         QDir::toNativeSeparators(program.Folder() + "/teacherdb2.before-restore.mdb")),
                  qPrintable(question));
         QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
         QCOMPARE(TeachersIn(program.DatabasePath()), 3);

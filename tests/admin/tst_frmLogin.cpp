@@ -68,10 +68,7 @@ class tst_frmLogin : public QObject {
         return path;
     }
 
-    static bool ShowsLogo(const QWidget* login)
-    {
-        return !Find<QLabel>(login, "Image4")->pixmap().isNull();
-    }
+    static bool ShowsLogo(const QWidget* login) { return !Find<QLabel>(login, "Image4")->pixmap().isNull(); }
 
     // A FIFO blocks whoever opens it until a writer comes: read as a logo, it
     // would hold the program for good.
@@ -136,6 +133,7 @@ private slots:
 
     void okChecksInOrder_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("role");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
@@ -151,6 +149,7 @@ private slots:
         QTest::newRow("the role's beginning") << "Adm" << "admin" << "" << "" << false;
         QTest::newRow("the password") << "Administrator" << "admin" << "" << "" << true;
         QTest::newRow("the password and Enter") << "Administrator" << "admin" << "" << "" << true;
+        // clang-format on
     }
 
     void okChecksInOrder()
@@ -393,6 +392,7 @@ private slots:
     // A logo that is missing or not a picture shows nothing and fails nothing.
     void theStoredLogoIsShownOnlyWhenItIsAPicture_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("shown");
         QTest::newRow("a picture") << "crest.png" << true;
@@ -403,6 +403,7 @@ private slots:
         QTest::newRow("a FIFO") << "crest.fifo" << false;
         QTest::newRow("over 10 MB") << "huge.png" << false;
         QTest::newRow("a folder") << "." << false;
+        // clang-format on
     }
 
     void theStoredLogoIsShownOnlyWhenItIsAPicture()

@@ -95,6 +95,7 @@ private slots:
 
     void validationStopsAtTheFirstFailingRule_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("splash");
         QTest::addColumn<QString>("welcome");
         QTest::addColumn<QString>("pass1");
@@ -134,6 +135,7 @@ private slots:
         QTest::newRow("all valid") << "+20" << "1e3" << "a" << "a" << "" << "" << 0;
         QTest::newRow("the longest and the shortest") << "60000" << "0" << "a" << "a" << "" << "" << 0;
         QTest::newRow("the password kept") << "2000" << "1000" << "" << "" << "" << "" << 0;
+        // clang-format on
     }
 
     void validationStopsAtTheFirstFailingRule()
@@ -166,12 +168,14 @@ private slots:
 
     void aRefusedApplyStoresNothingAndStaysInModify_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("splash");
         QTest::addColumn<QString>("pass2");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("boxesEmptied");
         QTest::newRow("mismatch first") << "" << "other" << "Password Mismatch ." << true;
         QTest::newRow("a rule fails") << "soon" << "secret" << "Splash screen stay time mustbe Numeric." << false;
+        // clang-format on
     }
 
     void aRefusedApplyStoresNothingAndStaysInModify()
@@ -204,11 +208,13 @@ private slots:
     // can then be typed at the login: the boxes there and here take 20 characters.
     void applyStoresThePasswordAsTypedAndTheLoginTakesIt_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::newRow("a quote") << "it's" << "it's";
         QTest::newRow("surrounding spaces") << "  head teacher  " << "head teacher";
         QTest::newRow("21 characters") << "abcdefghijklmnopqrstu" << "abcdefghijklmnopqrst";
+        // clang-format on
     }
 
     void applyStoresThePasswordAsTypedAndTheLoginTakesIt()
@@ -298,12 +304,13 @@ private slots:
         QVERIFY(Ticked(screen, "Check1"));
         QVERIFY(Ticked(screen, "opt_def"));
         QVariantList row = program.Query("SELECT Dayslimit, Fratepday, Maxhold, Pass, Refcopy, Salnew, Salper, "
-                                               "Saltemp, Splashtime, Viewe, Welcometime, Welcome, schName, Picture "
-                                               "FROM Custom")[0];
+                                         "Saltemp, Splashtime, Viewe, Welcometime, Welcome, schName, Picture "
+                                         "FROM Custom")[0];
         QVERIFY(StoredPasswordIs(program, "new one"));
         row.removeAt(3);
-        QCOMPARE(row, (QVariantList {15.0, 1.0, 2.0, 2.0, 2000.0, 4500.0, 3000.0, 2000.0, 3, 1000.0, 1,
-                                     "Hillside College", "/logos/crest.png"}));
+        QCOMPARE(row,
+                 (QVariantList {15.0, 1.0, 2.0, 2.0, 2000.0, 4500.0, 3000.0, 2000.0, 3, 1000.0, 1, "Hillside College",
+                                "/logos/crest.png"}));
     }
 
     // Password boxes left empty keep the stored password; Default never
@@ -351,12 +358,14 @@ private slots:
 
     void periodsOutsideOneToEightAreRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::newRow("0") << "0";
         QTest::newRow("9") << "9";
         QTest::newRow("empty") << "";
         QTest::newRow("a fraction") << "6.5";
         QTest::newRow("letters") << "six";
+        // clang-format on
     }
 
     void periodsOutsideOneToEightAreRefused()

@@ -26,8 +26,8 @@ private slots:
 
         QCOMPARE(program.Open<frmDbase>(), nullptr);
         QCOMPARE(program.prompter.asked.size(), 1);
-        QVERIFY(program.prompter.Last().text.startsWith("The database file " + QDir::toNativeSeparators(program.DatabasePath())
-                                                        + " cannot be read: "));
+        QVERIFY(program.prompter.Last().text.startsWith(
+            "The database file " + QDir::toNativeSeparators(program.DatabasePath()) + " cannot be read: "));
         QVERIFY(program.prompter.Last().text.contains("malformed"));
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 1);

@@ -60,6 +60,7 @@ class tst_program : public QObject {
 private slots:
     void theCommandLineIsRead_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
@@ -72,6 +73,7 @@ private slots:
                                                  << "Missing value after '--database'";
         QTest::newRow("an argument") << QStringList {"school.mdb"} << 2 << ""
                                      << "morvane: unexpected argument 'school.mdb'";
+        // clang-format on
     }
 
     void theCommandLineIsRead()

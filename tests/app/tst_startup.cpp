@@ -1,11 +1,11 @@
 #include "ScreenDriver.h"
-#include "TestProgram.h"
 #include "TestFiles.h"
+#include "TestProgram.h"
 #include "admin/BackupRecord.h"
 #include "admin/frmLogin.h"
 #include "admin/frmSetting.h"
-#include "app/MissingDatabase.h"
 #include "app/AboutClosing.h"
+#include "app/MissingDatabase.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
 #include "data/ApplicationFolder.h"
@@ -85,12 +85,14 @@ private slots:
     // The teacher screen's buttons lead to the screens built on it.
     void theTeacherScreenOpensTheScreensBuiltOnIt_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("screen");
         QTest::newRow("Attendance") << "cmdAtten" << "frmAtten";
         QTest::newRow("Backup") << "cmdBackup" << "frmBackup";
         QTest::newRow("Settings") << "Command6" << "frmSetting";
         QTest::newRow("Contact") << "Command3" << "frmAbout";
+        // clang-format on
     }
 
     void theTeacherScreenOpensTheScreensBuiltOnIt()
@@ -301,7 +303,6 @@ private slots:
         QCOMPARE(TextOf(program.registry.Show<frmAbout>(), "lblDatabase"), path);
         QVERIFY(TextOf(program.Open<frmSetting>(), "lbl_database").endsWith(path));
     }
-
 };
 
 QTEST_MAIN(tst_startup)

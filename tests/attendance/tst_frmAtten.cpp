@@ -8,10 +8,10 @@
 #include "teachers/frmDbase.h"
 #include "ui/Colours.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLayout>
 #include <QPushButton>
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -193,7 +193,8 @@ private slots:
         QCOMPARE(ListButtons(board), QStringLiteral("----"));
         // The board's own colour does not reach the faces of its buttons.
         for (const char* button : {"cmdDisplay", "cmdAllT", "cmdClear", "cmdExit", "Command1"})
-            QVERIFY2(Find(board, button)->palette().color(QPalette::Button) == QApplication::palette().color(QPalette::Button),
+            QVERIFY2(Find(board, button)->palette().color(QPalette::Button)
+                         == QApplication::palette().color(QPalette::Button),
                      button);
         Click(board, "Check1(0)");
         QCOMPARE(ListButtons(board), QStringLiteral("PA--"));
@@ -424,7 +425,7 @@ private slots:
         QCOMPARE(program.Query("SELECT TeacherNo FROM DayAttendance WHERE Present = 1 ORDER BY TeacherNo"),
                  QList<QVariantList>({{3}, {4}, {5}, {6}, {8}, {9}}));
         QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE TeacherNo IN (10, 11)"),
-                 QList<QVariantList>{{1}});
+                 QList<QVariantList> {{1}});
         EndProgram(*started);
 
         program.clock.now = program.clock.now.addDays(1);
@@ -443,7 +444,7 @@ private slots:
         program.CreateDatabase(Teachers(5));
         auto* board = program.Open<frmAtten>();
         Click(board, "cmdClear");
-        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList>{{5}});
+        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList> {{5}});
         Click(board, "cmdClear");
         QCOMPARE(program.Query("SELECT count(*), sum(Present) FROM DayAttendance"), QList<QVariantList>({{5, 0}}));
     }
@@ -464,7 +465,7 @@ private slots:
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Teachers' Attendance"));
         QCOMPARE(TextOf(board, "Text1"), QStringLiteral("2"));
         Click(board, "Check1(2)");
-        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList>{{3}});
+        QCOMPARE(program.Query("SELECT count(*) FROM DayAttendance WHERE Present = 1"), QList<QVariantList> {{3}});
     }
 };
 

@@ -72,6 +72,7 @@ private slots:
 
     void theHeaderCaptionAndBackgroundFollowTheList_data()
     {
+        // clang-format off
         QTest::addColumn<ListMode>("mode");
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("caption");
@@ -81,6 +82,7 @@ private slots:
         QTest::newRow("absence") << ListMode::Absence << "Absence Teachers  40- " << "Abs: Tea: Names" << AbsentColour;
         QTest::newRow("all") << ListMode::AllTeachers << "All Teachers   40- " << "All Teachers' Names"
                              << AllTeachersNamesBackground;
+        // clang-format on
     }
 
     void theHeaderCaptionAndBackgroundFollowTheList()
@@ -103,7 +105,8 @@ private slots:
         for (const char* button : {"cmdMale", "cmdFemale", "cmdPrint"})
             QVERIFY2(!Find(names, button)->isHidden(), button);
         for (const char* button : {"cmdMale", "cmdFemale", "cmdPrint", "cmdHome"})
-            QVERIFY2(Find(names, button)->palette().color(QPalette::Button) == QApplication::palette().color(QPalette::Button),
+            QVERIFY2(Find(names, button)->palette().color(QPalette::Button)
+                         == QApplication::palette().color(QPalette::Button),
                      button);
         auto* label = Find<QLabel>(names, "Label3");
         QVERIFY(qAbs(label->x() - (names->width() - label->width()) / 2) <= 1);
@@ -154,8 +157,8 @@ private slots:
     {
         TestProgram program;
         auto* names = program.Open<frmTeaName>();
-        const QStringList list = {"7.  Mr.Silva",  "8.  Rev.Thero", "9.  Mrs.Perera", "10.  Miss.Kumari",
-                                  "11.  mr.Dias",  "100.  Mr.Fernando", "101.  Mrs.Jaya", "102.  Dr.Who"};
+        const QStringList list = {"7.  Mr.Silva", "8.  Rev.Thero",     "9.  Mrs.Perera", "10.  Miss.Kumari",
+                                  "11.  mr.Dias", "100.  Mr.Fernando", "101.  Mrs.Jaya", "102.  Dr.Who"};
         names->ShowList(ListMode::AllTeachers, "8", list);
         const QList<bool> gents = {true, true, false, false, false, true, false, false};
         const QList<bool> ladies = {false, false, true, true, false, false, true, false};

@@ -80,7 +80,7 @@ private slots:
         TestProgram program;
         auto* board = BoardWithTeacherTwoAbsent(program);
         DoubleClick(board, "Label1(7)");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Empty Label"});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Empty Label"});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Error"));
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Exclamation);
 
@@ -113,11 +113,14 @@ private slots:
         DoubleClick(board, "Label1(0)");
         Click(board, "cmdPres");
         DoubleClick(board, "Label1(0)");
-        const QList<std::pair<QWidget*, QColor>> timetables = {{program.registry.Find<frmTTAb>(), AbsenceTimetableColour},
-                                                               {program.registry.Find<frmTT>(), PresenceTimetableColour}};
+        const QList<std::pair<QWidget*, QColor>> timetables = {{program.registry.Find<frmTTAb>(),
+                                                                AbsenceTimetableColour},
+                                                               {program.registry.Find<frmTT>(),
+                                                                PresenceTimetableColour}};
         for (const auto& [timetable, colour] : timetables) {
             for (int header = 0; header < 5; ++header) {
-                const QColor background = Background(Find(timetable, Cell("Label", header + 2).remove('(').remove(')')));
+                const QColor background = Background(
+                    Find(timetable, Cell("Label", header + 2).remove('(').remove(')')));
                 QCOMPARE(background == colour, header == day);
             }
             for (int slot = 0; slot < 40; ++slot) {

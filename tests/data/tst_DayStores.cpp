@@ -42,9 +42,9 @@ private slots:
         AttendanceStore store(fixture.connection);
         QCOMPARE(store.Read(Monday).value(), (QHash<int, bool>()));
         QVERIFY(store.Replace(Monday, {{1, true}, {2, false}, {10, true}}));
-        QCOMPARE(store.Read(Monday).value(), (QHash<int, bool>{{1, true}, {2, false}, {10, true}}));
+        QCOMPARE(store.Read(Monday).value(), (QHash<int, bool> {{1, true}, {2, false}, {10, true}}));
         QVERIFY(store.Replace(Tuesday, {{2, true}}));
-        QCOMPARE(store.Read(Tuesday).value(), (QHash<int, bool>{{2, true}}));
+        QCOMPARE(store.Read(Tuesday).value(), (QHash<int, bool> {{2, true}}));
         QVERIFY(store.Read(Monday).value().isEmpty());
     }
 
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(saved.Replace({Relief("5", "4th", "Dias"), Relief("6", "5th", "Fonseka")}, Tuesday).status,
                  ReliefSaveResult::Status::Saved);
 
-        QCOMPARE(history.Days().value(), (QList<HistoryDay>{{Tuesday, 2}, {Monday, 2}}));
+        QCOMPARE(history.Days().value(), (QList<HistoryDay> {{Tuesday, 2}, {Monday, 2}}));
         QCOMPARE(Reliefs(history.Reliefs(Monday).value()), QStringList({"Silva", "Helper (Volunteer)"}));
         QCOMPARE(Reliefs(history.Reliefs(Tuesday).value()), QStringList({"Dias", "Fonseka"}));
         QCOMPARE(history.Reliefs(Tuesday).value()[1][ReliefRecord::Adno], QStringLiteral("2"));
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(saved.Replace({Relief("3", "1st", "Perera"), Relief("4", "2nd", "Dias")}, Tuesday).status,
                  ReliefSaveResult::Status::Failed);
         HistoryStore history(fixture.connection);
-        QCOMPARE(history.Days().value(), (QList<HistoryDay>{{Monday, 1}}));
+        QCOMPARE(history.Days().value(), (QList<HistoryDay> {{Monday, 1}}));
         QCOMPARE(fixture.program.Query("SELECT PrName FROM reltable"), QList<QVariantList>({{"Silva"}}));
         QCOMPARE(ProgramSettings(fixture.connection).SavedSetDay(), Monday);
     }

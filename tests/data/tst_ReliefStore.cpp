@@ -1,7 +1,7 @@
 #include "ConnectedProgram.h"
+#include "data/ReliefStore.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
-#include "data/ReliefStore.h"
 
 #include <QTest>
 
@@ -17,8 +17,8 @@ ReliefRecord Relief(const QStringList& fields)
 // Absent teacher, the lesson, and the relief chosen (empty while none is).
 ReliefRecord Relief(const QString& absent, const QString& period, const QString& relief, const QString& reliefNumber)
 {
-    return Relief({absent, "Mr. Absent " + absent, "7A", period, relief, "Maths", relief.isEmpty() ? "" : "Sci",
-                   reliefNumber});
+    return Relief(
+        {absent, "Mr. Absent " + absent, "7A", period, relief, "Maths", relief.isEmpty() ? "" : "Sci", reliefNumber});
 }
 
 QList<QStringList> Stored(const TestProgram& program)
@@ -86,7 +86,7 @@ private slots:
         ConnectedProgram fixture;
         QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet, SomeDay).status, ReliefSaveResult::Status::Saved);
         fixture.program.Exec("CREATE TRIGGER refuse BEFORE INSERT ON reltable WHEN NEW.Adno = 3 "
-                      "BEGIN SELECT RAISE(ABORT, 'the third row is refused'); END");
+                             "BEGIN SELECT RAISE(ABORT, 'the third row is refused'); END");
         const QList<QStringList> before = Stored(fixture.program);
         const QList<ReliefRecord> rows(4, Relief("1", "1st", "Mr. New", "2"));
 
@@ -106,11 +106,12 @@ private slots:
     {
         ConnectedProgram fixture;
         QCOMPARE(ReliefStore(fixture.connection).Replace(EarlierSet, SomeDay).status, ReliefSaveResult::Status::Saved);
-        fixture.program.Exec("CREATE TRIGGER keep BEFORE DELETE ON reltable WHEN OLD.Adno = 2 BEGIN SELECT RAISE(IGNORE); END");
+        fixture.program.Exec(
+            "CREATE TRIGGER keep BEFORE DELETE ON reltable WHEN OLD.Adno = 2 BEGIN SELECT RAISE(IGNORE); END");
         const QList<QStringList> before = Stored(fixture.program);
 
-        const PrintAndSaveResult result =
-            PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")}, {}, fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")}, {},
+                                                       fixture.program.registry);
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable.value_or(-1), 2);

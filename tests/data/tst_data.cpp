@@ -77,8 +77,9 @@ private slots:
     {
         SetApplicationFolder(QStringLiteral("/srv/school"));
         const QString first = ConnectionString();
-        QCOMPARE(first, QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:Database Password=QVX;")
-                            .arg(QDir::toNativeSeparators(QStringLiteral("/srv/school/teacherdb2.mdb"))));
+        QCOMPARE(first,
+                 QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:Database Password=QVX;")
+                     .arg(QDir::toNativeSeparators(QStringLiteral("/srv/school/teacherdb2.mdb"))));
         QCOMPARE(DataSourcePath(first), QStringLiteral("/srv/school/teacherdb2.mdb"));
         SetApplicationFolder(QStringLiteral("/srv/other"));
         QCOMPARE(DataSourcePath(ConnectionString()), QStringLiteral("/srv/other/teacherdb2.mdb"));
@@ -99,16 +100,19 @@ private slots:
         QCOMPARE(teacher[40], QStringLiteral("a58"));
         QCOMPARE(teacher[41], QStringLiteral("s11"));
         QCOMPARE(teacher[80], QStringLiteral("s58"));
-        QCOMPARE(teacher.mid(81), QStringList({"title", "name1", "comname", "SalOnly", "adno1", "RelFree", "subject", "class1"}));
+        QCOMPARE(teacher.mid(81),
+                 QStringList({"title", "name1", "comname", "SalOnly", "adno1", "RelFree", "subject", "class1"}));
         QCOMPARE(ColumnNames(program, QStringLiteral("reltable")),
                  QStringList({"Adno1", "AbName", "Grade", "Period", "PrName", "Subject", "ComName", "Tenop", "Adno"}));
         QCOMPARE(ColumnNames(program, QStringLiteral("Custom")),
-                 QStringList({"Key", "Dayslimit", "Fratepday", "Maxhold", "Pass", "Refcopy", "Salnew", "Salper", "Saltemp",
-                              "Splashtime", "Viewe", "Welcometime", "Welcome", "schName", "Picture"}));
+                 QStringList({"Key", "Dayslimit", "Fratepday", "Maxhold", "Pass", "Refcopy", "Salnew", "Salper",
+                              "Saltemp", "Splashtime", "Viewe", "Welcometime", "Welcome", "schName", "Picture"}));
 
         const QList<QVariantList> settings = program.Query(QStringLiteral("SELECT * FROM Custom"));
         QCOMPARE(settings.size(), 1);
-        const QVariantList expected = {1, 15, 1, 2, "admin", 2, 2000, 4500, 3000, 2000, 3, 1000, 1, "School Name Here", "N/A"};
+        const QVariantList expected = {1,    15,   1,    2, "admin", 2, 2000,
+                                       4500, 3000, 2000, 3, 1000,    1, "School Name Here",
+                                       "N/A"};
         for (int i = 0; i < expected.size(); ++i) {
             if (i == 4)
                 QCOMPARE(PasswordHash::Verify(settings[0][i].toString(), "admin"), PasswordHash::Check::Right);
@@ -202,6 +206,7 @@ private slots:
     // other failure as the store's number followed by its description.
     void aStoreFailureIsToldAsTheOperatorReadsIt_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("text");
         const QString full = "The disk is full: nothing was saved.";
@@ -214,6 +219,7 @@ private slots:
         QTest::newRow("unique") << "2067" << "2067what the store says";
         QTest::newRow("I/O") << "10" << "10what the store says";
         QTest::newRow("no number") << "" << "what the store says";
+        // clang-format on
     }
 
     void aStoreFailureIsToldAsTheOperatorReadsIt()
@@ -251,12 +257,14 @@ private slots:
 
     void anUnopenableDatabaseNamesTheReason_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing folder") << "missing folder" << "does not exist";
         QTest::newRow("not a database") << "garbage" << "not a database";
         QTest::newRow("locked") << "locked" << "locked";
         QTest::newRow("empty database") << "empty" << "no table TabelPB";
+        // clang-format on
     }
 
     void anUnopenableDatabaseNamesTheReason()
@@ -284,7 +292,8 @@ private slots:
             Connection connection;
             QVERIFY(!connection.Open(ConnectionString()));
             QVERIFY(!connection.IsOpen());
-            QVERIFY2(connection.LastError().description.contains(reason), qPrintable(connection.LastError().description));
+            QVERIFY2(connection.LastError().description.contains(reason),
+                     qPrintable(connection.LastError().description));
             QCOMPARE(QFileInfo(connection.FilePath()).fileName(), QStringLiteral("teacherdb2.mdb"));
         }
         if (holder.isValid()) {
@@ -297,6 +306,7 @@ private slots:
 
     void aFileWhoseColumnsDifferIsRefusedAndLeftUntouched_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no class1") << "ALTER TABLE TabelPB DROP COLUMN class1" << "its table TabelPB has no column class1";
@@ -307,6 +317,7 @@ private slots:
         QTest::newRow("no settings table") << "DROP TABLE Custom" << "it holds no table Custom";
         QTest::newRow("a column added at the end") << "ALTER TABLE TabelPB ADD COLUMN note TEXT" << "";
         QTest::newRow("other letter case") << "ALTER TABLE TabelPB RENAME COLUMN name1 TO NAME1" << "";
+        // clang-format on
     }
 
     void aFileWhoseColumnsDifferIsRefusedAndLeftUntouched()
@@ -334,7 +345,7 @@ private slots:
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
         Recordset teachers(connection, "TabelPB");
-        for (const QString& sql : QStringList{"select * from TabelPB", "select * from TabelPB order by adno1"}) {
+        for (const QString& sql : QStringList {"select * from TabelPB", "select * from TabelPB order by adno1"}) {
             QVERIFY(!teachers.Open(sql));
             QVERIFY2(connection.LastError().description.contains("malformed"),
                      qPrintable(connection.LastError().description));
@@ -454,7 +465,8 @@ private slots:
         QCOMPARE(teachers.AbsolutePosition(), 1);
 
         int deleted = 0;
-        QVERIFY(connection.Execute(QStringLiteral("delete from TabelPB where adno1=?"), {QStringLiteral("2")}, &deleted));
+        QVERIFY(
+            connection.Execute(QStringLiteral("delete from TabelPB where adno1=?"), {QStringLiteral("2")}, &deleted));
         QCOMPARE(deleted, 1);
         QVERIFY(teachers.Requery());
         QCOMPARE(teachers.RecordCount(), 2);
@@ -462,6 +474,7 @@ private slots:
 
     void theStoreRefusesBadTeacherNumbers_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("failure");
         QTest::newRow("duplicate") << "1" << "2067";
@@ -470,6 +483,7 @@ private slots:
         QTest::newRow("zero") << "0" << "275";
         QTest::newRow("negative") << "-4" << "275";
         QTest::newRow("too large") << "32768" << "275";
+        // clang-format on
     }
 
     void theStoreRefusesBadTeacherNumbers()
@@ -499,12 +513,14 @@ private slots:
 
     void nextTeacherNumber_data()
     {
+        // clang-format off
         QTest::addColumn<QList<int>>("numbers");
         QTest::addColumn<QString>("next");
         QTest::newRow("empty table") << QList<int>() << "1";
         QTest::newRow("numeric not text order") << QList<int>{1, 2, 10} << "11";
         QTest::newRow("highest but one") << QList<int>{3, 32766} << "32767";
         QTest::newRow("highest in use") << QList<int>{1, 32767} << "";
+        // clang-format on
     }
 
     void nextTeacherNumber()
@@ -526,6 +542,7 @@ private slots:
 
     void aFlagIsSetOnlyByExactlyOne_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("set");
         QTest::newRow("1") << "1" << true;
@@ -533,6 +550,7 @@ private slots:
         QTest::newRow("leading blank") << " 1" << false;
         QTest::newRow("leading zero") << "01" << false;
         QTest::newRow("empty") << "" << false;
+        // clang-format on
     }
 
     void aFlagIsSetOnlyByExactlyOne()

@@ -125,7 +125,7 @@ private slots:
             ChooseDay(preview, 0, 0); // Jueves on Monday, where Lunes is too
             clash = Read(preview);
             for (int index : {0, 1, 2, 3, 4})
-                ChooseDay(preview, index, QList<int>{3, 1, 4, 0, 2}[index]);
+                ChooseDay(preview, index, QList<int> {3, 1, 4, 0, 2}[index]);
             mapped = Read(preview);
             Click(preview, "cmdOK");
         });
@@ -139,18 +139,20 @@ private slots:
         QCOMPARE(first.ok, QStringLiteral("Import"));
         QCOMPARE(first.cancel, QStringLiteral("Cancel"));
         QCOMPARE(first.counts, QStringList({"16", "1", "1", "0"})); // Nimal is not in the file
-        QCOMPARE(first.mapping, QString()); // the Spanish days are on their own days
+        QCOMPARE(first.mapping, QString());                         // the Spanish days are on their own days
         QVERIFY(!clash.okEnabled);
         QCOMPARE(clash.mapping, QStringLiteral("\"Jueves\" and \"Lunes\" both go to Monday; give each its own."));
         QVERIFY(mapped.okEnabled);
         QCOMPARE(mapped.mapping, QString());
-        QCOMPARE(program.prompter.Last().text, QStringLiteral("16 teacher(s) added and 1 teacher(s) given a new timetable.\n"
-                                                              "A school day now has 6 periods."));
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("16 teacher(s) added and 1 teacher(s) given a new timetable.\n"
+                                "A school day now has 6 periods."));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Import"));
 
         QCOMPARE(Counters(screen), QStringLiteral("2 of 18"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Nimal"));
-        const QList<QVariantList> susana = program.Query("SELECT adno1, title, subject, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
+        const QList<QVariantList> susana = program.Query(
+            "SELECT adno1, title, subject, a11, s11, a14 FROM TabelPB WHERE name1 = 'SUSANA'");
         QCOMPARE(susana, QList<QVariantList>({{1, "Mrs.", "Maths", "4 AÑOS", "INFANTIL", "0"}}));
         QCOMPARE(program.Query("SELECT subject FROM TabelPB WHERE name1 = 'VICTOR'")[0][0], QVariant("AE/REL"));
         QCOMPARE(program.Query("SELECT max(adno1) FROM TabelPB")[0][0].toInt(), 18);
@@ -164,8 +166,9 @@ private slots:
         QVERIFY(!Find(screen, "cmdNext")->isEnabled());
         const Preview seen = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
         QCOMPARE(seen.periods, QStringLiteral("6 (now 8)"));
-        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable.\n"
-                                                              "A school day now has 6 periods."));
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable.\n"
+                                "A school day now has 6 periods."));
         QCOMPARE(StoredPeriods(program), QStringLiteral("6"));
         QCOMPARE(Counters(screen), QStringLiteral("1 of 17"));
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("SUSANA"));
@@ -183,8 +186,9 @@ private slots:
         QTest::newRow("a box for every teacher") << 203 << QString();
         QTest::newRow("one teacher without a box")
             << 204
-            << QStringLiteral("After this import the register holds 221 teachers, but the attendance board has boxes for "
-                              "only 220. The teachers after the first 220 by number will not be on the board.");
+            << QStringLiteral(
+                   "After this import the register holds 221 teachers, but the attendance board has boxes for "
+                   "only 220. The teachers after the first 220 by number will not be on the board.");
     }
 
     void aRegisterPastTheBoardIsWarnedOfButMayBeImported()
@@ -225,7 +229,8 @@ private slots:
         OnPreview([](QWidget* preview) { Click(preview, "cmdOK"); });
         Click(screen, "cmdImport");
         QCOMPARE(program.prompter.Last().text,
-                 QStringLiteral("Nothing was imported; the register is as it was.\n\nVICTOR could not be written: 1811disk full"));
+                 QStringLiteral(
+                     "Nothing was imported; the register is as it was.\n\nVICTOR could not be written: 1811disk full"));
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Critical);
         QCOMPARE(program.Query("SELECT * FROM TabelPB"), before);
         QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
@@ -240,7 +245,8 @@ private slots:
         auto* screen = program.Open<frmDbase>();
         const Preview fet = ImportReading(program, screen, Files + "/primaria_teachers.xml", "cmdOK");
         QCOMPARE(fet.periods, QStringLiteral("6"));
-        QCOMPARE(program.prompter.Last().text, QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("17 teacher(s) added and 0 teacher(s) given a new timetable."));
 
         program.Exec("UPDATE ProgramSetting SET Value = '5'");
         QStringList teacher = Teacher(1, "Mr.", "From a spreadsheet");
@@ -275,7 +281,8 @@ private slots:
         const QString file = path + ".csv";
         const QList<QByteArray> lines = ReadFile(file).split('\n');
         QCOMPARE(lines.size(), 5);
-        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "adno1,title,name1,"));
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
+                                    "adno1,title,name1,"));
         QVERIFY(lines[3].startsWith("3,Mr.,Teacher 3,Maths,T3,-,0,0,6A,"));
         QCOMPARE(program.prompter.Last().text,
                  QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file)));
@@ -299,8 +306,9 @@ private slots:
         program.prompter.PlanFile(program.folder.filePath("register"));
         program.prompter.PlanAnswer(answer);
         Click(screen, "cmdExport");
-        QCOMPARE(program.prompter.asked[0].text, QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                                     .arg(QDir::toNativeSeparators(existing)));
+        QCOMPARE(
+            program.prompter.asked[0].text,
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(existing)));
         QCOMPARE(program.prompter.asked[0].buttons, MessageButtons::YesNo);
         QCOMPARE(ReadFile(existing).startsWith("the school's own list"), answer == Answer::No);
         QCOMPARE(program.prompter.asked.size(), answer == Answer::No ? 1 : 2);

@@ -85,7 +85,8 @@ private slots:
         QVERIFY2(source.error.isEmpty(), qPrintable(source.error));
         QCOMPARE(source.kind, ImportKind::FetXml);
         QCOMPARE(source.timetable.days, SpanishDays);
-        QCOMPARE(source.timetable.hours, QStringList({"1ª SESION", "2ª SESION", "3ª SESION", "4ª SESION", "5ª SESION", "6ª SESION"}));
+        QCOMPARE(source.timetable.hours,
+                 QStringList({"1ª SESION", "2ª SESION", "3ª SESION", "4ª SESION", "5ª SESION", "6ª SESION"}));
 
         const ImportedTeachers imported = source.Teachers(source.DefaultMapping());
         QVERIFY(imported.rejected.isEmpty());
@@ -93,7 +94,8 @@ private slots:
         const TeacherRow& susana = imported.teachers.first().row;
         QCOMPARE(susana.name1, QStringLiteral("SUSANA"));
         QCOMPARE(susana.title, QStringLiteral("-"));
-        QCOMPARE(susana.classes.mid(0, 8), QStringList({"4 AÑOS", "4 AÑOS", "3 AÑOS", "0", "3 AÑOS", "3 AÑOS", "0", "0"}));
+        QCOMPARE(susana.classes.mid(0, 8),
+                 QStringList({"4 AÑOS", "4 AÑOS", "3 AÑOS", "0", "3 AÑOS", "3 AÑOS", "0", "0"}));
         QCOMPARE(susana.subjects.mid(0, 3), QStringList({"INFANTIL", "INFANTIL", "INGLES"}));
 
         int lessons = 0;
@@ -147,7 +149,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        const QByteArray fetHeader = "\xEF\xBB\xBF\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\"\n";
+        const QByteArray fetHeader =
+            "\xEF\xBB\xBF\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\"\n";
         QTest::newRow("not XML") << "a_teachers.xml" << QByteArray("Teachers: A, B\n") << "cannot be read as XML";
         QTest::newRow("another root element")
             << "a_teachers.xml" << QByteArray("<?xml version=\"1.0\"?><Students_Timetable></Students_Timetable>")
@@ -157,32 +160,40 @@ private slots:
         QTest::newRow("6 days") << "a_teachers.xml" << TeachersXml(6, 8) << "6 days (D1, D2, D3, D4, D5, D6)";
         QTest::newRow("9 teaching hours")
             << "a_teachers.xml" << TeachersXml(5, 9) << "9 teaching hours (H1, H2, H3, H4, H5, H6, H7, H8, H9)";
-        QTest::newRow("6 days in a CSV")
-            << "a_timetable.csv" << fetHeader + "\"1\",\"Mon\",\"1\",\"7A\",\"M\",\"A\"\n\"2\",\"Tue\",\"1\",\"7A\",\"M\",\"A\"\n"
-                   "\"3\",\"Wed\",\"1\",\"7A\",\"M\",\"A\"\n\"4\",\"Thu\",\"1\",\"7A\",\"M\",\"A\"\n"
-                   "\"5\",\"Fri\",\"1\",\"7A\",\"M\",\"A\"\n\"6\",\"Sat\",\"1\",\"7A\",\"M\",\"A\"\n"
-            << "6 days (Mon, Tue, Wed, Thu, Fri, Sat)";
+        QTest::newRow("6 days in a CSV") << "a_timetable.csv"
+                                         << fetHeader
+                + "\"1\",\"Mon\",\"1\",\"7A\",\"M\",\"A\"\n\"2\",\"Tue\",\"1\",\"7A\",\"M\",\"A\"\n"
+                  "\"3\",\"Wed\",\"1\",\"7A\",\"M\",\"A\"\n\"4\",\"Thu\",\"1\",\"7A\",\"M\",\"A\"\n"
+                  "\"5\",\"Fri\",\"1\",\"7A\",\"M\",\"A\"\n\"6\",\"Sat\",\"1\",\"7A\",\"M\",\"A\"\n"
+                                         << "6 days (Mon, Tue, Wed, Thu, Fri, Sat)";
         QTest::newRow("FET CSV without its subject column")
-            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Teachers\"\n\"1\",\"Mon\",\"1\",\"7A\",\"A\"\n")
+            << "a_timetable.csv"
+            << QByteArray(
+                   "\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Teachers\"\n\"1\",\"Mon\",\"1\",\"7A\",\"A\"\n")
             << "no column \"Subject\"";
-        QTest::newRow("register CSV without a column") << "register.csv" << QByteArray("adno1,title,name1\n1,Mr.,A\n")
-                                                       << "no column subject";
-        QTest::newRow("unclosed quote")
-            << "a_timetable.csv" << fetHeader + "\"1\",\"Mon\",\"1\",\"7A\",\"M\",\"A\"\n\"2\",\"Mon\",\"2\",\"7A,M,A\n"
-            << "The row that starts on line 3 has a quote that is not closed";
+        QTest::newRow("register CSV without a column")
+            << "register.csv" << QByteArray("adno1,title,name1\n1,Mr.,A\n") << "no column subject";
+        QTest::newRow("unclosed quote") << "a_timetable.csv"
+                                        << fetHeader
+                + "\"1\",\"Mon\",\"1\",\"7A\",\"M\",\"A\"\n\"2\",\"Mon\",\"2\",\"7A,M,A\n"
+                                        << "The row that starts on line 3 has a quote that is not closed";
         QTest::newRow("CSV in Latin-1")
-            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\"\n"
-                                               "\"1\",\"Mi\xE9rcoles\",\"1\",\"7A\",\"M\",\"A\"\n")
+            << "a_timetable.csv"
+            << QByteArray("\"Activity Id\",\"Day\",\"Hour\",\"Students Sets\",\"Subject\",\"Teachers\"\n"
+                          "\"1\",\"Mi\xE9rcoles\",\"1\",\"7A\",\"M\",\"A\"\n")
             << "not UTF-8 text (line 2";
         QTest::newRow("XML in Latin-1 that says UTF-8")
-            << "a_teachers.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Teachers_Timetable><Teacher name=\"Jos\xE9\">"
-                                              "</Teacher></Teachers_Timetable>")
+            << "a_teachers.xml"
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Teachers_Timetable><Teacher name=\"Jos\xE9\">"
+                          "</Teacher></Teachers_Timetable>")
             << "cannot be read as XML";
         QTest::newRow("CSV with NUL bytes")
-            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n\"1\",\"Mon\"\n\"2\",\"T") + QByteArray(2, '\0') + "e\"\n"
+            << "a_timetable.csv"
+            << QByteArray("\"Activity Id\",\"Day\"\n\"1\",\"Mon\"\n\"2\",\"T") + QByteArray(2, '\0') + "e\"\n"
             << "The file is not a text file (line 3 holds a NUL byte)";
         QTest::newRow("CSV in Latin-1 past the first piece")
-            << "a_timetable.csv" << QByteArray("\"Activity Id\",\"Day\"\n") + QByteArray(70000, 'x') + "\n\n\"Mi\xE9rcoles\"\n"
+            << "a_timetable.csv"
+            << QByteArray("\"Activity Id\",\"Day\"\n") + QByteArray(70000, 'x') + "\n\n\"Mi\xE9rcoles\"\n"
             << "not UTF-8 text (line 4";
         QTest::newRow("CSV of something else") << "list.csv" << QByteArray("Name,Phone\nA,1\n") << "neither";
     }
@@ -206,7 +217,8 @@ private slots:
         QVERIFY(sparse.resize(MaxImportBytes + 1));
         sparse.close();
         const ImportSource source = ReadImportFile(sparse.fileName());
-        QCOMPARE(source.error, QStringLiteral("The file is 50 MB; Import takes files of at most 50 MB. Nothing was imported."));
+        QCOMPARE(source.error,
+                 QStringLiteral("The file is 50 MB; Import takes files of at most 50 MB. Nothing was imported."));
         QVERIFY(sparse.resize(MaxImportBytes));
         QVERIFY(ReadImportFile(sparse.fileName()).error.startsWith("The file is not a text file (line 1"));
     }
@@ -223,12 +235,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<QStringList>>("records");
-        QTest::newRow("comma") << "a,b\n1,\"x, y\"\n" << QList<QStringList>{{"a", "b"}, {"1", "x, y"}};
-        QTest::newRow("semicolon, CRLF") << "a;b\r\n1;2,5\r\n\r\n3;\r\n" << QList<QStringList>{{"a", "b"}, {"1", "2,5"}, {"3", ""}};
-        QTest::newRow("vertical bar") << "\"a\"|\"b\"\n\"1\"|\"2\"" << QList<QStringList>{{"a", "b"}, {"1", "2"}};
-        QTest::newRow("apostrophes") << "'a';'b'\n'it''s';'x;y'\n" << QList<QStringList>{{"a", "b"}, {"it's", "x;y"}};
+        QTest::newRow("comma") << "a,b\n1,\"x, y\"\n" << QList<QStringList> {{"a", "b"}, {"1", "x, y"}};
+        QTest::newRow("semicolon, CRLF") << "a;b\r\n1;2,5\r\n\r\n3;\r\n"
+                                         << QList<QStringList> {{"a", "b"}, {"1", "2,5"}, {"3", ""}};
+        QTest::newRow("vertical bar") << "\"a\"|\"b\"\n\"1\"|\"2\"" << QList<QStringList> {{"a", "b"}, {"1", "2"}};
+        QTest::newRow("apostrophes") << "'a';'b'\n'it''s';'x;y'\n" << QList<QStringList> {{"a", "b"}, {"it's", "x;y"}};
         QTest::newRow("doubled quotes and line breaks")
-            << "a,b\n\"say \"\"hi\"\"\",\"two\nlines\r\nthree\"\n" << QList<QStringList>{{"a", "b"}, {"say \"hi\"", "two\nlines\r\nthree"}};
+            << "a,b\n\"say \"\"hi\"\"\",\"two\nlines\r\nthree\"\n"
+            << QList<QStringList> {{"a", "b"}, {"say \"hi\"", "two\nlines\r\nthree"}};
     }
 
     void csvFieldsKeepQuotesSeparatorsAndLineBreaks()
@@ -249,39 +263,39 @@ private slots:
         QTest::addColumn<QStringList>("hours");
         QTest::addColumn<QList<int>>("dayOf");
         QTest::addColumn<QList<int>>("periodOf");
-        QTest::newRow("numbers in numeric order")
-            << QStringList{"3", "1", "2"} << QStringList{"7", "10", "1", "2"} << QList<int>{2, 0, 1} << QList<int>{2, 3, 0, 1};
+        QTest::newRow("numbers in numeric order") << QStringList {"3", "1", "2"} << QStringList {"7", "10", "1", "2"}
+                                                  << QList<int> {2, 0, 1} << QList<int> {2, 3, 0, 1};
         QTest::newRow("English weekdays on their own days")
-            << QStringList{"Friday", "monday", "Wednesday"} << QStringList{"P10", "P2", "P1"} << QList<int>{4, 0, 2} << QList<int>{2, 1, 0};
+            << QStringList {"Friday", "monday", "Wednesday"} << QStringList {"P10", "P2", "P1"} << QList<int> {4, 0, 2}
+            << QList<int> {2, 1, 0};
         QTest::newRow("clock times by hour, then minute")
-            << QStringList{"Day 2", "Day 1"} << QStringList{"11:45", "08:45", "11:00", "08:00", "09:30"}
-            << QList<int>{1, 0} << QList<int>{4, 1, 3, 0, 2};
+            << QStringList {"Day 2", "Day 1"} << QStringList {"11:45", "08:45", "11:00", "08:00", "09:30"}
+            << QList<int> {1, 0} << QList<int> {4, 1, 3, 0, 2};
         QTest::newRow("a missing number leaves no gap")
-            << QStringList{"Mon"} << QStringList{"3", "5", "2", "4"} << QList<int>{0} << QList<int>{1, 3, 0, 2};
+            << QStringList {"Mon"} << QStringList {"3", "5", "2", "4"} << QList<int> {0} << QList<int> {1, 3, 0, 2};
         QTest::newRow("equal numbers in order of first appearance")
-            << QStringList{"Mon"} << QStringList{"2b", "1", "2a"} << QList<int>{0} << QList<int>{1, 0, 2};
+            << QStringList {"Mon"} << QStringList {"2b", "1", "2a"} << QList<int> {0} << QList<int> {1, 0, 2};
         QTest::newRow("a week from Sunday in week order")
-            << QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday"} << QStringList{"1st", "2nd"}
-            << QList<int>{4, 0, 1, 2, 3} << QList<int>{0, 1};
-        QTest::newRow("Romanian without accents")
-            << QStringList{"Marti", "Luni", "VINERI", "Joi", "Miercuri"} << QStringList{"1"} << QList<int>{1, 0, 4, 3, 2}
-            << QList<int>{0};
+            << QStringList {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday"} << QStringList {"1st", "2nd"}
+            << QList<int> {4, 0, 1, 2, 3} << QList<int> {0, 1};
+        QTest::newRow("Romanian without accents") << QStringList {"Marti", "Luni", "VINERI", "Joi", "Miercuri"}
+                                                  << QStringList {"1"} << QList<int> {1, 0, 4, 3, 2} << QList<int> {0};
         QTest::newRow("Romanian with accents, short")
-            << QStringList{"Mar.", "lun.", "mie"} << QStringList{"1"} << QList<int>{1, 0, 2} << QList<int>{0};
-        QTest::newRow("French, full and short")
-            << QStringList{"jeudi", "Lundi", "mer.", "MARDI", "Vendredi"} << QStringList{"1"} << QList<int>{3, 0, 2, 1, 4}
-            << QList<int>{0};
+            << QStringList {"Mar.", "lun.", "mie"} << QStringList {"1"} << QList<int> {1, 0, 2} << QList<int> {0};
+        QTest::newRow("French, full and short") << QStringList {"jeudi", "Lundi", "mer.", "MARDI", "Vendredi"}
+                                                << QStringList {"1"} << QList<int> {3, 0, 2, 1, 4} << QList<int> {0};
         QTest::newRow("French from Saturday in week order")
-            << QStringList{"samedi", "lundi", "mardi"} << QStringList{"1"} << QList<int>{2, 0, 1} << QList<int>{0};
-        QTest::newRow("Sinhala")
-            << QStringList{"සිකුරාදා", "සඳුදා", "බ්‍රහස්පතින්දා", "අඟහරුවාදා", "බදාදා"} << QStringList{"1"}
-            << QList<int>{4, 0, 3, 1, 2} << QList<int>{0};
+            << QStringList {"samedi", "lundi", "mardi"} << QStringList {"1"} << QList<int> {2, 0, 1} << QList<int> {0};
+        QTest::newRow("Sinhala") << QStringList {"සිකුරාදා", "සඳුදා", "බ්‍රහස්පතින්දා",
+                                                 "අඟහරුවාදා", "බදාදා"}
+                                 << QStringList {"1"} << QList<int> {4, 0, 3, 1, 2} << QList<int> {0};
         QTest::newRow("Sinhala without its joiner")
-            << QStringList{"බ්රහස්පතින්දා", "සඳුදා"} << QStringList{"1"} << QList<int>{3, 0} << QList<int>{0};
+            << QStringList {"බ්රහස්පතින්දා", "සඳුදා"} << QStringList {"1"} << QList<int> {3, 0} << QList<int> {0};
         QTest::newRow("names of two languages in order of first appearance")
-            << QStringList{"Marti", "Monday"} << QStringList{"1"} << QList<int>{0, 1} << QList<int>{0};
+            << QStringList {"Marti", "Monday"} << QStringList {"1"} << QList<int> {0, 1} << QList<int> {0};
         QTest::newRow("other names in order of first appearance")
-            << QStringList{"Week A", "Week B"} << QStringList{"Break", "Lunch"} << QList<int>{0, 1} << QList<int>{0, 1};
+            << QStringList {"Week A", "Week B"} << QStringList {"Break", "Lunch"} << QList<int> {0, 1}
+            << QList<int> {0, 1};
     }
 
     void dayAndHourNamesAreGuessed()
@@ -296,18 +310,22 @@ private slots:
     void twoNamesOnOneDayOrPeriodAreRefused()
     {
         const FetTimetable timetable = Names({"Luni", "Marti"}, {"1", "2"});
-        QCOMPARE(CheckMapping(timetable, {{1, 1}, {0, 1}}), QStringLiteral("\"Luni\" and \"Marti\" both go to Tuesday; give each its own."));
-        QCOMPARE(CheckMapping(timetable, {{0, 1}, {7, 7}}), QStringLiteral("\"1\" and \"2\" both go to period 8; give each its own."));
+        QCOMPARE(CheckMapping(timetable, {{1, 1}, {0, 1}}),
+                 QStringLiteral("\"Luni\" and \"Marti\" both go to Tuesday; give each its own."));
+        QCOMPARE(CheckMapping(timetable, {{0, 1}, {7, 7}}),
+                 QStringLiteral("\"1\" and \"2\" both go to period 8; give each its own."));
     }
 
     void aTeacherNamedTwiceInFetXmlIsRefusedBothTimes()
     {
         QTemporaryDir dir;
-        const QByteArray teacher = "<Day name=\"Mon\"><Hour name=\"1\"><Activity id=\"1\"/><Students name=\"7A\"/></Hour></Day>";
-        const ImportSource source = ReadImportFile(WriteFile(
-            dir.filePath("twice_teachers.xml"),
-            "<Teachers_Timetable>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n<Teacher name=\"B\">" + teacher
-                + "</Teacher>\n<Teacher name=\"A\">" + teacher + "</Teacher>\n</Teachers_Timetable>\n"));
+        const QByteArray teacher =
+            "<Day name=\"Mon\"><Hour name=\"1\"><Activity id=\"1\"/><Students name=\"7A\"/></Hour></Day>";
+        const ImportSource source = ReadImportFile(WriteFile(dir.filePath("twice_teachers.xml"),
+                                                             "<Teachers_Timetable>\n<Teacher name=\"A\">" + teacher
+                                                                 + "</Teacher>\n<Teacher name=\"B\">" + teacher
+                                                                 + "</Teacher>\n<Teacher name=\"A\">" + teacher
+                                                                 + "</Teacher>\n</Teachers_Timetable>\n"));
         QVERIFY2(source.error.isEmpty(), qPrintable(source.error));
         const ImportPlan plan = PlanImport({}, source.Teachers(source.DefaultMapping()));
         QCOMPARE(plan.added.size(), 1);
@@ -321,9 +339,11 @@ private slots:
     {
         FetTimetable timetable = Names({"Mon", "Tue"}, {"1", "2", "3"});
         timetable.teachers = {{2, "Tie"}, {3, "Most"}, {4, "None"}};
-        timetable.lessons = {{5, 0, 0, 0, {"7A"}, "Art"}, {6, 0, 0, 1, {"7A"}, "Maths"}, {7, 0, 1, 0, {"7A"}, "Maths"},
-                             {8, 0, 1, 1, {"7A"}, "Art"}, {9, 0, 1, 2, {"7A"}, "Music"}, {10, 1, 0, 0, {"8A"}, ""},
-                             {11, 1, 0, 1, {"8A"}, "Music"}, {12, 1, 0, 2, {"8A"}, "Art"}, {13, 1, 1, 0, {"8A"}, "Music"}};
+        timetable.lessons = {{5, 0, 0, 0, {"7A"}, "Art"},    {6, 0, 0, 1, {"7A"}, "Maths"},
+                             {7, 0, 1, 0, {"7A"}, "Maths"},  {8, 0, 1, 1, {"7A"}, "Art"},
+                             {9, 0, 1, 2, {"7A"}, "Music"},  {10, 1, 0, 0, {"8A"}, ""},
+                             {11, 1, 0, 1, {"8A"}, "Music"}, {12, 1, 0, 2, {"8A"}, "Art"},
+                             {13, 1, 1, 0, {"8A"}, "Music"}};
         const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
         QStringList subjects;
         for (const ImportedTeacher& teacher : imported.teachers)
@@ -341,8 +361,10 @@ private slots:
         const QString tooLong(MaxRegisterText + 1, 'x');
         FetTimetable timetable = Names({"Mon"}, {"1", "2"});
         timetable.teachers = {{2, longest}, {3, tooLong}, {4, "Class"}, {5, "Subject"}};
-        timetable.lessons = {{6, 0, 0, 0, {longest}, longest}, {7, 1, 0, 0, {"7A"}, "Art"},
-                             {8, 2, 0, 0, {"7A"}, "Art"}, {9, 2, 0, 1, {QString(50, 'a'), QString(50, 'b')}, "Art"},
+        timetable.lessons = {{6, 0, 0, 0, {longest}, longest},
+                             {7, 1, 0, 0, {"7A"}, "Art"},
+                             {8, 2, 0, 0, {"7A"}, "Art"},
+                             {9, 2, 0, 1, {QString(50, 'a'), QString(50, 'b')}, "Art"},
                              {10, 3, 0, 1, {"7A"}, tooLong}};
         const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
         QCOMPARE(imported.teachers.size(), 1);
@@ -352,17 +374,20 @@ private slots:
         for (const RejectedRow& rejected : imported.rejected)
             reasons << QStringLiteral("%1: %2").arg(rejected.line).arg(rejected.reason);
         std::sort(reasons.begin(), reasons.end());
-        QCOMPARE(reasons, QStringList({"3: the name is longer than 100 characters",
-                                       "4: the class of Mon 2 (line 9) is longer than 100 characters",
-                                       "5: the subject of Mon 2 (line 10) is longer than 100 characters"}));
+        QCOMPARE(reasons,
+                 QStringList({"3: the name is longer than 100 characters",
+                              "4: the class of Mon 2 (line 9) is longer than 100 characters",
+                              "5: the subject of Mon 2 (line 10) is longer than 100 characters"}));
     }
 
     void aTeacherWithTwoLessonsAtOnceIsRefusedWhole()
     {
         FetTimetable timetable = Names({"Mon"}, {"1", "2"});
         timetable.teachers = {{2, "A"}, {3, "B"}};
-        timetable.lessons = {{4, 0, 0, 0, {"7A"}, "Maths"}, {5, 1, 0, 0, {"7B", "7C"}, ""},
-                             {6, 0, 0, 1, {}, "Duty"}, {7, 1, 0, 0, {"8A"}, "Art"}};
+        timetable.lessons = {{4, 0, 0, 0, {"7A"}, "Maths"},
+                             {5, 1, 0, 0, {"7B", "7C"}, ""},
+                             {6, 0, 0, 1, {}, "Duty"},
+                             {7, 1, 0, 0, {"8A"}, "Art"}};
         const ImportedTeachers imported = TeachersFromFet(timetable, FileOrderMapping(timetable));
         QCOMPARE(imported.teachers.size(), 1);
         QCOMPARE(imported.teachers[0].row.classes.mid(0, 3), QStringList({"7A", "-", "0"}));

@@ -104,35 +104,39 @@ private slots:
     {
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::addColumn<QStringList>("reasons");
-        const auto row = [](const QString& number, const QString& name, const QString& salOnly = "0", const QString& relFree = "0") {
-            return QStringList{number, "Mr.", name, "Art", "-", "-", salOnly, relFree};
+        const auto row = [](const QString& number, const QString& name, const QString& salOnly = "0",
+                            const QString& relFree = "0") {
+            return QStringList {number, "Mr.", name, "Art", "-", "-", salOnly, relFree};
         };
         QStringList longTitle = row("", "Title");
         longTitle[1] = QString(101, 't');
-        QTest::newRow("empty name") << QList<QStringList>{row("", "")} << QStringList{"2: the name is empty"};
+        QTest::newRow("empty name") << QList<QStringList> {row("", "")} << QStringList {"2: the name is empty"};
         QTest::newRow("a name twice in the file")
-            << QList<QStringList>{row("", "Dias"), row("", "Silva"), row("", "Dias")}
-            << QStringList{"2: the name is in the file more than once (lines 2, 4)", "4: the name is in the file more than once (lines 2, 4)"};
-        QTest::newRow("a name twice in the register") << QList<QStringList>{row("", "Twin")}
-                                                      << QStringList{"2: 2 teachers of the register have this name; change them one by one"};
-        QTest::newRow("numbers in use")
-            << QList<QStringList>{row("3", "New"), row("9", "Other"), row("9", "Third")}
-            << QStringList{"2: the number 3 is already in use (Teacher 3)", "4: the number 9 is already in use (Other)"};
+            << QList<QStringList> {row("", "Dias"), row("", "Silva"), row("", "Dias")}
+            << QStringList {"2: the name is in the file more than once (lines 2, 4)",
+                            "4: the name is in the file more than once (lines 2, 4)"};
+        QTest::newRow("a name twice in the register")
+            << QList<QStringList> {row("", "Twin")}
+            << QStringList {"2: 2 teachers of the register have this name; change them one by one"};
+        QTest::newRow("numbers in use") << QList<QStringList> {row("3", "New"), row("9", "Other"), row("9", "Third")}
+                                        << QStringList {"2: the number 3 is already in use (Teacher 3)",
+                                                        "4: the number 9 is already in use (Other)"};
         QTest::newRow("numbers that are not whole numbers 1..32767")
-            << QList<QStringList>{row("0", "A"), row("32768", "B"), row("1.5", "C"), row("+7", "D"), row("x", "E")}
-            << QStringList{"2: the number \"0\" is not a whole number from 1 to 32767",
-                           "3: the number \"32768\" is not a whole number from 1 to 32767",
-                           "4: the number \"1.5\" is not a whole number from 1 to 32767",
-                           "5: the number \"+7\" is not a whole number from 1 to 32767",
-                           "6: the number \"x\" is not a whole number from 1 to 32767"};
+            << QList<QStringList> {row("0", "A"), row("32768", "B"), row("1.5", "C"), row("+7", "D"), row("x", "E")}
+            << QStringList {"2: the number \"0\" is not a whole number from 1 to 32767",
+                            "3: the number \"32768\" is not a whole number from 1 to 32767",
+                            "4: the number \"1.5\" is not a whole number from 1 to 32767",
+                            "5: the number \"+7\" is not a whole number from 1 to 32767",
+                            "6: the number \"x\" is not a whole number from 1 to 32767"};
         QTest::newRow("texts longer than 100 characters")
-            << QList<QStringList>{row("", QString(101, 'n')), longTitle, row("", QString(100, 'n'))}
-            << QStringList{"2: the text in column name1 is longer than 100 characters",
-                           "3: the text in column title is longer than 100 characters"};
+            << QList<QStringList> {row("", QString(101, 'n')), longTitle, row("", QString(100, 'n'))}
+            << QStringList {"2: the text in column name1 is longer than 100 characters",
+                            "3: the text in column title is longer than 100 characters"};
         QTest::newRow("flags")
-            << QList<QStringList>{row("", "A", "2"), row("", "B", "0", " 1"), row("", "C", "1", "1")}
-            << QStringList{"2: the flag \"2\" is neither \"0\" nor \"1\"", "3: the flag \" 1\" is neither \"0\" nor \"1\"",
-                           "4: both flags are \"1\"; a teacher is attached for substitution or free of relief, not both"};
+            << QList<QStringList> {row("", "A", "2"), row("", "B", "0", " 1"), row("", "C", "1", "1")}
+            << QStringList {
+                   "2: the flag \"2\" is neither \"0\" nor \"1\"", "3: the flag \" 1\" is neither \"0\" nor \"1\"",
+                   "4: both flags are \"1\"; a teacher is attached for substitution or free of relief, not both"};
     }
 
     void rowsThatCannotBeTakenAreListedWithTheirReason()
@@ -178,6 +182,7 @@ private slots:
 
     void exportedCellsThatASpreadsheetWouldTakeAsFormulasAreText_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("exported");
         QTest::newRow("=") << "=1+2" << "'=1+2";
@@ -190,6 +195,7 @@ private slots:
         QTest::newRow("the blank \"-\"") << "-" << "-";
         QTest::newRow("off period") << "0" << "0";
         QTest::newRow("= inside") << "a=b" << "a=b";
+        // clang-format on
     }
 
     void exportedCellsThatASpreadsheetWouldTakeAsFormulasAreText()
@@ -250,7 +256,8 @@ private slots:
         QVERIFY(connection.Open(ConnectionString()));
         const QByteArray file = RegisterCsvFile(*ReadTeacherTexts(connection));
         const QList<QVariantList> exported = source.Query("SELECT * FROM TabelPB ORDER BY adno1");
-        QVERIFY(file.startsWith("\xEF\xBB\xBF" "adno1,title,name1,subject,comname,class1,SalOnly,RelFree,a11,a12,"));
+        QVERIFY(file.startsWith("\xEF\xBB\xBF"
+                                "adno1,title,name1,subject,comname,class1,SalOnly,RelFree,a11,a12,"));
         const QString saved = WriteFile(source.folder.filePath("register.csv"), file);
 
         TestProgram target;

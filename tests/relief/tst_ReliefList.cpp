@@ -20,8 +20,8 @@ AttendanceDay Day(const QList<std::pair<bool, TeacherKind>>& boxes)
 {
     QList<AttendanceDay::Teacher> teachers;
     for (int box = 0; box < boxes.size(); ++box)
-        teachers << AttendanceDay::Teacher{box + 1, "Mr.", QStringLiteral("T%1").arg(box + 1), boxes[box].second,
-                                           boxes[box].first};
+        teachers << AttendanceDay::Teacher {box + 1, "Mr.", QStringLiteral("T%1").arg(box + 1), boxes[box].second,
+                                            boxes[box].first};
     AttendanceDay day;
     day.Bind(teachers);
     return day;
@@ -47,12 +47,17 @@ private slots:
     {
         const int slot = 18; // Wednesday, 3rd period
         QList<TeacherTimetable> teachers = {Timetable(1, {slot}), Timetable(2, {slot}), Timetable(3, {slot}),
-                                            Timetable(4, {slot}), Timetable(5, {}), Timetable(6, {slot}),
+                                            Timetable(4, {slot}), Timetable(5, {}),     Timetable(6, {slot}),
                                             Timetable(7, {slot}), Timetable(8, {slot})};
-        teachers[6].classes[slot] = QString();     // an empty cell is no free period
+        teachers[6].classes[slot] = QString(); // an empty cell is no free period
         teachers[7].classes[slot] = QStringLiteral(" 0");
-        const AttendanceDay day = Day({{true, On}, {false, On}, {true, TeacherKind::ReliefFree},
-                                       {true, TeacherKind::SubstitutionAttach}, {true, On}, {true, On}, {true, On},
+        const AttendanceDay day = Day({{true, On},
+                                       {false, On},
+                                       {true, TeacherKind::ReliefFree},
+                                       {true, TeacherKind::SubstitutionAttach},
+                                       {true, On},
+                                       {true, On},
+                                       {true, On},
                                        {true, On}});
         const QList<ReliefCandidate> found = ScanCandidates(teachers, day, slot, QStringLiteral("3rd"));
         QCOMPARE(Numbers(found), QStringList({"1", "6"}));
@@ -118,7 +123,7 @@ private slots:
         QFETCH(int, free);
         QFETCH(QColor, colour);
         QFETCH(QColor, totalFreeColour);
-        const ReliefCandidate candidate{"3rdT7", "7", "T7", "Art", totalFree};
+        const ReliefCandidate candidate {"3rdT7", "7", "T7", "Art", totalFree};
         // Rows without a chosen relief, and other teachers' rows, count for nobody.
         QStringList reliefNumbers = {QString(), "17", "70"};
         for (int i = 0; i < reliefs; ++i)
@@ -133,7 +138,7 @@ private slots:
 
     void textsAreTrimmedOnlyWhileNobodyIsAssigned()
     {
-        const ReliefCandidate candidate{"1st Ann ", " 7 ", " Ann ", " Art ", 2};
+        const ReliefCandidate candidate {"1st Ann ", " 7 ", " Ann ", " Art ", 2};
         const ReliefListRow trimmed = FillRows({candidate}, true, {"7"})[0];
         QCOMPARE(QStringList({trimmed.number, trimmed.name, trimmed.subject}), QStringList({"7", "Ann", "Art"}));
         QCOMPARE(trimmed.free, 1);
@@ -158,11 +163,11 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QStringList>("offered");
         QTest::addColumn<int>("totalFree");
-        QTest::newRow("eight periods, 7th") << 8 << 6 << QStringList{"1"} << 4;
-        QTest::newRow("six periods, 7th") << 6 << 6 << QStringList{} << 0;
-        QTest::newRow("six periods, 5th") << 6 << 4 << QStringList{"1"} << 2;
-        QTest::newRow("one period, Tuesday 1st") << 1 << 8 << QStringList{"1"} << 1;
-        QTest::newRow("one period, Tuesday 2nd") << 1 << 9 << QStringList{} << 0;
+        QTest::newRow("eight periods, 7th") << 8 << 6 << QStringList {"1"} << 4;
+        QTest::newRow("six periods, 7th") << 6 << 6 << QStringList {} << 0;
+        QTest::newRow("six periods, 5th") << 6 << 4 << QStringList {"1"} << 2;
+        QTest::newRow("one period, Tuesday 1st") << 1 << 8 << QStringList {"1"} << 1;
+        QTest::newRow("one period, Tuesday 2nd") << 1 << 9 << QStringList {} << 0;
     }
 
     void periodsAfterTheSchoolsLastAreNeitherOfferedNorCounted()
@@ -172,8 +177,8 @@ private slots:
         QFETCH(QStringList, offered);
         QFETCH(int, totalFree);
         const QList<TeacherTimetable> teachers = {Timetable(1, {4, 5, 6, 7, 8, 9})};
-        const QList<ReliefCandidate> found =
-            ScanCandidates(teachers, Day({{true, On}}), slot, PeriodName(slot), periodsInDay);
+        const QList<ReliefCandidate> found = ScanCandidates(teachers, Day({{true, On}}), slot, PeriodName(slot),
+                                                            periodsInDay);
         QCOMPARE(Numbers(found), offered);
         if (!found.isEmpty())
             QCOMPARE(found[0].totalFree, totalFree);

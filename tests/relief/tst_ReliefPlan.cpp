@@ -59,6 +59,7 @@ private slots:
 
     void aClassIsCoveredOnceAPeriodUnlessItIsAGroup_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("earlierGrade");
         QTest::addColumn<QString>("earlierPeriod");
         QTest::addColumn<QString>("grade");
@@ -71,6 +72,7 @@ private slots:
         QTest::newRow("group class") << "10A*" << "3rd" << "10A*" << "3rd" << false;
         QTest::newRow("group on one side") << "10A*" << "3rd" << "10A" << "3rd" << false;
         QTest::newRow("letter case") << "10a" << "3rd" << "10A" << "3rd" << false;
+        // clang-format on
     }
 
     void aClassIsCoveredOnceAPeriodUnlessItIsAGroup()
@@ -102,7 +104,7 @@ private slots:
         QSignalSpy appended(&plan, &ReliefPlan::savedAppended);
         QSignalSpy cleared(&plan, &ReliefPlan::cleared);
         const auto counts = [&] {
-            return QList<qsizetype>{rows.size(), started.size(), chosen.size(), appended.size(), cleared.size()};
+            return QList<qsizetype> {rows.size(), started.size(), chosen.size(), appended.size(), cleared.size()};
         };
 
         plan.StartLesson("2", "Mrs. Perera", "10A", "3rd");

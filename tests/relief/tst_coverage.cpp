@@ -95,6 +95,7 @@ class tst_coverage : public QObject {
 private slots:
     void aRowWithoutAReliefTeacherIsDrawnUncovered_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("presence");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("shown");
@@ -102,6 +103,7 @@ private slots:
         QTest::newRow("chosen") << "Teacher 3" << "3" << "Teacher 3" << true;
         QTest::newRow("not chosen yet") << "" << "" << "not covered" << false;
         QTest::newRow("saved as a helper's") << "Helper (Volunteer)" << "0" << "Helper (Volunteer)" << false;
+        // clang-format on
     }
 
     void aRowWithoutAReliefTeacherIsDrawnUncovered()
@@ -177,7 +179,8 @@ private slots:
     {
         TestProgram program;
         auto* board = Morning(program);
-        program.Exec("INSERT INTO ProgramSetting VALUES ('SavedSetDay', ?)", {program.clock.Today().toString(Qt::ISODate)});
+        program.Exec("INSERT INTO ProgramSetting VALUES ('SavedSetDay', ?)",
+                     {program.clock.Today().toString(Qt::ISODate)});
         program.Exec("INSERT INTO reltable VALUES"
                      " ('1', 'Mr. Teacher 1', '10A', '1st', 'Teacher 4', 'Maths', 'Maths', '4', 1),"
                      " ('1', 'Mr. Teacher 1', '9Z', '2nd', 'Teacher 5', 'Maths', 'Maths', '5', 2),"

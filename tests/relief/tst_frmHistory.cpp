@@ -6,8 +6,8 @@
 #include "data/ReliefStore.h"
 #include "import/Csv.h"
 #include "relief/frmHistory.h"
-#include "teachers/frmDbase.h"
 #include "report/ReportPreview.h"
+#include "teachers/frmDbase.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -63,7 +63,7 @@ QList<QStringList> Days(const frmHistory* history)
     auto* days = Find<QTreeWidget>(history, "lvDays");
     QList<QStringList> listed;
     for (int row = 0; row < days->topLevelItemCount(); ++row)
-        listed << QStringList{days->topLevelItem(row)->text(0), days->topLevelItem(row)->text(1)};
+        listed << QStringList {days->topLevelItem(row)->text(0), days->topLevelItem(row)->text(1)};
     return listed;
 }
 
@@ -125,16 +125,17 @@ private slots:
         auto* history = OpenHistory(program);
         QVERIFY(history);
         QCOMPARE(history->windowTitle(), QStringLiteral("Relief History"));
-        QCOMPARE(Days(history), (QList<QStringList>{{"Wednesday, 9 December 2026", "1"}, {"Monday, 7 December 2026", "2"}}));
-        QCOMPARE(Column(history, ReliefRecord::PresenceTea), QStringList{"Helper (Volunteer)"});
+        QCOMPARE(Days(history),
+                 (QList<QStringList> {{"Wednesday, 9 December 2026", "1"}, {"Monday, 7 December 2026", "2"}}));
+        QCOMPARE(Column(history, ReliefRecord::PresenceTea), QStringList {"Helper (Volunteer)"});
         Click(history, "cmdPrint");
-        QCOMPARE(Printed(teachers), (QStringList{"Hillside College", "Wednesday, 9 December 2026", "0"}));
+        QCOMPARE(Printed(teachers), (QStringList {"Hillside College", "Wednesday, 9 December 2026", "0"}));
 
         ChooseDay(history, 1);
-        QCOMPARE(Column(history, ReliefRecord::TeaNoP), (QStringList{"5", "3"}));
-        QCOMPARE(Column(history, ReliefRecord::Adno), (QStringList{"1", "2"}));
+        QCOMPARE(Column(history, ReliefRecord::TeaNoP), (QStringList {"5", "3"}));
+        QCOMPARE(Column(history, ReliefRecord::Adno), (QStringList {"1", "2"}));
         Click(history, "cmdPrint");
-        QCOMPARE(Printed(teachers), (QStringList{"Hillside College", "Monday, 7 December 2026", "3", "5"}));
+        QCOMPARE(Printed(teachers), (QStringList {"Hillside College", "Monday, 7 December 2026", "3", "5"}));
     }
 
     void exportWritesTheReliefsOfTheRange_data()
@@ -145,9 +146,10 @@ private slots:
         const QStringList monday = {"2026-12-07,1,Mr. Teacher 1,6A,1st,Teacher 5,Maths,Art,5,1",
                                     "2026-12-07,2,Mr. Teacher 2,7B,1st,Teacher 3,Maths,Art,3,2"};
         const QStringList wednesday = {"2026-12-09,4,Mr. Teacher 4,'=1+1,1st,Helper (Volunteer),Library,0,0,1"};
-        QTest::newRow("the last 30 days, as offered") << QDate() << QDate() << QStringList{Header} + monday + wednesday;
-        QTest::newRow("one day") << Monday << Monday << QStringList{Header} + monday;
-        QTest::newRow("from a day without a set") << Tuesday << Wednesday << QStringList{Header} + wednesday;
+        QTest::newRow("the last 30 days, as offered")
+            << QDate() << QDate() << QStringList {Header} + monday + wednesday;
+        QTest::newRow("one day") << Monday << Monday << QStringList {Header} + monday;
+        QTest::newRow("from a day without a set") << Tuesday << Wednesday << QStringList {Header} + wednesday;
     }
 
     void exportWritesTheReliefsOfTheRange()
@@ -165,7 +167,8 @@ private slots:
         fixture.program.prompter.PlanFile(path);
         Click(history, "cmdExport");
         QCOMPARE(FileLines(path), lines);
-        QVERIFY(fixture.program.prompter.Last().text.startsWith(QString::number(lines.size() - 1) + " relief(s) exported"));
+        QVERIFY(
+            fixture.program.prompter.Last().text.startsWith(QString::number(lines.size() - 1) + " relief(s) exported"));
     }
 
     void aRangeWithoutReliefsWritesNoFile_data()
@@ -173,8 +176,9 @@ private slots:
         QTest::addColumn<QDate>("from");
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no set saved") << Tuesday << Tuesday
-                                      << "No relief set was saved from Tuesday, 8 December 2026 to Tuesday, 8 December 2026.";
+        QTest::newRow("no set saved")
+            << Tuesday << Tuesday
+            << "No relief set was saved from Tuesday, 8 December 2026 to Tuesday, 8 December 2026.";
         QTest::newRow("days reversed") << Wednesday << Monday << "The first day of the range comes after its last day.";
     }
 

@@ -31,8 +31,8 @@ const QStringList Footer = {"*", "= Group Subjects", "Page"};
 
 QStringList Line(const ReliefRecord& row)
 {
-    return {row[ReliefRecord::TeaNoP], row[ReliefRecord::PresenceTea], row[ReliefRecord::Period],
-            row[ReliefRecord::Grade],  row[ReliefRecord::Subject],     row[ReliefRecord::TeaNo],
+    return {row[ReliefRecord::TeaNoP],    row[ReliefRecord::PresenceTea], row[ReliefRecord::Period],
+            row[ReliefRecord::Grade],     row[ReliefRecord::Subject],     row[ReliefRecord::TeaNo],
             row[ReliefRecord::AbsenceTea]};
 }
 
@@ -52,8 +52,8 @@ private slots:
         const QList<ReliefRecord> rows = {Relief("3", "10A*", "2nd", "Mr. Ten", "10"),
                                           Relief("12", "6B", "1st", "Mrs. Two", "2"), Relief("3", "9C", "5th", "", ""),
                                           Relief("1", "8A", "3rd", "Miss. One", "1")};
-        const PrintAndSaveResult result =
-            PrintAndSave(fixture.connection, rows, {"Royal Vale College", "N/A"}, fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, {"Royal Vale College", "N/A"},
+                                                       fixture.program.registry);
 
         QCOMPARE(result.rowsInTable.value_or(-1), 4);
         QVERIFY(result.saved);
@@ -125,6 +125,7 @@ private slots:
 
     void theLogoIsPrintedOnlyWhenItsFileIsAPicture_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("printed");
         QTest::newRow("no logo") << "N/A" << false;
@@ -132,6 +133,7 @@ private slots:
         QTest::newRow("missing file") << "missing.png" << false;
         QTest::newRow("not a picture") << "notes.png" << false;
         QTest::newRow("a picture") << "logo.png" << true;
+        // clang-format on
     }
 
     void theLogoIsPrintedOnlyWhenItsFileIsAPicture()
@@ -178,10 +180,10 @@ private slots:
         QImage logo(400, 440, QImage::Format_RGB32);
         logo.fill(Qt::darkBlue);
         QVERIFY(logo.save(folder.filePath("logo.png")));
-        const LaidOutReport report =
-            LayOut(ReliefTeachersList(Reliefs(40, "Wickramasinghe-Jayawardena Kumarihamy Anula"),
-                                      {"Sri Sumangala Maha Vidyalaya, Panadura", folder.filePath("logo.png")},
-                                      QDate(2026, 12, 10)));
+        const LaidOutReport report = LayOut(
+            ReliefTeachersList(Reliefs(40, "Wickramasinghe-Jayawardena Kumarihamy Anula"),
+                               {"Sri Sumangala Maha Vidyalaya, Panadura", folder.filePath("logo.png")},
+                               QDate(2026, 12, 10)));
         VerifyWithinPages(report);
         const QString path = folder.filePath("DR1.pdf");
         QVERIFY(WritePdf(report, path));

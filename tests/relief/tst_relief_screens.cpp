@@ -1,6 +1,6 @@
+#include "ReportChecks.h"
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
-#include "ReportChecks.h"
 #include "TestProgram.h"
 #include "app/Screens.h"
 #include "attendance/AttendanceColours.h"
@@ -196,7 +196,7 @@ private slots:
         timetable = AbsentTimetable(program, board, 1);
         QCOMPARE(TextOf(timetable, "Label11"), QStringLiteral("2"));
         DoubleClick(timetable, "Label1(1)");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Class Duplicate or Free Period"});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Class Duplicate or Free Period"});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Morvane"));
         QVERIFY(!program.registry.Find<frmRelList>());
         QCOMPARE(Rows(program), 2);
@@ -239,10 +239,10 @@ private slots:
 
         Click(list, "Command4");
         QCOMPARE(Rows(program), 2);
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 3"});
         Click(list, "Command4");
         QCOMPARE(Rows(program), 1);
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 3"});
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("1"));
         Click(list, "Command4");
         QCOMPARE(Rows(program), 0);
@@ -388,8 +388,9 @@ private slots:
     {
         TestProgram program;
         auto* board = Morning(program, Staff(12));
-        program.Exec("INSERT INTO reltable VALUES ('10', 'Mr. Teacher 10', '5B', '1st', 'Teacher 3', 'Art', 'Maths', '3', 2),"
-                     " ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
+        program.Exec(
+            "INSERT INTO reltable VALUES ('10', 'Mr. Teacher 10', '5B', '1st', 'Teacher 3', 'Art', 'Maths', '3', 2),"
+            " ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
         program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('SavedSetDay', '2026-12-10')");
         Click(board, "Command1");
         auto* list = program.registry.Find<frmList>();
@@ -400,7 +401,8 @@ private slots:
 
         Click(list, "Command5");
         QCOMPARE(Rows(program), 2);
-        QCOMPARE(Row(program, 0), QStringList({"2", "Mr. Teacher 2", "6A", "2nd", "Teacher 4", "Art", "Maths", "4", "1"}));
+        QCOMPARE(Row(program, 0),
+                 QStringList({"2", "Mr. Teacher 2", "6A", "2nd", "Teacher 4", "Art", "Maths", "4", "1"}));
         QCOMPARE(Row(program, 1).first(), QStringLiteral("10"));
         QVERIFY(Find(list, "Command2")->isEnabled());
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
@@ -447,7 +449,7 @@ private slots:
         DoubleClick(timetable, "Label1(3)");
         auto* relief = program.registry.Find<frmRelList>();
         QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - Forth Period "));
-        QCOMPARE(Listed(relief), QStringList{"Teacher 4"});
+        QCOMPARE(Listed(relief), QStringList {"Teacher 4"});
     }
 
     // A save refused under another program's lock leaves the table as it was,
@@ -488,7 +490,7 @@ private slots:
         QVERIFY(!program.registry.Find<frmList>());
         list = program.Open<frmList>();
         QCOMPARE(list->Plan().Planned(), planned);
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 3"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 3"});
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
         for (const char* button : {"Command2", "Command4", "Command6"})
@@ -541,7 +543,7 @@ private slots:
         DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
         QCOMPARE(Listed(program.registry.Find<frmRelList>()).first(), QStringLiteral("Teacher 3"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList{"1stTeacher 4"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 4"});
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
 
         program.prompter.PlanAnswer(Answer::No);
@@ -558,9 +560,10 @@ private slots:
         program.prompter.PlanAnswer(Answer::Yes);
         Click(list, "Command2");
         QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 3);
-        QCOMPARE(History(program).mid(2), QList<QVariantList>({{"2026-12-11", "1", "Teacher 3", 1},
-                                                               {"2026-12-11", "1", "Helper (Volunteer)", 2},
-                                                               {"2026-12-11", "1", "Teacher 4", 3}}));
+        QCOMPARE(History(program).mid(2),
+                 QList<QVariantList>({{"2026-12-11", "1", "Teacher 3", 1},
+                                      {"2026-12-11", "1", "Helper (Volunteer)", 2},
+                                      {"2026-12-11", "1", "Teacher 4", 3}}));
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(friday, "saved"));
         QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "1stTeacher 4"}));
         QCOMPARE(ShownListDate(), QStringLiteral("Friday, 11 December 2026"));
@@ -571,7 +574,8 @@ private slots:
     {
         TestProgram program;
         auto* board = Morning(program, Staff());
-        program.Exec("INSERT INTO reltable VALUES ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
+        program.Exec(
+            "INSERT INTO reltable VALUES ('2', 'Mr. Teacher 2', '6A', '2nd', 'Teacher 4', 'Art', 'Maths', '4', 1)");
         Click(board, "Command1");
         auto* list = program.registry.Find<frmList>();
         Click(list, "Command5");
@@ -580,7 +584,8 @@ private slots:
         program.prompter.PlanAnswer(Answer::No);
         Click(list, "Command2");
         QCOMPARE(program.prompter.Last().text,
-                 QStringLiteral("These reliefs were planned for an earlier day, not for today. Save them as today's reliefs?"));
+                 QStringLiteral(
+                     "These reliefs were planned for an earlier day, not for today. Save them as today's reliefs?"));
         QVERIFY(History(program).isEmpty());
         QCOMPARE(program.Query("SELECT count(*) FROM ProgramSetting WHERE Name = 'SavedSetDay'")[0][0].toInt(), 0);
     }

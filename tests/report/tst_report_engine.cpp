@@ -53,8 +53,9 @@ Report NumberedReport(const QStringList& rows, int rowHeight)
     report.pageHeader = TextBand(400, "Heading", "Heading %p");
     for (const QString& row : rows)
         report.details << TextBand(rowHeight, "Row", row);
-    report.pageFooter = {400, {TextItem("Page", QRect(0, 50, 3000, 300), "Page %p of %P", ReportFont(9)),
-                               LineItem("Rule", QPoint(0, 0), QPoint(report.BodyWidth(), 0))}};
+    report.pageFooter = {400,
+                         {TextItem("Page", QRect(0, 50, 3000, 300), "Page %p of %P", ReportFont(9)),
+                          LineItem("Rule", QPoint(0, 0), QPoint(report.BodyWidth(), 0))}};
     report.reportFooter = TextBand(300, "End", "End");
     return report;
 }
@@ -154,7 +155,8 @@ private slots:
         QFETCH(int, largest);
         const QFont font = ReportFont(9);
         const QFontMetricsF metrics(font);
-        const QRect place(0, 0, int(TextWidth(font, text) * widthShare), int(std::ceil(metrics.lineSpacing() * lines)) + 5);
+        const QRect place(0, 0, int(TextWidth(font, text) * widthShare),
+                          int(std::ceil(metrics.lineSpacing() * lines)) + 5);
 
         const QFont fitted = FittingFont(TextItem("Name", place, text, font));
 

@@ -24,7 +24,7 @@ Answer ScriptedPrompter::Show(const Question& question)
 
 std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    inputsAsked << InputQuestion{prompt, title, defaultText};
+    inputsAsked << InputQuestion {prompt, title, defaultText};
     if (inputs_.isEmpty()) {
         Unplanned(prompt);
         return std::nullopt;
@@ -34,7 +34,7 @@ std::optional<QString> ScriptedPrompter::Input(const QString& prompt, const QStr
 
 QString ScriptedPrompter::ChosenFile(const QString& caption, const QString& filter)
 {
-    filesAsked << InputQuestion{caption, filter, {}};
+    filesAsked << InputQuestion {caption, filter, {}};
     if (files_.isEmpty()) {
         Unplanned(caption);
         return {};

@@ -66,7 +66,10 @@ public:
     void DamageLastTeacherPage() const;
 
     template <class Screen>
-    Screen* Open() { return registry.Open<Screen>(); }
+    Screen* Open()
+    {
+        return registry.Open<Screen>();
+    }
 
     QTemporaryDir folder;
     ScriptedPrompter prompter;

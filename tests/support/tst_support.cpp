@@ -29,7 +29,8 @@ private slots:
         const QString output = QString::fromUtf8(probe.readAllStandardOutput());
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), 2);
-        QVERIFY2(output.contains("FAIL!  : probe_failures::aMissingControl() no control cmdNowhere"), qPrintable(output));
+        QVERIFY2(output.contains("FAIL!  : probe_failures::aMissingControl() no control cmdNowhere"),
+                 qPrintable(output));
         QVERIFY2(output.contains(ProbeLine("// missing control")), qPrintable(output));
         QCOMPARE(output.count("FAIL!  : probe_failures::aMissingControl()"), 1);
         QVERIFY2(output.contains("unplanned question after this step of the test"), qPrintable(output));

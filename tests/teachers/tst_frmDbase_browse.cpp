@@ -18,8 +18,8 @@
 #include <QTest>
 
 namespace {
-const QStringList BrowseOnly = {"cmdFirst", "cmdLast", "cmdNext", "cmdPrevious", "cmdDelete",
-                                "cmdSearch", "cmdUpdate", "cmdAtten", "cmdBackup", "cmdExit"};
+const QStringList BrowseOnly = {"cmdFirst",  "cmdLast",   "cmdNext",  "cmdPrevious", "cmdDelete",
+                                "cmdSearch", "cmdUpdate", "cmdAtten", "cmdBackup",   "cmdExit"};
 const QStringList AlwaysOn = {"Command3", "Command4", "Command6"};
 const QStringList RecordFields = {"txtADNo", "txtName", "txtComName", "txtSubj", "txtClass"};
 
@@ -249,7 +249,8 @@ private slots:
         auto* screen = program.Open<frmDbase>();
         auto* title = Find<QComboBox>(screen, "txttitle");
 
-        for (const int key : {int(Qt::Key_Return), int(Qt::Key_Down), int(Qt::Key_Up), int(Qt::Key_A), int(Qt::Key_Delete)})
+        for (const int key :
+             {int(Qt::Key_Return), int(Qt::Key_Down), int(Qt::Key_Up), int(Qt::Key_A), int(Qt::Key_Delete)})
             QTest::keyClick(title->lineEdit(), Qt::Key(key));
         QTest::keyClick(title->lineEdit(), Qt::Key_Backspace);
         QCOMPARE(title->currentText(), QStringLiteral("mrs."));
@@ -318,7 +319,8 @@ private slots:
         QCOMPARE(Counters(screen), QStringLiteral("0 of 0"));
         QVERIFY(TextOf(screen, "txtADNo").isEmpty());
         QVERIFY(TextOf(screen, "Text1(0)").isEmpty());
-        for (const char* name : {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdDelete", "cmdUpdate", "cmdSearch"})
+        for (const char* name :
+             {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdDelete", "cmdUpdate", "cmdSearch"})
             QVERIFY2(!Find(screen, name)->isEnabled(), name);
         QVERIFY(Find(screen, "cmdAdd")->isEnabled());
     }
@@ -363,7 +365,7 @@ private slots:
 
         program.prompter.PlanAnswer(Answer::No);
         QVERIFY(!screen->close());
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Do you really want to cancel this update?"});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Do you really want to cancel this update?"});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("CANCEL"));
         VerifyMode(screen, true);
         QCOMPARE(TextOf(screen, "txtName"), QStringLiteral("Unsaved"));
@@ -372,7 +374,8 @@ private slots:
         program.prompter.PlanAnswer(Answer::No);
         QVERIFY(!screen->close());
         QCOMPARE(program.prompter.AskedTexts().mid(1),
-                 QStringList({"Do you really want to cancel this update?", "Do you really want to Quit this Software?"}));
+                 QStringList(
+                     {"Do you really want to cancel this update?", "Do you really want to Quit this Software?"}));
         VerifyMode(screen, false);
         QCOMPARE(Counters(screen), QStringLiteral("1 of 2"));
         QCOMPARE(ended.count(), 0);

@@ -39,7 +39,8 @@ class tst_frmDbase_editing : public QObject {
 private:
     static QString Stored(TestProgram& program, const QString& column, int number)
     {
-        const auto rows = program.Query(QStringLiteral("SELECT %1 FROM TabelPB WHERE adno1 = %2").arg(column).arg(number));
+        const auto rows = program.Query(
+            QStringLiteral("SELECT %1 FROM TabelPB WHERE adno1 = %2").arg(column).arg(number));
         return rows.isEmpty() ? QStringLiteral("<none>") : rows[0][0].toString();
     }
 
@@ -107,6 +108,7 @@ private slots:
 
     void saveChecksTheRequiredFieldsInOrder_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("name");
@@ -115,6 +117,7 @@ private slots:
         QTest::newRow("nothing") << "" << "" << "" << "Enter Teacher No" << "txtADNo";
         QTest::newRow("no title nor name") << "3" << "" << "" << "Enter Teacher Title" << "txttitle";
         QTest::newRow("no name") << "3" << "Mr." << "" << "Enter Teacher Name" << "txtName";
+        // clang-format on
     }
 
     void saveChecksTheRequiredFieldsInOrder()
@@ -133,7 +136,7 @@ private slots:
         Type(screen, "txtName", name);
 
         Click(screen, "cmdSave");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{message});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {message});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Morvane"));
         QCOMPARE(screen->focusWidget(), Find(screen, focus));
         QVERIFY(InEditMode(screen));
@@ -176,7 +179,7 @@ private slots:
         Find<QCheckBox>(screen, "Check2")->click();
 
         Click(screen, "cmdSave");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"The record has been saved successfully."});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"The record has been saved successfully."});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("ADD"));
         QVERIFY(!InEditMode(screen));
 
@@ -210,7 +213,7 @@ private slots:
         FillNewTeacher(screen, "2", "Second Two");
 
         Click(screen, "cmdSave");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"Teacher's No. already exist,please enter another No."});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Teacher's No. already exist,please enter another No."});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Teacher ID exist"));
         QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
         QVERIFY(InEditMode(screen));
@@ -229,6 +232,7 @@ private slots:
     // pasted or stored so: never cut to fit.
     void aTextLongerThanTheRegisterHoldsIsRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("what");
@@ -241,6 +245,7 @@ private slots:
         QTest::newRow("class") << "txtClass" << 101 << "class" << QString();
         QTest::newRow("class cell") << "Text1(10)" << 101 << "class of Tuesday, 3rd period" << "Text10(10)";
         QTest::newRow("subject cell") << "Text10(39)" << 101 << "subject of Friday, 8th period" << "Text1(39)";
+        // clang-format on
     }
 
     void aTextLongerThanTheRegisterHoldsIsRefused()
@@ -266,9 +271,10 @@ private slots:
             return;
         }
         QCOMPARE(program.prompter.AskedTexts(),
-                 QStringList {QStringLiteral("The %1 is %2 characters long; it may have at most 100. Nothing was saved.")
-                                  .arg(what)
-                                  .arg(length)});
+                 QStringList {
+                     QStringLiteral("The %1 is %2 characters long; it may have at most 100. Nothing was saved.")
+                         .arg(what)
+                         .arg(length)});
         QCOMPARE(TeacherCount(program), 2);
         QVERIFY(InEditMode(screen));
         QCOMPARE(field == "txttitle" ? Find<QComboBox>(screen, field)->currentText() : TextOf(screen, field), text);
@@ -288,7 +294,8 @@ private slots:
 
         Click(screen, "cmdSave");
         QCOMPARE(program.prompter.Last().text,
-                 QStringLiteral("The teacher name is 150 characters long; it may have at most 100. Nothing was saved."));
+                 QStringLiteral(
+                     "The teacher name is 150 characters long; it may have at most 100. Nothing was saved."));
         QCOMPARE(screen->focusWidget(), Find(screen, "txtName"));
         QCOMPARE(Stored(program, "comname", 1), QStringLiteral("T1"));
         QCOMPARE(Stored(program, "name1", 1).size(), 150);
@@ -452,7 +459,7 @@ private slots:
         program.CreateDatabase(Teachers(1));
         auto* screen = program.Open<frmDbase>();
         Click(screen, "cmdDelete");
-        QCOMPARE(program.prompter.AskedTexts(), QStringList{"No permision for delete Records."});
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"No permision for delete Records."});
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Morvane"));
         QCOMPARE(TeacherCount(program), 1);
     }
@@ -513,6 +520,7 @@ private slots:
 
     void search_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("counters");
@@ -528,6 +536,7 @@ private slots:
         QTest::newRow("zero") << "0" << "" << "";
         QTest::newRow("negative") << "-1" << "" << "";
         QTest::newRow("fraction") << "2.5" << "" << "";
+        // clang-format on
     }
 
     void search()
@@ -548,7 +557,7 @@ private slots:
         QCOMPARE(program.prompter.inputsAsked[0].defaultText, QStringLiteral("1"));
 
         if (found.isEmpty()) {
-            QCOMPARE(program.prompter.AskedTexts(), QStringList{"Please enter valid Teacher number"});
+            QCOMPARE(program.prompter.AskedTexts(), QStringList {"Please enter valid Teacher number"});
             QCOMPARE(program.prompter.Last().title, QStringLiteral("Error"));
             QCOMPARE(program.prompter.Last().icon, MessageIcon::Question);
             QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("2"));

@@ -59,7 +59,8 @@ private slots:
         Click(screen, "cmdSave");
         QCOMPARE(program.prompter.asked.size(), 2);
         const Question& offer = program.prompter.Last();
-        QVERIFY2(offer.text.contains("Teacher 1 was changed elsewhere since you began this update, so nothing was saved."),
+        QVERIFY2(offer.text.contains(
+                     "Teacher 1 was changed elsewhere since you began this update, so nothing was saved."),
                  qPrintable(offer.text));
         QCOMPARE(offer.buttons, MessageButtons::YesNo);
         QCOMPARE(Stored(program, "name1", 1), QStringLiteral("Renamed Elsewhere"));
@@ -130,7 +131,8 @@ private slots:
         QVERIFY(!program.prompter.AskedTexts().contains("The record has been deleted successfully."));
         QCOMPARE(TeacherCount(program), 3);
         QCOMPARE(TextOf(screen, "txtADNo"), QStringLiteral("2"));
-        QCOMPARE(TextOf(screen, "Text1(39)"), showStored == Answer::Yes ? QStringLiteral("11B") : QStringLiteral("10A"));
+        QCOMPARE(TextOf(screen, "Text1(39)"),
+                 showStored == Answer::Yes ? QStringLiteral("11B") : QStringLiteral("10A"));
         QCOMPARE(Counters(screen), QStringLiteral("2 of 3"));
     }
 

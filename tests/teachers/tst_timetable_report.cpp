@@ -86,8 +86,9 @@ private slots:
         VerifyWithinPages(report);
 
         const QStringList texts = Texts(report.pages[1]);
-        QCOMPARE(texts.mid(0, 8), (QStringList {"Personal Time Table -", "2024", "10", "Royal Vale College", "Mrs.",
-                                                "Anula Perera", "Class", "9B"}));
+        QCOMPARE(texts.mid(0, 8),
+                 (QStringList {"Personal Time Table -", "2024", "10", "Royal Vale College", "Mrs.", "Anula Perera",
+                               "Class", "9B"}));
         QCOMPARE(texts.mid(8, 13), Days + Periods);
         QCOMPARE(texts.mid(texts.size() - 3), (QStringList {"* Group Subjects", "Signature", "Principal"}));
     }

@@ -1,7 +1,7 @@
 #include "TestProgram.h"
+#include "ui/DialogPrompter.h"
 #include "ui/Screen.h"
 #include "ui/TopMost.h"
-#include "ui/DialogPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>

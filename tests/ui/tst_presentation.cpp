@@ -58,8 +58,7 @@ private slots:
         // An empty text paints only the erase rectangle, 4 pixels wide, at (12, 12).
         QCOMPARE(effect->geometry().topLeft(), QPoint(12, 12));
         QCOMPARE(effect->width(), 4);
-        while (effect->Step()) {
-        }
+        while (effect->Step()) { }
         QCOMPARE(effect->Frames(), 140);
         QCOMPARE(effect->Spacing(), 0);
         QVERIFY(!effect->IsRunning());
