@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "TestProgram.h"
 #include "admin/frmLogin.h"
-#include "app/Screens.h"
 #include "data/FieldLimits.h"
 #include "data/PasswordHash.h"
 #include "relief/ReliefReport.h"
@@ -282,29 +281,21 @@ private slots:
         QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
         program.CloseScreens();
 
-        const auto restart = [&] {
-            auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer,
-                                                             program.links);
-            RegisterScreens(*registry);
-            return registry;
-        };
-        auto again = restart();
+        auto again = program.Restart();
         login = again->Show<frmLogin>();
         EnterAs(login, "Administrator", "");
         QCOMPARE(TryPassword(program, login, "admin"), WaitSeconds.arg(2));
         program.clock.now = program.clock.now.addSecs(2);
         QCOMPARE(TryPassword(program, login, "admin"), QString());
-        again->EndProgram();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EndProgram(*again);
 
-        auto third = restart();
+        auto third = program.Restart();
         login = third->Show<frmLogin>();
         EnterAs(login, "Administrator", "");
         for (int wrong = 0; wrong < 3; ++wrong)
             QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
         QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
-        third->EndProgram();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EndProgram(*third);
     }
 
     void aStoredPasswordOfPasswordLetsInWithoutTyping()

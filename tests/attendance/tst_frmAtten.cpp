@@ -1,7 +1,6 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
-#include "app/Screens.h"
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTeaName.h"
@@ -72,21 +71,6 @@ QList<int> Ticked(const QWidget* board, int boxes = 10)
             numbers << Box(board, box)->text().toInt();
     }
     return numbers;
-}
-
-// The program started again in the same folder, on the clock's day; the
-// screens of the one before are left as they were, as after a crash.
-std::unique_ptr<ScreenRegistry> Restart(TestProgram& program)
-{
-    auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer, program.links);
-    RegisterScreens(*registry);
-    return registry;
-}
-
-void EndProgram(ScreenRegistry& registry)
-{
-    registry.EndProgram();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void MarkTenTeachersDay(QWidget* board)
@@ -408,7 +392,7 @@ private slots:
         QCOMPARE(TextOf(board, "Text2"), QStringLiteral("2"));
         QCOMPARE(ListButtons(board), QStringLiteral("PA--"));
 
-        auto crashed = Restart(program);
+        auto crashed = program.Restart();
         QCOMPARE(Ticked(crashed->Open<frmAtten>()), present);
         EndProgram(*crashed);
 
@@ -416,7 +400,7 @@ private slots:
         const QStringList added = Teacher(11);
         program.Exec(QStringLiteral("INSERT INTO TabelPB VALUES (%1)").arg(QStringList(added.size(), "?").join(',')),
                      QVariantList(added.begin(), added.end()));
-        auto started = Restart(program);
+        auto started = program.Restart();
         auto* changed = started->Open<frmAtten>();
         QCOMPARE(Box(changed, 9)->text(), QStringLiteral("11"));
         QCOMPARE(Ticked(changed), QList<int>({1, 3, 4, 5, 6, 8, 9}));
@@ -429,7 +413,7 @@ private slots:
         EndProgram(*started);
 
         program.clock.now = program.clock.now.addDays(1);
-        auto nextDay = Restart(program);
+        auto nextDay = program.Restart();
         auto* fresh = nextDay->Open<frmAtten>();
         QVERIFY(Ticked(fresh).isEmpty());
         QCOMPARE(TextOf(fresh, "Text1"), QStringLiteral(" "));

@@ -2,7 +2,6 @@
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
-#include "app/Screens.h"
 #include "attendance/AttendanceColours.h"
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
@@ -87,21 +86,6 @@ int Rows(TestProgram& program)
 QString SetDay(const QDate& day, const QString& state)
 {
     return QStringLiteral("Planned for %1 — %2").arg(QLocale::system().toString(day, QLocale::LongFormat), state);
-}
-
-// The program started again in the same folder, on the clock's day; the
-// screens of the one before are left as they were, as after a crash.
-std::unique_ptr<ScreenRegistry> Restart(TestProgram& program)
-{
-    auto registry = std::make_unique<ScreenRegistry>(program.prompter, program.clock, program.printer, program.links);
-    RegisterScreens(*registry);
-    return registry;
-}
-
-void EndProgram(ScreenRegistry& registry)
-{
-    registry.EndProgram();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The relief teachers list on screen, if one is.
@@ -499,7 +483,7 @@ private slots:
         Click(list, "Command2");
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
 
-        auto crashed = Restart(program);
+        auto crashed = program.Restart();
         auto* reopened = crashed->Open<frmList>();
         QCOMPARE(reopened->Plan().Planned(), planned);
         QCOMPARE(TextOf(reopened, "lblSetDay"), SetDay(thursday, "saved"));
@@ -508,12 +492,12 @@ private slots:
         program.prompter.PlanAnswer(Answer::Yes);
         Click(reopened, "Command6");
         EndProgram(*crashed);
-        auto cleared = Restart(program);
+        auto cleared = program.Restart();
         QCOMPARE(cleared->Open<frmList>()->Plan().RowCount(), 0);
         EndProgram(*cleared);
 
         program.clock.now = program.clock.now.addDays(1);
-        auto friday = Restart(program);
+        auto friday = program.Restart();
         auto* fresh = friday->Open<frmList>();
         QCOMPARE(fresh->Plan().RowCount(), 0);
         QCOMPARE(TextOf(fresh, "lblSetDay"), QString());

@@ -162,3 +162,16 @@ LockHolder::~LockHolder()
     release_.set_value();
     thread_.join();
 }
+
+std::unique_ptr<ScreenRegistry> TestProgram::Restart()
+{
+    auto started = std::make_unique<ScreenRegistry>(prompter, clock, printer, links);
+    RegisterScreens(*started);
+    return started;
+}
+
+void EndProgram(ScreenRegistry& registry)
+{
+    registry.EndProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

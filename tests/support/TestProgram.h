@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <future>
+#include <memory>
 #include <source_location>
 #include <thread>
 
@@ -46,6 +47,9 @@ private:
     std::thread thread_;
 };
 
+// Ends a program started by TestProgram::Restart, its screens closed and gone.
+void EndProgram(ScreenRegistry& registry);
+
 // The program as a test runs it: a temporary application folder with its own
 // database, the scripted prompter, a fixed clock, and the screens registered.
 class TestProgram {
@@ -70,6 +74,11 @@ public:
     {
         return registry.Open<Screen>();
     }
+
+    // Another start of the program in the same folder, while this one's
+    // screens may still be open as after a crash: a registry of its own with
+    // the screens registered, on the same prompter, clock and printer.
+    std::unique_ptr<ScreenRegistry> Restart();
 
     QTemporaryDir folder;
     ScriptedPrompter prompter;
