@@ -7,6 +7,9 @@
 namespace {
 const QString Columns = QStringLiteral("Adno1, AbName, Grade, Period, PrName, Subject, ComName, Tenop, Adno");
 
+// A relief teacher's number as counted: the helper and empty rows are none.
+const QString CountedTeacher = QStringLiteral("trim(Tenop) NOT IN ('', '0')");
+
 ReliefRecord RecordAt(const QSqlQuery& query, int first)
 {
     ReliefRecord record;
@@ -77,4 +80,41 @@ std::optional<QList<DatedRelief>> HistoryStore::Range(const QDate& from, const Q
     if (!connection_.CheckRead(query))
         return std::nullopt;
     return reliefs;
+}
+
+std::optional<QList<TeacherDayCount>> HistoryStore::CountsByTeacher(const QDate& from, const QDate& to)
+{
+    QSqlQuery query(connection_.Database());
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT trim(Tenop), Day, count(*) FROM ReliefHistory "
+                                       "WHERE Day BETWEEN ? AND ? AND %1 GROUP BY Day, trim(Tenop) "
+                                       "ORDER BY Day, CAST(trim(Tenop) AS INTEGER)")
+                            .arg(CountedTeacher);
+    if (!connection_.Run(query, sql, {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}))
+        return std::nullopt;
+    QList<TeacherDayCount> counts;
+    while (query.next()) {
+        counts << TeacherDayCount {query.value(0).toString(), QDate::fromString(query.value(1).toString(), Qt::ISODate),
+                                   query.value(2).toInt()};
+    }
+    if (!connection_.CheckRead(query))
+        return std::nullopt;
+    return counts;
+}
+
+std::optional<QHash<QString, QDate>> HistoryStore::LastDays(const QDate& before)
+{
+    QSqlQuery query(connection_.Database());
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral(
+                            "SELECT trim(Tenop), max(Day) FROM ReliefHistory WHERE Day < ? AND %1 GROUP BY trim(Tenop)")
+                            .arg(CountedTeacher);
+    if (!connection_.Run(query, sql, {before.toString(Qt::ISODate)}))
+        return std::nullopt;
+    QHash<QString, QDate> days;
+    while (query.next())
+        days.insert(query.value(0).toString(), QDate::fromString(query.value(1).toString(), Qt::ISODate));
+    if (!connection_.CheckRead(query))
+        return std::nullopt;
+    return days;
 }

@@ -3,6 +3,7 @@
 #include "data/ReliefRecord.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 
 #include <optional>
@@ -21,6 +22,15 @@ struct HistoryDay {
 struct DatedRelief {
     QDate day;
     ReliefRecord record;
+};
+
+// How many reliefs one relief teacher gave on one day.
+struct TeacherDayCount {
+    QString number;
+    QDate day;
+    int reliefs = 0;
+
+    bool operator==(const TeacherDayCount&) const = default;
 };
 
 // Every saved relief set by its day (table ReliefHistory), as stored in
@@ -43,6 +53,13 @@ public:
     std::optional<QList<ReliefRecord>> Reliefs(const QDate& day);
     // The reliefs of the days from..to, by day and then in their saved order.
     std::optional<QList<DatedRelief>> Range(const QDate& from, const QDate& to);
+
+    // Per relief teacher (by number, trimmed) and day, for the days
+    // from..to, by day and then number; rows without a relief teacher and
+    // the helper's (number 0) are not counted.
+    std::optional<QList<TeacherDayCount>> CountsByTeacher(const QDate& from, const QDate& to);
+    // The last day before `before` on which each relief teacher gave one.
+    std::optional<QHash<QString, QDate>> LastDays(const QDate& before);
 
 private:
     Connection& connection_;

@@ -12,6 +12,14 @@ const QString PeriodsInDayName = QStringLiteral("PeriodsInDay");
 const QString SavedSetDayName = QStringLiteral("SavedSetDay");
 const QString FailedLoginsName = QStringLiteral("FailedLogins");
 const QString LastFailedLoginName = QStringLiteral("LastFailedLogin");
+const QString TermStartName = QStringLiteral("TermStart");
+const QString DayLimitName = QStringLiteral("ReliefsPerDay");
+const QString WeekLimitName = QStringLiteral("ReliefsPerWeek");
+
+bool IsLimit(int limit)
+{
+    return limit >= 1 && limit <= ProgramSettings::MaxLimit;
+}
 }
 
 QString ProgramSettings::Value(const QString& name, const QString& fallback) const
@@ -37,6 +45,35 @@ QDate ProgramSettings::SavedSetDay() const
 bool ProgramSettings::SetSavedSetDay(const QDate& day)
 {
     return SetValue(SavedSetDayName, day.toString(Qt::ISODate));
+}
+
+QDate ProgramSettings::TermStart(const QDate& today) const
+{
+    const QDate stored = QDate::fromString(Value(TermStartName, QString()), Qt::ISODate);
+    return stored.isValid() ? stored : QDate(today.year(), 1, 1);
+}
+
+bool ProgramSettings::SetTermStart(const QDate& day)
+{
+    return day.isValid() && SetValue(TermStartName, day.toString(Qt::ISODate));
+}
+
+ProgramSettings::ReliefLimits ProgramSettings::Limits() const
+{
+    const auto limit = [this](const QString& name, int fallback) {
+        bool ok = false;
+        const int stored = Value(name, QString()).toInt(&ok);
+        return ok && IsLimit(stored) ? stored : fallback;
+    };
+    return {limit(DayLimitName, DefaultDayLimit), limit(WeekLimitName, DefaultWeekLimit)};
+}
+
+bool ProgramSettings::SetLimits(const ReliefLimits& limits)
+{
+    if (!IsLimit(limits.perDay) || !IsLimit(limits.perWeek))
+        return false;
+    return SetValue(DayLimitName, QString::number(limits.perDay))
+        && SetValue(WeekLimitName, QString::number(limits.perWeek));
 }
 
 int ProgramSettings::PeriodsInDay() const

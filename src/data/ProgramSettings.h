@@ -29,6 +29,25 @@ public:
     LoginFailures FailedLogins() const;
     bool SetFailedLogins(const LoginFailures& failures);
 
+    // The term's first day; the first of January of today's year when none is set.
+    QDate TermStart(const QDate& today) const;
+    bool SetTermStart(const QDate& day);
+
+    // The most reliefs a teacher gives in a day and in a week.
+    static constexpr int DefaultDayLimit = 2;
+    static constexpr int DefaultWeekLimit = 5;
+    static constexpr int MaxLimit = 40;
+    struct ReliefLimits {
+        int perDay = DefaultDayLimit;
+        int perWeek = DefaultWeekLimit;
+
+        bool operator==(const ReliefLimits&) const = default;
+    };
+    ReliefLimits Limits() const;
+    // Each limit from 1 to MaxLimit; inside the caller's transaction when
+    // they must be written together with other settings.
+    bool SetLimits(const ReliefLimits& limits);
+
     // The day the relief set in reltable was planned for; null for a set
     // saved before the program kept it (or none saved).
     QDate SavedSetDay() const;

@@ -87,6 +87,31 @@ private slots:
         QCOMPARE(ProgramSettings(fixture.connection).SavedSetDay(), Tuesday);
     }
 
+    // The counts behind each teacher's load: per teacher and day, the helper
+    // and uncovered rows left out, and each teacher's last day.
+    void theHistoryCountsEachTeachersReliefsByDay()
+    {
+        ConnectedProgram fixture;
+        ReliefStore saved(fixture.connection);
+        const auto relief = [](const QString& period, const QString& number) {
+            ReliefRecord record = Relief("3", period, "Teacher " + number);
+            record[ReliefRecord::TeaNoP] = number;
+            return record;
+        };
+        QVERIFY(saved
+                    .Replace({relief("1st", "12"), relief("2nd", " 12"), relief("3rd", "4"), Relief("3", "4th", "")},
+                             Monday)
+                    .status
+                == ReliefSaveResult::Status::Saved);
+        QVERIFY(saved.Replace({relief("1st", "4")}, Tuesday).status == ReliefSaveResult::Status::Saved);
+        HistoryStore history(fixture.connection);
+        QCOMPARE(history.CountsByTeacher(Monday, Tuesday).value(),
+                 (QList<TeacherDayCount> {{"4", Monday, 1}, {"12", Monday, 2}, {"4", Tuesday, 1}}));
+        QCOMPARE(history.CountsByTeacher(Tuesday, Tuesday).value(), (QList<TeacherDayCount> {{"4", Tuesday, 1}}));
+        QCOMPARE(history.LastDays(Tuesday).value(), (QHash<QString, QDate> {{"4", Monday}, {"12", Monday}}));
+        QCOMPARE(history.LastDays(Tuesday.addDays(1)).value().value("4"), Tuesday);
+    }
+
     void aSaveRefusedInTheMiddleKeepsTheHistoryAsItWas()
     {
         ConnectedProgram fixture;

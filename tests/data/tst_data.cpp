@@ -255,6 +255,28 @@ private slots:
         QCOMPARE(settings.PeriodsInDay(), 8);
     }
 
+    void theTermStartAndTheLimitsHaveDefaultsAndKeepTheirBounds()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        Connection connection;
+        QVERIFY(connection.Open(ConnectionString()));
+        ProgramSettings settings(connection);
+        const QDate today(2026, 12, 10);
+        QCOMPARE(settings.TermStart(today), QDate(2026, 1, 1));
+        QCOMPARE(settings.Limits(), (ProgramSettings::ReliefLimits {2, 5}));
+        QVERIFY(settings.SetTermStart(QDate(2026, 9, 7)));
+        QVERIFY(settings.SetLimits({3, 8}));
+        QCOMPARE(ProgramSettings(connection).TermStart(today), QDate(2026, 9, 7));
+        QCOMPARE(ProgramSettings(connection).Limits(), (ProgramSettings::ReliefLimits {3, 8}));
+        QVERIFY(!settings.SetLimits({0, 8}));
+        QVERIFY(!settings.SetLimits({3, 41}));
+        QVERIFY(!settings.SetTermStart(QDate()));
+        QCOMPARE(settings.Limits(), (ProgramSettings::ReliefLimits {3, 8}));
+        program.Exec(QStringLiteral("UPDATE ProgramSetting SET Value = '-1' WHERE Name = 'ReliefsPerDay'"));
+        QCOMPARE(settings.Limits().perDay, 2);
+    }
+
     void anUnopenableDatabaseNamesTheReason_data()
     {
         // clang-format off
