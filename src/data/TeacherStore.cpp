@@ -8,23 +8,28 @@
 
 std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
 {
-    QStringList classColumns;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        classColumns << SlotColumn('a', slot);
+    QStringList cellColumns;
+    for (const QChar prefix : {QChar('a'), QChar('s')}) {
+        for (int slot = 0; slot < SlotCount; ++slot)
+            cellColumns << SlotColumn(prefix, slot);
+    }
     QSqlQuery table(connection_.Database());
     table.setForwardOnly(true);
     const QString sql =
-        QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(classColumns.join(','));
+        QStringLiteral("select adno, name1, subject, %1 from tabelpb order by adno1").arg(cellColumns.join(','));
     if (!connection_.Run(table, sql, {}))
         return std::nullopt;
     QList<TeacherTimetable> teachers;
     while (table.next()) {
-        QStringList classes;
-        classes.reserve(SlotCount);
-        for (int slot = 0; slot < SlotCount; ++slot)
-            classes << table.value(3 + slot).toString();
+        const auto cells = [&table](int first) {
+            QStringList texts;
+            texts.reserve(SlotCount);
+            for (int slot = 0; slot < SlotCount; ++slot)
+                texts << table.value(first + slot).toString();
+            return texts;
+        };
         teachers << TeacherTimetable {table.value(0).toString(), table.value(1).toString(), table.value(2).toString(),
-                                      classes};
+                                      cells(3), cells(3 + SlotCount)};
     }
     if (!connection_.CheckRead(table))
         return std::nullopt;

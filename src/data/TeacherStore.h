@@ -16,7 +16,8 @@ struct TeacherTimetable {
     QString number; // adno
     QString name1;
     QString subject;
-    QStringList classes; // the 40 class cells
+    QStringList classes;  // the 40 class cells
+    QStringList subjects; // the 40 subject cells
 };
 
 // A teacher as the attendance board binds him to a box.

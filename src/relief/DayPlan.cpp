@@ -1,0 +1,266 @@
+#include "relief/DayPlan.h"
+
+#include "data/Slot.h"
+#include "relief/MinCostFlow.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+using Cost = MinCostFlow::Cost;
+
+// Who may take which lesson, and the arcs' costs rule by rule.
+struct Choices {
+    QList<QList<int>> teachersOf; // per lesson, the teachers who may take it
+    QList<int> units;             // per teacher, the reliefs he may still give
+};
+
+Choices ChoicesOf(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& lessons, const ReliefRules& rules)
+{
+    Choices choices;
+    for (const RuleTeacher& teacher : teachers)
+        choices.units << rules.MoreReliefs(teacher);
+    for (const RuleLesson& lesson : lessons) {
+        QList<int> who;
+        for (int teacher = 0; teacher < teachers.size(); ++teacher) {
+            if (rules.MayTake(teachers[teacher], lesson))
+                who << teacher;
+        }
+        choices.teachersOf << who;
+    }
+    return choices;
+}
+
+// Weights that make one number of the rules' costs, so that a plan cheaper
+// under an earlier rule is cheaper whatever the later rules add: each rule
+// weighs more than the most that all the later ones can sum to.
+class Weights {
+public:
+    Weights(const QList<ReliefCost>& costs, qsizetype units)
+    {
+        ReliefCost most;
+        for (const ReliefCost& cost : costs) {
+            for (int level = 0; level < int(Rule::Count); ++level)
+                most.levels[level] = std::max(most.levels[level], cost.levels[level]);
+        }
+        weights_.back() = 1;
+        for (int level = int(Rule::Count) - 2; level >= 0; --level)
+            weights_[level] = weights_[level + 1] * (Cost(2 * most.levels[level + 1]) * Cost(units) + 1);
+    }
+
+    Cost Of(const ReliefCost& cost) const
+    {
+        Cost total = 0;
+        for (int level = 0; level < int(Rule::Count); ++level)
+            total += weights_[level] * Cost(cost.levels[level]);
+        return total;
+    }
+
+private:
+    std::array<Cost, int(Rule::Count)> weights_ {};
+};
+
+// The flow's graph: source, lessons, one node per teacher and period, one
+// per teacher, sink.
+class DayGraph {
+public:
+    DayGraph(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& lessons, const Choices& choices)
+        : teachers_(teachers)
+        , lessons_(lessons)
+        , choices_(choices)
+        , flow_(2 + int(lessons.size()) + int(teachers.size()) + int(teachers.size()) * PeriodsPerDay)
+    {
+    }
+
+    QList<int> Solve()
+    {
+        const Weights weights(AllCosts(), lessons_.size());
+        for (int lesson = 0; lesson < lessons_.size(); ++lesson) {
+            flow_.AddArc(Source, LessonNode(lesson), 1, 0);
+            for (const int teacher : choices_.teachersOf[lesson]) {
+                lessonArcs_ << LessonArc {
+                    lesson, teacher,
+                    flow_.AddArc(LessonNode(lesson), PeriodNode(teacher, lessons_[lesson].slot), 1,
+                                 weights.Of(ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson])))};
+            }
+        }
+        for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
+            for (int period = 0; period < PeriodsPerDay; ++period)
+                flow_.AddArc(PeriodNode(teacher, period), TeacherNode(teacher), 1, 0);
+            for (int k = 1; k <= choices_.units[teacher]; ++k)
+                flow_.AddArc(TeacherNode(teacher), Sink, 1,
+                             weights.Of(ReliefRules::TeacherCost(teachers_[teacher], k)));
+        }
+        flow_.Run(Source, Sink);
+        QList<int> chosen(lessons_.size(), -1);
+        for (const LessonArc& arc : lessonArcs_) {
+            if (flow_.Flow(arc.arc) > 0)
+                chosen[arc.lesson] = arc.teacher;
+        }
+        return chosen;
+    }
+
+private:
+    static constexpr int Source = 0;
+    static constexpr int Sink = 1;
+
+    struct LessonArc {
+        int lesson;
+        int teacher;
+        int arc;
+    };
+
+    int LessonNode(int lesson) const { return 2 + lesson; }
+    int TeacherNode(int teacher) const { return 2 + int(lessons_.size()) + teacher; }
+    int PeriodNode(int teacher, int slot) const
+    {
+        return 2 + int(lessons_.size() + teachers_.size()) + teacher * PeriodsPerDay + PeriodOf(slot);
+    }
+
+    QList<ReliefCost> AllCosts() const
+    {
+        QList<ReliefCost> costs;
+        for (int lesson = 0; lesson < lessons_.size(); ++lesson) {
+            for (const int teacher : choices_.teachersOf[lesson])
+                costs << ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
+        }
+        for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
+            for (int k = 1; k <= choices_.units[teacher]; ++k)
+                costs << ReliefRules::TeacherCost(teachers_[teacher], k);
+        }
+        return costs;
+    }
+
+    const QList<RuleTeacher>& teachers_;
+    const QList<RuleLesson>& lessons_;
+    const Choices& choices_;
+    MinCostFlow flow_;
+    QList<LessonArc> lessonArcs_;
+};
+}
+
+namespace {
+// Why the plan gives a lesson to its teacher rather than to another who was
+// free then: the first rule under which his relief costs less than the best
+// other's would. Without such another, why nobody else could take it.
+class Reasons {
+public:
+    Reasons(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& lessons, const Choices& choices,
+            const QList<int>& chosen)
+        : teachers_(teachers)
+        , lessons_(lessons)
+        , choices_(choices)
+        , chosen_(chosen)
+        , given_(teachers.size(), 0)
+    {
+        for (int lesson = 0; lesson < lessons.size(); ++lesson) {
+            if (chosen[lesson] < 0)
+                continue;
+            ++given_[chosen[lesson]];
+            relieving_.insert(chosen[lesson] * PeriodsPerDay + PeriodOf(lessons[lesson].slot));
+        }
+    }
+
+    QString Of(int lesson) const
+    {
+        const int teacher = chosen_[lesson];
+        bool busy = false;
+        bool atLimit = false;
+        int best = -1;
+        ReliefCost bestCost;
+        for (const int other : choices_.teachersOf[lesson]) {
+            if (other == teacher)
+                continue;
+            if (RelievesInPeriod(other, lessons_[lesson].slot)) {
+                busy = true;
+            } else if (given_[other] >= choices_.units[other]) {
+                atLimit = true;
+            } else if (const ReliefCost cost = CostOfAnother(other, lesson); best < 0 || cost < bestCost) {
+                best = other;
+                bestCost = cost;
+            }
+        }
+        if (teacher < 0)
+            return NobodyElse(busy, atLimit);
+        if (best < 0)
+            return busy || atLimit ? NobodyElse(busy, atLimit) : QStringLiteral("the only teacher free");
+        return Deciding(teacher, best, lesson);
+    }
+
+private:
+    bool RelievesInPeriod(int teacher, int slot) const
+    {
+        return relieving_.contains(teacher * PeriodsPerDay + PeriodOf(slot));
+    }
+
+    ReliefCost CostOfAnother(int teacher, int lesson) const
+    {
+        ReliefCost cost = ReliefRules::TeacherCost(teachers_[teacher], given_[teacher] + 1);
+        cost += ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
+        return cost;
+    }
+
+    static QString NobodyElse(bool busy, bool atLimit)
+    {
+        if (busy && atLimit)
+            return QStringLiteral("the other teachers free then cover other classes or have reached their limits");
+        if (busy)
+            return QStringLiteral("the other teachers free then cover other classes");
+        if (atLimit)
+            return QStringLiteral("the other teachers free then have reached their limits");
+        return {};
+    }
+
+    QString Deciding(int teacher, int other, int lesson) const
+    {
+        ReliefCost mine = ReliefRules::TeacherCost(teachers_[teacher], given_[teacher]);
+        mine += ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
+        const ReliefCost theirs = CostOfAnother(other, lesson);
+        const RuleTeacher& me = teachers_[teacher];
+        const RuleTeacher& them = teachers_[other];
+        const auto against = [](const QString& what, int mineBefore, int theirsBefore) {
+            return what.arg(mineBefore).arg(theirsBefore);
+        };
+        for (int level = 0; level < int(Rule::Count); ++level) {
+            if (mine.levels[level] == theirs.levels[level])
+                continue;
+            switch (Rule(level)) {
+            case Rule::LastFree: return QStringLiteral("the others free then would give up their last free period");
+            case Rule::Week:
+                return against(QStringLiteral("fewer reliefs this week (%1, against %2)"),
+                               me.load.Week() + given_[teacher] - 1, them.load.Week() + given_[other]);
+            case Rule::Term:
+                return against(QStringLiteral("fewer reliefs this term (%1, against %2)"),
+                               me.load.term + given_[teacher] - 1, them.load.term + given_[other]);
+            case Rule::Teaches: return QStringLiteral("teaches %1").arg(ReliefRules::Teaches(me, lessons_[lesson]));
+            case Rule::FreeLeft:
+                return against(QStringLiteral("more free periods left today (%1, against %2)"),
+                               me.freeLeft - given_[teacher] + 1, them.freeLeft - given_[other]);
+            case Rule::Number:
+            case Rule::Count: break;
+            }
+        }
+        return QStringLiteral("the lower teacher number among equals");
+    }
+
+    const QList<RuleTeacher>& teachers_;
+    const QList<RuleLesson>& lessons_;
+    const Choices& choices_;
+    const QList<int>& chosen_;
+    QList<int> given_;
+    QSet<int> relieving_; // teacher * PeriodsPerDay + period, in the plan
+};
+}
+
+QList<PlannedLesson> PlanDay(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& lessons,
+                             const ReliefRules& rules)
+{
+    const Choices choices = ChoicesOf(teachers, lessons, rules);
+    const QList<int> chosen = DayGraph(teachers, lessons, choices).Solve();
+    const Reasons reasons(teachers, lessons, choices, chosen);
+    QList<PlannedLesson> plan;
+    for (int lesson = 0; lesson < lessons.size(); ++lesson)
+        plan << PlannedLesson {chosen[lesson], reasons.Of(lesson)};
+    return plan;
+}

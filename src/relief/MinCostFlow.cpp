@@ -1,0 +1,69 @@
+#include "relief/MinCostFlow.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <queue>
+
+int MinCostFlow::AddArc(int from, int to, int capacity, Cost cost)
+{
+    const int arc = int(arcs_.size());
+    arcs_.push_back({to, capacity, cost});
+    arcs_.push_back({from, 0, -cost});
+    out_[from].push_back(arc);
+    out_[to].push_back(arc + 1);
+    return arc;
+}
+
+bool MinCostFlow::ShortestPaths(int source, int sink, std::vector<Cost>& potential, std::vector<int>& via) const
+{
+    const Cost unreached = Cost(1) << 125;
+    std::vector<Cost> distance(out_.size(), unreached);
+    std::fill(via.begin(), via.end(), -1);
+    using Entry = std::pair<Cost, int>;
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
+    distance[source] = 0;
+    queue.push({0, source});
+    while (!queue.empty()) {
+        const auto [reached, node] = queue.top();
+        queue.pop();
+        if (reached != distance[node])
+            continue;
+        for (const int arc : out_[node]) {
+            const Arc& next = arcs_[arc];
+            if (next.capacity == 0)
+                continue;
+            const Cost through = reached + next.cost + potential[node] - potential[next.to];
+            if (through < distance[next.to]) {
+                distance[next.to] = through;
+                via[next.to] = arc;
+                queue.push({through, next.to});
+            }
+        }
+    }
+    if (distance[sink] == unreached)
+        return false;
+    for (size_t node = 0; node < out_.size(); ++node) {
+        if (distance[node] != unreached)
+            potential[node] += distance[node];
+    }
+    return true;
+}
+
+int MinCostFlow::Run(int source, int sink)
+{
+    std::vector<Cost> potential(out_.size(), 0);
+    std::vector<int> via(out_.size(), -1);
+    int flow = 0;
+    while (ShortestPaths(source, sink, potential, via)) {
+        int pushed = std::numeric_limits<int>::max();
+        for (int node = sink; node != source; node = arcs_[via[node] ^ 1].to)
+            pushed = std::min(pushed, arcs_[via[node]].capacity);
+        for (int node = sink; node != source; node = arcs_[via[node] ^ 1].to) {
+            arcs_[via[node]].capacity -= pushed;
+            arcs_[via[node] ^ 1].capacity += pushed;
+        }
+        flow += pushed;
+    }
+    return flow;
+}

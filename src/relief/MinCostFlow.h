@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+// The largest flow from a source to a sink at the least cost, by successive
+// shortest paths (Dijkstra over reduced costs). Costs must not be negative.
+class MinCostFlow {
+public:
+    __extension__ typedef __int128 Cost;
+
+    explicit MinCostFlow(int nodes)
+        : out_(nodes)
+    {
+    }
+
+    // The arc's index, for Flow().
+    int AddArc(int from, int to, int capacity, Cost cost);
+    // The flow sent.
+    int Run(int source, int sink);
+    int Flow(int arc) const { return arcs_[arc ^ 1].capacity; }
+
+private:
+    struct Arc {
+        int to = 0;
+        int capacity = 0;
+        Cost cost = 0;
+    };
+
+    // The cheapest path's arcs into each node, or false when the sink is out of reach.
+    bool ShortestPaths(int source, int sink, std::vector<Cost>& potential, std::vector<int>& via) const;
+
+    std::vector<Arc> arcs_; // each arc followed by its reverse
+    std::vector<std::vector<int>> out_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/ReliefRecord.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class Connection;
+
+// One relief a teacher gave this week: its day and its period name.
+struct WeekRelief {
+    QDate day;
+    QString period;
+
+    bool operator==(const WeekRelief&) const = default;
+};
+
+// A teacher's load: his reliefs this week (Monday to Friday of today's
+// week) and this term (from the term's first day), and the last day he gave
+// one. Today counts once, from the relief set as it stands.
+struct TeacherLoad {
+    QList<WeekRelief> week;
+    int today = 0;
+    int term = 0;
+    QDate last;
+
+    int Week() const { return int(week.size()); }
+};
+
+// Every teacher's load by number (trimmed); a teacher with none has none.
+class ReliefLoads {
+public:
+    // The history of the days before today, and today's rows, those of the
+    // relief set planned for today. Nothing when the history cannot be read.
+    static std::optional<ReliefLoads> Read(Connection& connection, const QDate& today,
+                                           const QList<ReliefRecord>& todaysRows);
+
+    TeacherLoad Of(const QString& number) const { return loads_.value(number.trimmed()); }
+
+    // "This week: 2 (Mon 3rd, Tue 1st) · This term: 9 · Last: Tuesday 8 December"
+    static QString Summary(const TeacherLoad& load);
+
+private:
+    void AddToday(const QDate& today, const QDate& termStart, const QList<ReliefRecord>& rows);
+
+    QHash<QString, TeacherLoad> loads_;
+};
