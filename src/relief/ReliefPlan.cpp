@@ -80,15 +80,20 @@ void ReliefPlan::StartLesson(const QString& number, const QString& name, const Q
 
 void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject)
 {
-    if (Rows().isEmpty())
+    ChooseReliefFor(RowCount() - 1, candidate, absentSubject);
+}
+
+void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& absentSubject)
+{
+    if (rowIndex < 0 || rowIndex >= RowCount())
         return;
-    ReliefRecord row = Rows().last();
+    ReliefRecord row = Rows()[rowIndex];
     row[ReliefRecord::PresenceTea] = candidate.name;
     row[ReliefRecord::Subject] = absentSubject;
     row[ReliefRecord::ComName] = candidate.subject;
     row[ReliefRecord::TeaNoP] = candidate.number;
-    model_.ReplaceRow(RowCount() - 1, row);
-    days_.last().slotKey = KeyOf(row, days_.last().plannedFor);
+    model_.ReplaceRow(rowIndex, row);
+    days_[rowIndex].slotKey = KeyOf(row, days_[rowIndex].plannedFor);
     emit rowsChanged();
     emit reliefChosen();
 }

@@ -27,6 +27,7 @@ public:
     }
 
     ReliefSetModel& Model() { return model_; }
+    QDate Today() const;
     const QList<ReliefRecord>& Rows() const { return model_.Rows(); }
     int RowCount() const { return int(model_.Rows().size()); }
     // The rows with their days and keys, as the day's set under way is kept.
@@ -54,6 +55,8 @@ public:
     // The relief teacher chosen on the relief list for the last row, as the
     // list shows him; an empty line records the lesson without a teacher.
     void ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject);
+    // The same for a row started earlier and left without a relief teacher.
+    void ChooseReliefFor(int row, const ReliefListRow& candidate, const QString& absentSubject);
     // Whether the last row covers a class that an earlier row already covers
     // in the same period of the same day; a group class (ending in "*") is
     // never a duplicate.
@@ -82,7 +85,6 @@ private:
         QString slotKey;
     };
 
-    QDate Today() const;
     // The key a row planned for that day holds: one for a relief teacher chosen today, none otherwise.
     QString KeyOf(const ReliefRecord& row, const QDate& plannedFor) const;
     void Append(const ReliefRecord& row, const QDate& plannedFor);

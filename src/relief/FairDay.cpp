@@ -1,0 +1,107 @@
+#include "relief/FairDay.h"
+
+#include "attendance/AttendanceDay.h"
+#include "data/ProgramSettings.h"
+#include "data/Slot.h"
+#include "relief/ReliefPlan.h"
+#include "relief/ReliefSetModel.h"
+
+namespace {
+// Today's rows of the set: those planned for today.
+QList<ReliefRecord> TodaysRows(const ReliefPlan& plan, const QDate& today)
+{
+    QList<ReliefRecord> rows;
+    for (const PlannedRelief& row : plan.Planned()) {
+        if (row.plannedFor == today)
+            rows << row.record;
+    }
+    return rows;
+}
+
+RuleTeacher TeacherOf(const TeacherTimetable& timetable, const TeacherLoad& load, int day, int periodsInDay,
+                      const QStringList& reliefNumbers, const QList<ReliefRecord>& todaysRows)
+{
+    RuleTeacher teacher {
+        timetable.number, timetable.name1, timetable.subject, timetable.classes, timetable.subjects, 0, {}, load};
+    const int giving = int(reliefNumbers.count(timetable.number));
+    teacher.freeLeft = day < 0 ? 0 : FreePeriodsOfDay(timetable.classes, day, periodsInDay) - giving;
+    for (const ReliefRecord& row : todaysRows) {
+        if (row[ReliefRecord::TeaNoP].trimmed() == timetable.number.trimmed())
+            teacher.relievingIn.insert(row[ReliefRecord::Period]);
+    }
+    return teacher;
+}
+}
+
+std::optional<FairDay> FairDay::Read(Connection& connection, const AttendanceDay& board, const ReliefPlan& plan,
+                                     const QDate& today)
+{
+    const std::optional<QList<TeacherTimetable>> timetables = TeacherStore(connection).Timetables();
+    const QList<ReliefRecord> todaysRows = TodaysRows(plan, today);
+    const std::optional<ReliefLoads> loads = ReliefLoads::Read(connection, today, todaysRows);
+    if (!timetables || !loads)
+        return std::nullopt;
+    const ProgramSettings settings(connection);
+    FairDay fair {ReliefRules(settings.Limits())};
+    fair.periodsInDay_ = settings.PeriodsInDay();
+    fair.day_ = today.dayOfWeek() <= DaysPerWeek ? today.dayOfWeek() - 1 : -1;
+    const QStringList reliefNumbers = plan.ReliefNumbers();
+    for (const TeacherTimetable& timetable : *timetables) {
+        const int box = board.BoxOf(timetable.number.toInt());
+        if (box < 0)
+            continue;
+        if (!board.IsPresent(box)) {
+            fair.absent_.insert(timetable.number, timetable);
+            fair.absentNames_.insert(timetable.number, board.At(box).title + ' ' + board.At(box).name1);
+            fair.absentOrder_ << timetable.number;
+        } else if (board.At(box).kind == TeacherKind::ReliefOn) {
+            fair.indexOf_.insert(timetable.number.trimmed(), int(fair.teachers_.size()));
+            fair.teachers_ << TeacherOf(timetable, loads->Of(timetable.number), fair.day_, fair.periodsInDay_,
+                                        reliefNumbers, todaysRows);
+        }
+    }
+    return fair;
+}
+
+const RuleTeacher* FairDay::Find(const QString& number) const
+{
+    const auto index = indexOf_.constFind(number.trimmed());
+    return index == indexOf_.constEnd() ? nullptr : &teachers_[*index];
+}
+
+RuleLesson FairDay::LessonOf(const QString& absentNumber, int slot) const
+{
+    const TeacherTimetable timetable = absent_.value(absentNumber);
+    return {slot, timetable.classes.value(slot), timetable.subjects.value(slot)};
+}
+
+QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
+{
+    QList<LessonToFill> lessons;
+    if (day_ < 0)
+        return lessons;
+    const QList<PlannedRelief> planned = plan.Planned();
+    const QDate today = plan.Today();
+    for (int period = 0; period < periodsInDay_; ++period) {
+        const int slot = day_ * PeriodsPerDay + period;
+        for (const QString& number : absentOrder_) {
+            if (absent_[number].classes.value(slot) == OffPeriod)
+                continue;
+            LessonToFill lesson {LessonOf(number, slot), number, absentNames_[number], absent_[number].subject, -1};
+            bool covered = false;
+            for (int row = 0; row < planned.size(); ++row) {
+                const ReliefRecord& record = planned[row].record;
+                if (planned[row].plannedFor != today || record[ReliefRecord::TeaNo] != number
+                    || record[ReliefRecord::Period] != PeriodName(slot))
+                    continue;
+                if (HasReliefTeacher(record))
+                    covered = true;
+                else
+                    lesson.row = row;
+            }
+            if (!covered)
+                lessons << lesson;
+        }
+    }
+    return lessons;
+}
