@@ -37,16 +37,24 @@ std::optional<FairDay> FairDay::Read(Connection& connection, const AttendanceDay
                                      const QDate& today)
 {
     const std::optional<QList<TeacherTimetable>> timetables = TeacherStore(connection).Timetables();
+    if (!timetables)
+        return std::nullopt;
+    return Read(connection, *timetables, board, plan, today);
+}
+
+std::optional<FairDay> FairDay::Read(Connection& connection, const QList<TeacherTimetable>& timetables,
+                                     const AttendanceDay& board, const ReliefPlan& plan, const QDate& today)
+{
     const QList<ReliefRecord> todaysRows = TodaysRows(plan, today);
     const std::optional<ReliefLoads> loads = ReliefLoads::Read(connection, today, todaysRows);
-    if (!timetables || !loads)
+    if (!loads)
         return std::nullopt;
     const ProgramSettings settings(connection);
     FairDay fair {ReliefRules(settings.Limits())};
     fair.periodsInDay_ = settings.PeriodsInDay();
     fair.day_ = today.dayOfWeek() <= DaysPerWeek ? today.dayOfWeek() - 1 : -1;
     const QStringList reliefNumbers = plan.ReliefNumbers();
-    for (const TeacherTimetable& timetable : *timetables) {
+    for (const TeacherTimetable& timetable : timetables) {
         const int box = board.BoxOf(timetable.number.toInt());
         if (box < 0)
             continue;

@@ -34,6 +34,9 @@ public:
     // connection keeps the failure.
     static std::optional<FairDay> Read(Connection& connection, const AttendanceDay& board, const ReliefPlan& plan,
                                        const QDate& today);
+    // The same over the register's timetables read already.
+    static std::optional<FairDay> Read(Connection& connection, const QList<TeacherTimetable>& timetables,
+                                       const AttendanceDay& board, const ReliefPlan& plan, const QDate& today);
 
     const QList<RuleTeacher>& Teachers() const { return teachers_; }
     const ReliefRules& Rules() const { return rules_; }

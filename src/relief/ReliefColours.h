@@ -12,3 +12,5 @@ inline const QColor AlreadyRelievesColour(196, 95, 3);
 inline const QColor CounterColour(0, 0, 255);
 // A row of the relief set without a relief teacher.
 inline const QColor UncoveredRowColour(255, 214, 214);
+// The line selected with the arrow keys on the relief list.
+inline const QColor SelectedLineColour(204, 228, 247);

@@ -69,6 +69,7 @@ void frmRelList::BuildScreen()
     Label7->hide();
     lblMore = label(QStringLiteral("lblMore"));
     lblMore->hide();
+    lblSuggest = label(QStringLiteral("lblSuggest"));
     Command2 = NewButton(QStringLiteral("Exit"), QStringLiteral("Command2"), this);
 
     auto* top = new QHBoxLayout;
@@ -87,6 +88,7 @@ void frmRelList::BuildScreen()
     blocksArea_ = new QScrollArea(this);
     blocksArea_->setObjectName(QStringLiteral("blocks"));
     blocksArea_->setFrameShape(QFrame::NoFrame);
+    blocksArea_->setFocusPolicy(Qt::NoFocus);
     blocksArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     blocksArea_->setWidget(blocksWidget);
     ScrollByWholeBlocks((blocksWidget->sizeHint().width() + blocks_->spacing()) / 2);
@@ -98,6 +100,7 @@ void frmRelList::BuildScreen()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(lblSuggest);
     layout->addWidget(blocksArea_, 1);
     layout->addLayout(bottom);
 }
@@ -170,6 +173,7 @@ void frmRelList::Compute()
     if (!list)
         return;
     QList<ReliefCandidate> candidates;
+    fair_.reset();
     const frmAtten* board = registry().Find<frmAtten>();
     if (handOver.IsSet() && !board) {
         registry().prompter().Report(
@@ -180,9 +184,11 @@ void frmRelList::Compute()
         const std::optional<QList<TeacherTimetable>> teachers = TeacherStore(connection_).Timetables();
         if (!teachers)
             ReportReadFailure(connection_, registry());
-        else
+        else {
             candidates = ScanCandidates(*teachers, board->Day(), handOver.slot, handOver.periodName,
                                         ProgramSettings(connection_).PeriodsInDay());
+            ReadFairDay(*teachers, board->Day());
+        }
     }
     list->Plan().SetCandidates(candidates);
     ShowCandidates();
@@ -213,6 +219,7 @@ void frmRelList::ShowCandidates()
     lblMore->setText(
         QStringLiteral("%1 teachers are free in this period; scroll to the right to see them all.").arg(count));
     setFixedSize(Twips(ReliefListWidthTwips(count)), Twips(HeightTwips));
+    ShowFairness();
 }
 
 // The narrow list shows the left block only; the right one joins it from the
@@ -229,7 +236,6 @@ void frmRelList::ShowRow(const RowCells& cells, const ReliefListRow& row)
 {
     cells.number->setText(row.number);
     cells.name->setText(row.name);
-    cells.name->setToolTip(row.name);
     cells.subject->setText(row.subject);
     cells.free->setText(QString::number(row.free));
     cells.totalFree->setText(QString::number(row.totalFree));
@@ -244,6 +250,7 @@ void frmRelList::ClearRow(const RowCells& cells)
         label->clear();
         label->setToolTip(QString());
     }
+    cells.name->SetMark(QString());
 }
 
 void frmRelList::SetSubject(const QString& subject)

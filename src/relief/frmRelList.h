@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "relief/FairDay.h"
 #include "relief/ReliefList.h"
 #include "ui/Screen.h"
 
@@ -34,6 +35,14 @@ public:
     void RemoteClick1();
 
     int RowCount() const { return int(lines_.size()); }
+    // The line of the suggested teacher and of the selection, -1 for none.
+    int Suggested() const { return suggested_; }
+    int Selected() const { return selected_; }
+
+protected:
+    // Up and Down move the selection by a line, Left and Right by a block;
+    // Enter chooses the selected teacher, Escape leaves.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct RowCells {
@@ -53,6 +62,13 @@ private:
     void ShowRow(const RowCells& cells, const ReliefListRow& row);
     void ClearRow(const RowCells& cells);
     void LblName_DblClick(int row);
+    // The rules' view of the candidates: each line's load in its tooltip, a
+    // teacher at a limit struck through, the suggested one marked and said.
+    void ReadFairDay(const QList<TeacherTimetable>& teachers, const AttendanceDay& board);
+    void ShowFairness();
+    void ShowLineLoad(int line, const RuleTeacher* teacher);
+    QString SuggestionText(int line, const RuleTeacher& teacher) const;
+    void Select(int line);
     void Command2_Click();
 
     Connection connection_;
@@ -61,6 +77,10 @@ private:
     int slot_ = -1;
     QList<ReliefListRow> lines_;
     QString absentSubject_;
+    std::optional<FairDay> fair_;
+    RuleLesson lesson_;
+    int suggested_ = -1;
+    int selected_ = -1;
     QString dayName_;
     QString periodWord_;
 
@@ -69,6 +89,7 @@ private:
     QLabel* Label7 = nullptr;
     QLabel* Label11 = nullptr;
     QLabel* lblMore = nullptr;
+    QLabel* lblSuggest = nullptr;
     QPushButton* Command2 = nullptr;
     QScrollArea* blocksArea_ = nullptr;
     QHBoxLayout* blocks_ = nullptr;

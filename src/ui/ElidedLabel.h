@@ -9,6 +9,12 @@ class ElidedLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // A mark drawn before the text, no part of it; empty for none.
+    void SetMark(const QString& mark);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString mark_;
 };

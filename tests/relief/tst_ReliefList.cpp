@@ -12,8 +12,11 @@ TeacherTimetable Timetable(int number, QList<int> offSlots = {}, const QString& 
     QStringList classes(SlotCount, QStringLiteral("9B"));
     for (int slot : offSlots)
         classes[slot] = OffPeriod;
-    return {QString::number(number), name.isEmpty() ? QStringLiteral("T%1").arg(number) : name, QStringLiteral("Maths"),
-            classes};
+    return {QString::number(number),
+            name.isEmpty() ? QStringLiteral("T%1").arg(number) : name,
+            QStringLiteral("Maths"),
+            classes,
+            {}};
 }
 
 AttendanceDay Day(const QList<std::pair<bool, TeacherKind>>& boxes)
