@@ -12,14 +12,14 @@
 #include <cmath>
 
 namespace {
-// Left edges of the columns in twips; the bar runs from BarLeft to the right margin.
+// Left edges of the columns in twips; the bar column runs to the right margin.
 constexpr int NumberLeft = 0;
 constexpr int NameLeft = 720;
-constexpr int WeekLeft = 4900;
-constexpr int RangeLeft = 5900;
-constexpr int BarLeft = 7000;
+constexpr int WeekLeft = 4700;
+constexpr int RangeLeft = 5800;
+constexpr int BarLeft = 6900;
 
-// Room between a column's edge and its text.
+// Room between a column's edge and its text, and at the end of the longest bar.
 constexpr int Inset = 60;
 constexpr int HeaderHeight = 1900;
 constexpr int HeadingsHeight = 420;
@@ -94,7 +94,7 @@ Band ColumnHeadings(int largest, int width)
                            QStringLiteral("Reliefs in range"), font);
     // The count that a bar of the column's full length stands for.
     if (largest > 0)
-        band.items << TextItem(QStringLiteral("BarScale"), QRect(BarLeft, 0, width - BarLeft, HeadingsHeight),
+        band.items << TextItem(QStringLiteral("BarScale"), Cell(BarLeft, width, 0, HeadingsHeight),
                                QString::number(largest), font, Qt::AlignRight | Qt::AlignVCenter);
     return band;
 }
@@ -104,9 +104,9 @@ void AddBar(Band& band, int count, int largest, int width)
 {
     if (count <= 0 || largest <= 0)
         return;
-    const int fullLength = width - BarLeft;
+    const int fullLength = width - BarLeft - 2 * Inset;
     const int length = std::max(1, int(std::lround(double(count) * fullLength / largest)));
-    const QRect bar(BarLeft, BarTop, length, BarHeight);
+    const QRect bar(BarLeft + Inset, BarTop, length, BarHeight);
     QImage fill(std::max(1, length / TwipsPerFillPixel), std::max(1, BarHeight / TwipsPerFillPixel),
                 QImage::Format_RGB32);
     fill.fill(BarFill);

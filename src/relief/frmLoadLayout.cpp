@@ -3,12 +3,11 @@
 #include "ui/Controls.h"
 
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 void frmLoad::BuildScreen()
 {
-    auto* layout = new QGridLayout(this);
     const auto dateEdit = [this](const QString& name) {
         auto* edit = new QDateEdit(this);
         edit->setObjectName(name);
@@ -17,10 +16,12 @@ void frmLoad::BuildScreen()
     };
     dtpFrom = dateEdit(QStringLiteral("dtpFrom"));
     dtpTo = dateEdit(QStringLiteral("dtpTo"));
-    layout->addWidget(NewLabel(QStringLiteral("Reliefs from"), QStringLiteral("lblFrom"), this), 0, 0);
-    layout->addWidget(dtpFrom, 0, 1);
-    layout->addWidget(NewLabel(QStringLiteral("to"), QStringLiteral("lblTo"), this), 0, 2);
-    layout->addWidget(dtpTo, 0, 3);
+    auto* days = new QHBoxLayout;
+    days->addWidget(NewLabel(QStringLiteral("Reliefs from"), QStringLiteral("lblFrom"), this));
+    days->addWidget(dtpFrom);
+    days->addWidget(NewLabel(QStringLiteral("to"), QStringLiteral("lblTo"), this));
+    days->addWidget(dtpTo);
+    days->addStretch();
 
     cmdPrint = NewButton(QStringLiteral("Print"), QStringLiteral("cmdPrint"), this);
     cmdExport = NewButton(QStringLiteral("Export..."), QStringLiteral("cmdExport"), this);
@@ -30,6 +31,12 @@ void frmLoad::BuildScreen()
     buttons->addWidget(cmdExport);
     buttons->addStretch();
     buttons->addWidget(cmdExit);
-    layout->addLayout(buttons, 1, 0, 1, 4);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        NewLabel(QStringLiteral("Each teacher's reliefs in these days, and in this week (Monday to Friday)."),
+                 QStringLiteral("lblAbout"), this));
+    layout->addLayout(days);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
