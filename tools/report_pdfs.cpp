@@ -1,4 +1,4 @@
-// Writes both printed reports as PDF files into a folder, with long names and
+// Writes the printed reports as PDF files into a folder, with long names and
 // a logo, and pictures of their preview windows, for looking at them:
 //   morvane_report_pdfs OUTPUT_FOLDER
 #include "ReportChecks.h"
@@ -7,7 +7,9 @@
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "data/ProgramSettings.h"
+#include "data/ReliefStore.h"
 #include "data/TeacherRow.h"
+#include "relief/LoadReport.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
 #include "report/ReportPreview.h"
@@ -60,6 +62,29 @@ QList<ReliefRecord> ReliefSet(int count)
     return rows;
 }
 
+// The relief teachers of two weeks of saved sets, Monday 30 November on,
+// weekdays only: teacher 3 the most, teacher 5 none; for the relief load.
+bool SaveTwoWeeks(Connection& connection)
+{
+    const QList<QStringList> days = {{"3"},      {"3", "1"}, {"3", "1", "4"}, {"1"},
+                                     {"3", "4"}, {"3", "2"}, {"1", "3"},      {"3"}};
+    const QList<ReliefRecord> set = ReliefSet(3);
+    ReliefStore store(connection);
+    QDate day(2026, 11, 30);
+    for (const QStringList& numbers : days) {
+        QList<ReliefRecord> rows;
+        for (const QString& number : numbers) {
+            ReliefRecord relief = set[rows.size()];
+            relief[ReliefRecord::TeaNoP] = number;
+            rows << relief;
+        }
+        if (store.Replace(rows, day).status != ReliefSaveResult::Status::Saved)
+            return false;
+        day = day.addDays(day.dayOfWeek() == 5 ? 3 : 1);
+    }
+    return true;
+}
+
 QList<QStringList> Staff(int count)
 {
     QList<QStringList> teachers;
@@ -87,15 +112,21 @@ int main(int argc, char* argv[])
     const School school {SchoolName, WriteLogo(folder)};
     const PrintAndSaveResult saved = PrintAndSave(connection, ReliefSet(40), school, program.registry);
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(connection);
-    if (!saved.report || !teachers)
+    if (!saved.report || !teachers || !SaveTwoWeeks(connection))
         return 1;
+    const std::optional<ReliefLoads> loads = ReadReliefLoads(connection, {QDate(2026, 11, 30), QDate(2026, 12, 10)},
+                                                             program.clock.Today());
+    if (!loads)
+        return 1;
+    const Report load = ReliefLoadReport(*loads, school);
     const Report timetables = PersonalTimeTable(*teachers, 2026, SchoolName,
                                                 ProgramSettings(connection).PeriodsInDay());
     if (!WritePdf(LayOut(*saved.report), QDir(folder).filePath(QStringLiteral("DR1.pdf")))
-        || !WritePdf(LayOut(timetables), QDir(folder).filePath(QStringLiteral("DR2.pdf"))))
+        || !WritePdf(LayOut(timetables), QDir(folder).filePath(QStringLiteral("DR2.pdf")))
+        || !WritePdf(LayOut(load), QDir(folder).filePath(QStringLiteral("DR3.pdf"))))
         return 1;
     QWidget owner;
-    for (const Report& report : {*saved.report, timetables}) {
+    for (const Report& report : {*saved.report, timetables, load}) {
         ReportPreview* preview = ReportPreview::Show(report, owner);
         preview->resize(900, 1000);
         QApplication::processEvents();

@@ -19,6 +19,7 @@
 #include "import/frmImport.h"
 #include "relief/frmHistory.h"
 #include "relief/frmList.h"
+#include "relief/frmLoad.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
 
@@ -271,6 +272,9 @@ int main(int argc, char* argv[])
     SaveHistory(program);
     Click(program.Open<frmAtten>(), "cmdHistory");
     Save(program.registry.Find<frmHistory>(), folder, "frmHistory");
+    // The relief load of those days, from the history's Load Report.
+    Click(program.registry.Find<frmHistory>(), "cmdLoad");
+    Save(program.registry.Find<frmLoad>(), folder, "frmLoad");
     program.CloseScreens();
 
     AdminScreens(program, folder);

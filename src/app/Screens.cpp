@@ -14,6 +14,7 @@
 #include "relief/LessonChoice.h"
 #include "relief/frmHistory.h"
 #include "relief/frmList.h"
+#include "relief/frmLoad.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
 #include "ui/ScreenRegistry.h"
@@ -72,6 +73,7 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmList>();
     registry.Register<frmRelList>();
     registry.Register<frmHistory>();
+    registry.Register<frmLoad>();
     registry.Register<frmSplash>();
     registry.Register<frmLogin>();
     registry.Register<frmSetting>();

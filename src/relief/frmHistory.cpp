@@ -3,6 +3,7 @@
 #include "import/Csv.h"
 #include "import/ExportFile.h"
 #include "relief/ReliefReport.h"
+#include "relief/frmLoad.h"
 #include "report/ReportPreview.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
@@ -63,6 +64,7 @@ frmHistory::frmHistory(ScreenRegistry& registry)
     connect(lvDays, &QTreeWidget::currentItemChanged, this, &frmHistory::lvDays_Changed);
     connect(cmdPrint, &QPushButton::clicked, this, &frmHistory::cmdPrint_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmHistory::cmdExport_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmHistory::cmdLoad_Click);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
 }
@@ -166,4 +168,9 @@ void frmHistory::cmdExport_Click()
     prompter.Report(
         QStringLiteral("%1 relief(s) exported to %2.").arg(reliefs->size()).arg(QDir::toNativeSeparators(path)),
         ExportTitle, MessageIcon::Information);
+}
+
+void frmHistory::cmdLoad_Click()
+{
+    registry().Show<frmLoad>();
 }

@@ -12,7 +12,8 @@ class QTreeWidget;
 
 // Every saved relief set by its day: the days newest first, the chosen day's
 // reliefs, its relief teachers list printed again with its own date, and the
-// reliefs of a range of days written out for payroll and audits.
+// reliefs of a range of days written out for payroll and audits; from here
+// the relief load of each teacher is reached.
 class frmHistory : public Screen {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ private:
     void lvDays_Changed();
     void cmdPrint_Click();
     void cmdExport_Click();
+    void cmdLoad_Click();
 
     Connection connection_;
     ReliefSetModel rows_;
@@ -39,5 +41,6 @@ private:
     QDateEdit* dtpTo = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdLoad = nullptr;
     QPushButton* cmdExit = nullptr;
 };

@@ -54,9 +54,11 @@ QWidget* frmHistory::BuildButtons()
     dtpTo = dateEdit(QStringLiteral("dtpTo"));
     cmdPrint = NewButton(QStringLiteral("Print"), QStringLiteral("cmdPrint"), buttons);
     cmdExport = NewButton(QStringLiteral("Export..."), QStringLiteral("cmdExport"), buttons);
+    cmdLoad = NewButton(QStringLiteral("Load Report"), QStringLiteral("cmdLoad"), buttons);
     cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), buttons);
 
     layout->addWidget(cmdPrint);
+    layout->addWidget(cmdLoad);
     layout->addStretch();
     layout->addWidget(NewLabel(QStringLiteral("Export from"), QStringLiteral("lblFrom"), buttons));
     layout->addWidget(dtpFrom);

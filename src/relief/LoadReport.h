@@ -1,0 +1,48 @@
+#pragma once
+
+#include "report/Report.h"
+#include "ui/School.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class Connection;
+
+// A run of days, both ends included.
+struct DayRange {
+    QDate from;
+    QDate to;
+
+    bool operator==(const DayRange&) const = default;
+};
+
+// Monday to Friday of the day's week.
+DayRange SchoolWeekOf(const QDate& day);
+
+// One teacher's reliefs from the history: in today's school week and in the range asked for.
+struct TeacherLoad {
+    int number = 0;
+    // Title and name, as the other reports show them.
+    QString name;
+    int thisWeek = 0;
+    int inRange = 0;
+
+    bool operator==(const TeacherLoad&) const = default;
+};
+
+// Every teacher of the register in number order with his load; a teacher
+// without reliefs has 0. Nothing when a read fails (the connection keeps why).
+struct ReliefLoads {
+    DayRange range;
+    DayRange week;
+    QList<TeacherLoad> teachers;
+};
+
+std::optional<ReliefLoads> ReadReliefLoads(Connection& connection, const DayRange& range, const QDate& today);
+
+// The relief load "DR3": one line per teacher with his reliefs this week and
+// in the range, and a bar for the range drawn to the scale of the largest.
+Report ReliefLoadReport(const ReliefLoads& loads, const School& school);
