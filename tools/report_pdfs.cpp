@@ -114,8 +114,9 @@ int main(int argc, char* argv[])
     const std::optional<QList<TeacherRow>> teachers = ReadTimetables(connection);
     if (!saved.report || !teachers || !SaveTwoWeeks(connection))
         return 1;
-    const std::optional<ReliefLoads> loads = ReadReliefLoads(connection, {QDate(2026, 11, 30), QDate(2026, 12, 10)},
-                                                             program.clock.Today());
+    const std::optional<LoadReportLines> loads = ReadLoadReportLines(connection,
+                                                                     {QDate(2026, 11, 30), QDate(2026, 12, 10)},
+                                                                     program.clock.Today());
     if (!loads)
         return 1;
     const Report load = ReliefLoadReport(*loads, school);

@@ -58,7 +58,7 @@ QRect Cell(int left, int right, int top, int height)
     return QRect(left + Inset, top, right - left - 2 * Inset, height);
 }
 
-Band ReportHeader(const ReliefLoads& loads, const School& school, int width)
+Band ReportHeader(const LoadReportLines& loads, const School& school, int width)
 {
     const int textLeft = 1440 + 240;
     const int textWidth = width - textLeft;
@@ -114,7 +114,7 @@ void AddBar(Band& band, int count, int largest, int width)
     band.items << BoxItem(QStringLiteral("Bar"), bar);
 }
 
-Band LoadLine(const TeacherLoad& teacher, int largest, int width)
+Band LoadLine(const TeacherLoadLine& teacher, int largest, int width)
 {
     const QFont font = ReportFont(9);
     const int top = 20;
@@ -146,9 +146,9 @@ DayRange SchoolWeekOf(const QDate& day)
     return {monday, monday.addDays(4)};
 }
 
-std::optional<ReliefLoads> ReadReliefLoads(Connection& connection, const DayRange& range, const QDate& today)
+std::optional<LoadReportLines> ReadLoadReportLines(Connection& connection, const DayRange& range, const QDate& today)
 {
-    ReliefLoads loads {range, SchoolWeekOf(today), {}};
+    LoadReportLines loads {range, SchoolWeekOf(today), {}};
     const std::optional<QList<TeacherSummary>> teachers = TeacherStore(connection).Summaries();
     if (!teachers)
         return std::nullopt;
@@ -160,25 +160,25 @@ std::optional<ReliefLoads> ReadReliefLoads(Connection& connection, const DayRang
     loads.teachers.reserve(teachers->size());
     for (const TeacherSummary& teacher : *teachers) {
         const QString name = (teacher.title + QLatin1Char(' ') + teacher.name1).trimmed();
-        loads.teachers << TeacherLoad {teacher.number, name, thisWeek->value(teacher.number),
-                                       inRange->value(teacher.number)};
+        loads.teachers << TeacherLoadLine {teacher.number, name, thisWeek->value(teacher.number),
+                                           inRange->value(teacher.number)};
     }
     return loads;
 }
 
-Report ReliefLoadReport(const ReliefLoads& loads, const School& school)
+Report ReliefLoadReport(const LoadReportLines& loads, const School& school)
 {
     Report report;
     report.name = QStringLiteral("DR3");
     report.title = QStringLiteral("Relief Load");
     const int width = report.BodyWidth();
     int largest = 0;
-    for (const TeacherLoad& teacher : loads.teachers)
+    for (const TeacherLoadLine& teacher : loads.teachers)
         largest = std::max(largest, teacher.inRange);
     report.reportHeader = ReportHeader(loads, school, width);
     report.pageHeader = ColumnHeadings(largest, width);
     report.details.reserve(loads.teachers.size());
-    for (const TeacherLoad& teacher : loads.teachers)
+    for (const TeacherLoadLine& teacher : loads.teachers)
         report.details << LoadLine(teacher, largest, width);
     report.pageFooter = PageFooter(width);
     return report;

@@ -21,11 +21,11 @@ const QString ExportTitle = QStringLiteral("Export");
 
 // UTF-8 with a byte-order mark, so that a spreadsheet opens it as it is: a
 // header, then one line per teacher.
-QByteArray LoadCsvFile(const QList<TeacherLoad>& teachers)
+QByteArray LoadCsvFile(const QList<TeacherLoadLine>& teachers)
 {
     QString text = CsvLine({QStringLiteral("Tea.No"), QStringLiteral("Teacher Name"), QStringLiteral("This Week"),
                             QStringLiteral("In Range")});
-    for (const TeacherLoad& teacher : teachers) {
+    for (const TeacherLoadLine& teacher : teachers) {
         text += CsvLine({QString::number(teacher.number), SpreadsheetText(teacher.name),
                          QString::number(teacher.thisWeek), QString::number(teacher.inRange)});
     }
@@ -54,7 +54,7 @@ void frmLoad::Form_Load()
     dtpTo->setDate(today);
 }
 
-std::optional<ReliefLoads> frmLoad::ChosenLoads()
+std::optional<LoadReportLines> frmLoad::ChosenLoads()
 {
     const DayRange range {dtpFrom->date(), dtpTo->date()};
     if (range.from > range.to) {
@@ -62,7 +62,7 @@ std::optional<ReliefLoads> frmLoad::ChosenLoads()
                                      MessageIcon::Exclamation);
         return std::nullopt;
     }
-    std::optional<ReliefLoads> loads = ReadReliefLoads(connection_, range, registry().clock().Today());
+    std::optional<LoadReportLines> loads = ReadLoadReportLines(connection_, range, registry().clock().Today());
     if (!loads)
         ReportReadFailure(connection_, registry());
     return loads;
@@ -70,7 +70,7 @@ std::optional<ReliefLoads> frmLoad::ChosenLoads()
 
 void frmLoad::cmdPrint_Click()
 {
-    const std::optional<ReliefLoads> loads = ChosenLoads();
+    const std::optional<LoadReportLines> loads = ChosenLoads();
     if (!loads)
         return;
     // The report outlives this screen.
@@ -81,7 +81,7 @@ void frmLoad::cmdPrint_Click()
 // Export...: the report's lines, to a CSV file the operator names.
 void frmLoad::cmdExport_Click()
 {
-    const std::optional<ReliefLoads> loads = ChosenLoads();
+    const std::optional<LoadReportLines> loads = ChosenLoads();
     if (!loads)
         return;
     Prompter& prompter = registry().prompter();

@@ -21,7 +21,7 @@ private:
     void Form_Load();
     // The loads of the chosen days; nothing when the days are the wrong way
     // round or the history cannot be read, which the operator has been told.
-    std::optional<ReliefLoads> ChosenLoads();
+    std::optional<LoadReportLines> ChosenLoads();
     void cmdPrint_Click();
     void cmdExport_Click();
 

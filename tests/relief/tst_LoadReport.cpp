@@ -118,11 +118,11 @@ QStringList FileLines(const QString& path)
     return QString::fromUtf8(bytes.mid(Utf8Bom.size())).split("\r\n", Qt::SkipEmptyParts);
 }
 
-ReliefLoads ManyTeachers(int count, const QString& name)
+LoadReportLines ManyTeachers(int count, const QString& name)
 {
-    ReliefLoads loads {{TermStart, Today}, SchoolWeekOf(Today), {}};
+    LoadReportLines loads {{TermStart, Today}, SchoolWeekOf(Today), {}};
     for (int number = 1; number <= count; ++number)
-        loads.teachers << TeacherLoad {number, name, number % 3, number % 7 * 6};
+        loads.teachers << TeacherLoadLine {number, name, number % 3, number % 7 * 6};
     return loads;
 }
 }
