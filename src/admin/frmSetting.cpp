@@ -2,6 +2,7 @@
 
 #include "data/PasswordHash.h"
 #include "data/ProgramSettings.h"
+#include "data/SettingsStore.h"
 #include "data/Transaction.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -17,21 +18,16 @@
 #include <cmath>
 
 namespace {
-const QString SettingsQuery = QStringLiteral(
-    "select Dayslimit,Fratepday,Maxhold,Pass,Refcopy,Salnew,Salper,Saltemp,Splashtime,Viewe,Welcometime,Welcome "
-    "from Custom");
-// A null password keeps the stored one.
-const QString ApplyStatement = QStringLiteral("UPDATE Custom SET Pass = coalesce(?, Pass), Splashtime = ?, Viewe = ?, "
-                                              "Welcome = ?, Welcometime = ? WHERE Key=1");
-// The password is never touched.
-const QString DefaultStatement = QStringLiteral(
-    "UPDATE Custom SET Dayslimit = 15, Fratepday = 1, Maxhold = 2, Refcopy = 2, Salnew = 2000, Salper = 4500, "
-    "Saltemp = 3000, Splashtime = 2000, Viewe = 3, Welcome = 1, Welcometime = 1000 WHERE Key=1");
-
 // Stay times a school may want: none at all up to a minute.
 constexpr double LongestStayTime = 60000;
 
 enum class Viewe { TopLeft = 1, ScreenCentre = 2, Default = 3 };
+
+// A stay time as a number is shown, in its shortest exact form.
+QString StayTimeText(double milliseconds)
+{
+    return QString::number(milliseconds, 'g', QLocale::FloatingPointShortest);
+}
 
 // A stay time in milliseconds: a decimal number, with sign, point or exponent.
 std::optional<double> Number(const QString& text)
@@ -70,7 +66,6 @@ struct Rule {
 
 frmSetting::frmSetting(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , SettingRecordset(SettingConnection, QStringLiteral("Custom"))
 {
     BuildScreen();
     connect(cmd_Change, &QToolButton::clicked, this, &frmSetting::cmd_Change_Click);
@@ -85,26 +80,27 @@ void frmSetting::Form_Load()
     if (!OpenDatabaseForScreen(SettingConnection, registry()))
         return LoadFailed();
     EnterViewState();
-    if (!SettingRecordset.Open(SettingsQuery)) {
-        registry().prompter().Report(SettingRecordset.LastError().Text());
-        return;
-    }
     ShowSettings();
 }
 
-// The password is never shown, nor how long it is: its boxes start empty,
-// and left empty they keep it.
+// Reads the settings row afresh. The password is never shown, nor how long
+// it is: its boxes start empty, and left empty they keep it.
 void frmSetting::ShowSettings()
 {
+    const RowLookup<SettingsRow> settings = SettingsStore(SettingConnection).Read();
+    if (settings.readFailed) {
+        registry().prompter().Report(SettingConnection.LastError().Text());
+        return;
+    }
     txt_pass1->clear();
     txt_pass2->clear();
     txt_periods->setText(QString::number(ProgramSettings(SettingConnection).PeriodsInDay()));
-    if (!SettingRecordset.HasCurrentRow())
+    if (!settings.row)
         return;
-    txt_splash->setText(SettingRecordset.Text(QStringLiteral("Splashtime")));
-    txt_welcome->setText(SettingRecordset.Text(QStringLiteral("Welcometime")));
-    Check1->setChecked(SettingRecordset.Field(QStringLiteral("Welcome")).toInt() != 0);
-    switch (Viewe(SettingRecordset.Field(QStringLiteral("Viewe")).toInt())) {
+    txt_splash->setText(StayTimeText(settings.row->splashTime));
+    txt_welcome->setText(StayTimeText(settings.row->welcomeTime));
+    Check1->setChecked(settings.row->welcome);
+    switch (Viewe(settings.row->viewe)) {
     case Viewe::TopLeft: opt_tl->setChecked(true); break;
     case Viewe::ScreenCentre: opt_ce->setChecked(true); break;
     default: opt_def->setChecked(true); break;
@@ -178,18 +174,18 @@ void frmSetting::cmd_apply_Click()
     }
     if (!ValidateSettings())
         return;
-    QVariant password;
+    std::optional<QString> password;
     if (NewPassword()) {
         password = PasswordHash::Hash(txt_pass1->text().trimmed());
-        if (password.toString().isEmpty()) {
+        if (password->isEmpty()) {
             registry().prompter().Report(QStringLiteral("The new password cannot be stored: nothing was saved."), {},
                                          MessageIcon::Critical);
             return;
         }
     }
-    const QVariantList values = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked() ? 1 : 0,
-                                 *Number(txt_welcome->text())};
-    if (!StoreSettings(values, *PeriodsInDay(txt_periods->text())))
+    const SettingsChange change = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked(),
+                                   *Number(txt_welcome->text())};
+    if (!StoreSettings(change, *PeriodsInDay(txt_periods->text())))
         return;
     txt_pass1->clear();
     txt_pass2->clear();
@@ -200,12 +196,9 @@ void frmSetting::cmd_apply_Click()
 
 void frmSetting::cmd_default_Click()
 {
-    if (!UpdateSettingsRow(DefaultStatement, {}))
+    if (!Stored(SettingsStore(SettingConnection).RestoreDefaults()))
         return;
-    if (SettingRecordset.Requery())
-        ShowSettings();
-    else
-        registry().prompter().Report(SettingRecordset.LastError().Text());
+    ShowSettings();
     Check1->setChecked(true);
     registry().prompter().Report(QStringLiteral("Default Changes are Applied."), QStringLiteral("Save"),
                                  MessageIcon::Information);
@@ -213,11 +206,11 @@ void frmSetting::cmd_default_Click()
 }
 
 // The settings row and the periods in a day are stored together or not at all.
-bool frmSetting::StoreSettings(const QVariantList& values, int periodsInDay)
+bool frmSetting::StoreSettings(const SettingsChange& change, int periodsInDay)
 {
     Transaction transaction(SettingConnection);
     if (transaction.IsActive()) {
-        if (!UpdateSettingsRow(ApplyStatement, values))
+        if (!Stored(SettingsStore(SettingConnection).Apply(change)))
             return false;
         if (ProgramSettings(SettingConnection).SetPeriodsInDay(periodsInDay) && transaction.Commit())
             return true;
@@ -228,20 +221,18 @@ bool frmSetting::StoreSettings(const QVariantList& values, int periodsInDay)
 
 // Nothing changed must not be reported as applied: a row other than Key 1
 // is shown, but never changed.
-bool frmSetting::UpdateSettingsRow(const QString& sql, const QVariantList& values)
+bool frmSetting::Stored(SettingsWrite write)
 {
-    int changed = 0;
-    if (!SettingConnection.Execute(sql, values, &changed)) {
-        registry().prompter().Report(SettingConnection.LastError().Text());
-        return false;
-    }
-    if (changed == 0) {
+    switch (write) {
+    case SettingsWrite::Written: return true;
+    case SettingsWrite::Failed: registry().prompter().Report(SettingConnection.LastError().Text()); break;
+    case SettingsWrite::NoRow:
         registry().prompter().Report(QStringLiteral(
                                          "Nothing was stored: the database holds no settings row with the Key 1."),
                                      {}, MessageIcon::Critical);
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 void frmSetting::EnterViewState()

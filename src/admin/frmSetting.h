@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "data/Recordset.h"
 #include "ui/Screen.h"
 
 class QCheckBox;
@@ -10,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QToolButton;
+enum class SettingsWrite;
+struct SettingsChange;
 
 // The settings screen: the Administrator password, the stay times, the
 // welcome flag and the window-position option of the settings row (Key 1),
@@ -40,13 +41,12 @@ private:
     void EnterViewState();
     int SelectedViewe() const;
     bool NewPassword() const;
-    // Runs an update of the settings row; false, with the operator told, when
-    // it failed or found no row to change.
-    bool UpdateSettingsRow(const QString& sql, const QVariantList& values);
-    bool StoreSettings(const QVariantList& values, int periodsInDay);
+    // Whether a write of the settings row stored it; the operator is told
+    // when it failed or found no row to change.
+    bool Stored(SettingsWrite write);
+    bool StoreSettings(const SettingsChange& change, int periodsInDay);
 
     Connection SettingConnection;
-    Recordset SettingRecordset;
 
     QLineEdit* txt_splash = nullptr;
     QLineEdit* txt_welcome = nullptr;
