@@ -45,6 +45,8 @@ public:
     std::optional<QList<TeacherTimetable>> Timetables();
     std::optional<QList<TeacherSummary>> Summaries();
     TeacherLookup Find(int number);
+    // Whether a teacher has this number.
+    std::optional<bool> NumberInUse(int number);
 
 private:
     Connection& connection_;
