@@ -4,11 +4,13 @@
 #include "data/ProgramSettings.h"
 #include "data/SettingsStore.h"
 #include "data/Transaction.h"
+#include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -47,13 +49,23 @@ bool IsStayTime(const QString& text)
     return value && *value >= 0 && *value <= LongestStayTime;
 }
 
-std::optional<int> PeriodsInDay(const QString& text)
+std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 {
     bool ok = false;
-    const int periods = text.trimmed().toInt(&ok);
-    if (!ok || periods < 1 || periods > ProgramSettings::MaxPeriodsInDay)
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok || number < lowest || number > highest)
         return std::nullopt;
-    return periods;
+    return number;
+}
+
+std::optional<int> PeriodsInDay(const QString& text)
+{
+    return WholeNumber(text, 1, ProgramSettings::MaxPeriodsInDay);
+}
+
+std::optional<int> ReliefLimit(const QString& text)
+{
+    return WholeNumber(text, 1, ProgramSettings::MaxLimit);
 }
 
 struct Rule {
@@ -94,7 +106,7 @@ void frmSetting::ShowSettings()
     }
     txt_pass1->clear();
     txt_pass2->clear();
-    txt_periods->setText(QString::number(ProgramSettings(SettingConnection).PeriodsInDay()));
+    ShowOwnSettings();
     if (!settings.row)
         return;
     txt_splash->setText(StayTimeText(settings.row->splashTime));
@@ -107,10 +119,21 @@ void frmSetting::ShowSettings()
     }
 }
 
+void frmSetting::ShowOwnSettings()
+{
+    const ProgramSettings own(SettingConnection);
+    txt_periods->setText(QString::number(own.PeriodsInDay()));
+    dtpTerm->setDate(own.TermStart(registry().clock().Today()));
+    const ProgramSettings::ReliefLimits limits = own.Limits();
+    txtDayLimit->setText(QString::number(limits.perDay));
+    txtWeekLimit->setText(QString::number(limits.perWeek));
+}
+
 void frmSetting::LockSettingFields(bool locked)
 {
-    for (QLineEdit* field : {txt_splash, txt_welcome, txt_periods, txt_pass1, txt_pass2})
+    for (QLineEdit* field : {txt_splash, txt_welcome, txt_periods, txtDayLimit, txtWeekLimit, txt_pass1, txt_pass2})
         field->setReadOnly(locked);
+    dtpTerm->setReadOnly(locked);
     for (QWidget* choice : std::initializer_list<QWidget*> {Check1, opt_tl, opt_ce, opt_def})
         choice->setEnabled(!locked);
 }
@@ -142,6 +165,15 @@ bool frmSetting::ValidateSettings()
         {!PeriodsInDay(txt_periods->text()),
          QStringLiteral("Periods in a day must be a whole number from 1 to %1.").arg(ProgramSettings::MaxPeriodsInDay),
          improper, MessageIcon::Information},
+        {!ReliefLimit(txtDayLimit->text()),
+         QStringLiteral("Most reliefs a day must be from 1 to %1.").arg(ProgramSettings::MaxLimit), improper,
+         MessageIcon::Information},
+        {!ReliefLimit(txtWeekLimit->text()),
+         QStringLiteral("Most reliefs a week must be from 1 to %1.").arg(ProgramSettings::MaxLimit), improper,
+         MessageIcon::Information},
+        {ReliefLimit(txtWeekLimit->text()) < ReliefLimit(txtDayLimit->text()),
+         QStringLiteral("Most reliefs a week cannot be fewer than most reliefs a day."), improper,
+         MessageIcon::Information},
         {txt_pass2->text() != txt_pass1->text(), QStringLiteral("May be typing mistake,plese verify the password."),
          QStringLiteral("Invalid password"), MessageIcon::Critical},
     };
@@ -185,7 +217,16 @@ void frmSetting::cmd_apply_Click()
     }
     const SettingsChange change = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked(),
                                    *Number(txt_welcome->text())};
-    if (!StoreSettings(change, *PeriodsInDay(txt_periods->text())))
+    const int periods = *PeriodsInDay(txt_periods->text());
+    const QDate termStart = dtpTerm->date();
+    const ProgramSettings::ReliefLimits limits = {*ReliefLimit(txtDayLimit->text()),
+                                                  *ReliefLimit(txtWeekLimit->text())};
+    const bool stored = StoreTogether([&change](SettingsStore& row) { return row.Apply(change); },
+                                      [&](ProgramSettings& own) {
+                                          return own.SetPeriodsInDay(periods) && own.SetTermStart(termStart)
+                                              && own.SetLimits(limits);
+                                      });
+    if (!stored)
         return;
     txt_pass1->clear();
     txt_pass2->clear();
@@ -194,9 +235,15 @@ void frmSetting::cmd_apply_Click()
     EnterViewState();
 }
 
+// The periods in a day are the school's own and stay as they are.
 void frmSetting::cmd_default_Click()
 {
-    if (!Stored(SettingsStore(SettingConnection).RestoreDefaults()))
+    const QDate newYear(registry().clock().Today().year(), 1, 1);
+    const bool stored = StoreTogether([](SettingsStore& row) { return row.RestoreDefaults(); },
+                                      [&newYear](ProgramSettings& own) {
+                                          return own.SetTermStart(newYear) && own.SetLimits({});
+                                      });
+    if (!stored)
         return;
     ShowSettings();
     Check1->setChecked(true);
@@ -205,14 +252,16 @@ void frmSetting::cmd_default_Click()
     EnterViewState();
 }
 
-// The settings row and the periods in a day are stored together or not at all.
-bool frmSetting::StoreSettings(const SettingsChange& change, int periodsInDay)
+bool frmSetting::StoreTogether(const std::function<SettingsWrite(SettingsStore&)>& writeRow,
+                               const std::function<bool(ProgramSettings&)>& writeOwn)
 {
     Transaction transaction(SettingConnection);
     if (transaction.IsActive()) {
-        if (!Stored(SettingsStore(SettingConnection).Apply(change)))
+        SettingsStore row(SettingConnection);
+        if (!Stored(writeRow(row)))
             return false;
-        if (ProgramSettings(SettingConnection).SetPeriodsInDay(periodsInDay) && transaction.Commit())
+        ProgramSettings own(SettingConnection);
+        if (writeOwn(own) && transaction.Commit())
             return true;
     }
     registry().prompter().Report(SettingConnection.LastError().Text());
