@@ -3,6 +3,7 @@
 #include "data/FieldLimits.h"
 #include "data/PasswordHash.h"
 #include "data/ProgramSettings.h"
+#include "data/SettingsStore.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/LockableComboBox.h"
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
@@ -30,12 +32,6 @@ constexpr int ExtendedHeight = 7020;
 constexpr int FrameHeight = 3735;
 constexpr int ExtendedFrameHeight = 3979;
 constexpr int AppliedFrameHeight = 2206;
-
-// Columns of the settings row, read by position.
-constexpr int KeyColumn = 0;
-constexpr int WelcometimeColumn = 11;
-constexpr int SchoolNameColumn = 13;
-constexpr int PictureColumn = 14;
 
 // Wrong passwords in a row before each further try must wait, and the
 // longest wait: 1 s after the third, doubling with each one after it.
@@ -77,7 +73,6 @@ void ShowButtonWithLabel(QWidget* button, QWidget* label, bool shown)
 
 frmLogin::frmLogin(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , LoginRecordset(LoginConnection, QStringLiteral("Custom"))
 {
     BuildScreen();
     connect(cmb_as, &LockableComboBox::activated, this, &frmLogin::cmb_as_Click);
@@ -98,22 +93,22 @@ void frmLogin::Form_Load()
     if (!OpenDatabaseOrEnd(LoginConnection, registry()))
         return LoadFailed();
     cmd_apply->setEnabled(false);
-    if (!LoginRecordset.Open(QStringLiteral("Select * from custom"))) {
-        registry().prompter().Report(LoginRecordset.LastError().Text());
+    const RowLookup<SettingsRow> settings = SettingsStore(LoginConnection).Read();
+    if (settings.readFailed) {
+        registry().prompter().Report(LoginConnection.LastError().Text());
         return;
     }
-    if (LoginRecordset.HasCurrentRow()) {
-        if (LoginRecordset.Field(KeyColumn).toInt() == 0) {
+    if (settings.row) {
+        if (settings.row->key == 0) {
             cmb_as->setEditText(Administrator);
             cmb_as->SetLocked(true);
             txt_uname->setEnabled(false);
         }
-        txtSchoolName->setText(LoginRecordset.Text(SchoolNameColumn));
-        txt_Welcometime->setText(LoginRecordset.Text(WelcometimeColumn));
-        lblPicture->setText(LoginRecordset.Text(PictureColumn));
+        txtSchoolName->setText(settings.row->schoolName);
+        txt_Welcometime->setText(QString::number(settings.row->welcomeTime, 'g', QLocale::FloatingPointShortest));
+        lblPicture->setText(settings.row->picture);
     }
     txtSchoolName->setReadOnly(true);
-    LoginRecordset.Close();
 }
 
 // The screen is set out afresh each time it is shown, not when it comes back
@@ -193,12 +188,12 @@ void frmLogin::cmdOK_Click()
 // answer and lets nobody in.
 std::optional<bool> frmLogin::PasswordMatches()
 {
-    if (!LoginRecordset.Open(QStringLiteral("Select Pass from Custom"))) {
-        registry().prompter().Report(LoginRecordset.LastError().Text());
+    const RowLookup<SettingsRow> settings = SettingsStore(LoginConnection).Read();
+    if (settings.readFailed) {
+        registry().prompter().Report(LoginConnection.LastError().Text());
         return std::nullopt;
     }
-    const QString stored = LoginRecordset.HasCurrentRow() ? LoginRecordset.Text(0) : QString();
-    LoginRecordset.Close();
+    const QString stored = settings.row ? settings.row->pass : QString();
     const PasswordHash::Check check = PasswordHash::Verify(stored, txt_pass->text());
     if (check == PasswordHash::Check::RightButPlain)
         StorePasswordHashed(stored);
@@ -213,8 +208,7 @@ void frmLogin::StorePasswordHashed(const QString& plain)
     const QString hash = PasswordHash::Hash(plain);
     if (hash.isEmpty())
         return;
-    if (!LoginConnection.Execute(QStringLiteral("PRAGMA secure_delete = ON"))
-        || !LoginConnection.Execute(QStringLiteral("UPDATE Custom SET Pass = ? WHERE Pass = ?"), {hash, plain}))
+    if (!SettingsStore(LoginConnection).ReplacePlainPassword(plain, hash))
         registry().prompter().Report(LoginConnection.LastError().Text());
 }
 
@@ -314,20 +308,12 @@ void frmLogin::cmd_apply_Click()
         txtSchoolName->setFocus();
         return;
     }
-    if (!LoginRecordset.Open(QStringLiteral("Select * from custom")) || !LoginRecordset.HasCurrentRow()) {
-        registry().prompter().Report(LoginRecordset.LastError().IsSet()
-                                         ? LoginRecordset.LastError().Text()
-                                         : QStringLiteral("Nothing was stored: the database holds no settings row."));
-        return;
+    switch (SettingsStore(LoginConnection).SetSchool(name, lblPicture->text())) {
+    case SettingsWrite::Written: break;
+    case SettingsWrite::Failed: return registry().prompter().Report(LoginConnection.LastError().Text());
+    case SettingsWrite::NoRow:
+        return registry().prompter().Report(QStringLiteral("Nothing was stored: the database holds no settings row."));
     }
-    LoginRecordset.SetField(QStringLiteral("schName"), name);
-    LoginRecordset.SetField(QStringLiteral("Picture"), lblPicture->text());
-    const bool stored = LoginRecordset.Update();
-    if (!stored)
-        registry().prompter().Report(LoginRecordset.LastError().Text());
-    LoginRecordset.Close();
-    if (!stored)
-        return;
     txtSchoolName->setText(name);
     HandOverSchool();
     registry().prompter().Report(QStringLiteral("Record Added Successfusly!"), QStringLiteral("Add Record"),

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "data/Recordset.h"
 #include "ui/Screen.h"
 
 #include <optional>
@@ -56,7 +55,6 @@ private:
     void HandOverToTeacherScreen();
 
     Connection LoginConnection;
-    Recordset LoginRecordset;
     bool loggedIn_ = false;
 
     QFrame* Shape1 = nullptr;

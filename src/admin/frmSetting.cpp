@@ -2,12 +2,15 @@
 
 #include "data/PasswordHash.h"
 #include "data/ProgramSettings.h"
+#include "data/SettingsStore.h"
 #include "data/Transaction.h"
+#include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,21 +20,16 @@
 #include <cmath>
 
 namespace {
-const QString SettingsQuery = QStringLiteral(
-    "select Dayslimit,Fratepday,Maxhold,Pass,Refcopy,Salnew,Salper,Saltemp,Splashtime,Viewe,Welcometime,Welcome "
-    "from Custom");
-// A null password keeps the stored one.
-const QString ApplyStatement = QStringLiteral("UPDATE Custom SET Pass = coalesce(?, Pass), Splashtime = ?, Viewe = ?, "
-                                              "Welcome = ?, Welcometime = ? WHERE Key=1");
-// The password is never touched.
-const QString DefaultStatement = QStringLiteral(
-    "UPDATE Custom SET Dayslimit = 15, Fratepday = 1, Maxhold = 2, Refcopy = 2, Salnew = 2000, Salper = 4500, "
-    "Saltemp = 3000, Splashtime = 2000, Viewe = 3, Welcome = 1, Welcometime = 1000 WHERE Key=1");
-
 // Stay times a school may want: none at all up to a minute.
 constexpr double LongestStayTime = 60000;
 
 enum class Viewe { TopLeft = 1, ScreenCentre = 2, Default = 3 };
+
+// A stay time as a number is shown, in its shortest exact form.
+QString StayTimeText(double milliseconds)
+{
+    return QString::number(milliseconds, 'g', QLocale::FloatingPointShortest);
+}
 
 // A stay time in milliseconds: a decimal number, with sign, point or exponent.
 std::optional<double> Number(const QString& text)
@@ -51,13 +49,23 @@ bool IsStayTime(const QString& text)
     return value && *value >= 0 && *value <= LongestStayTime;
 }
 
-std::optional<int> PeriodsInDay(const QString& text)
+std::optional<int> WholeNumber(const QString& text, int lowest, int highest)
 {
     bool ok = false;
-    const int periods = text.trimmed().toInt(&ok);
-    if (!ok || periods < 1 || periods > ProgramSettings::MaxPeriodsInDay)
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok || number < lowest || number > highest)
         return std::nullopt;
-    return periods;
+    return number;
+}
+
+std::optional<int> PeriodsInDay(const QString& text)
+{
+    return WholeNumber(text, 1, ProgramSettings::MaxPeriodsInDay);
+}
+
+std::optional<int> ReliefLimit(const QString& text)
+{
+    return WholeNumber(text, 1, ProgramSettings::MaxLimit);
 }
 
 struct Rule {
@@ -70,7 +78,6 @@ struct Rule {
 
 frmSetting::frmSetting(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , SettingRecordset(SettingConnection, QStringLiteral("Custom"))
 {
     BuildScreen();
     connect(cmd_Change, &QToolButton::clicked, this, &frmSetting::cmd_Change_Click);
@@ -85,36 +92,48 @@ void frmSetting::Form_Load()
     if (!OpenDatabaseForScreen(SettingConnection, registry()))
         return LoadFailed();
     EnterViewState();
-    if (!SettingRecordset.Open(SettingsQuery)) {
-        registry().prompter().Report(SettingRecordset.LastError().Text());
-        return;
-    }
     ShowSettings();
 }
 
-// The password is never shown, nor how long it is: its boxes start empty,
-// and left empty they keep it.
+// Reads the settings row afresh. The password is never shown, nor how long
+// it is: its boxes start empty, and left empty they keep it.
 void frmSetting::ShowSettings()
 {
+    const RowLookup<SettingsRow> settings = SettingsStore(SettingConnection).Read();
+    if (settings.readFailed) {
+        registry().prompter().Report(SettingConnection.LastError().Text());
+        return;
+    }
     txt_pass1->clear();
     txt_pass2->clear();
-    txt_periods->setText(QString::number(ProgramSettings(SettingConnection).PeriodsInDay()));
-    if (!SettingRecordset.HasCurrentRow())
+    ShowOwnSettings();
+    if (!settings.row)
         return;
-    txt_splash->setText(SettingRecordset.Text(QStringLiteral("Splashtime")));
-    txt_welcome->setText(SettingRecordset.Text(QStringLiteral("Welcometime")));
-    Check1->setChecked(SettingRecordset.Field(QStringLiteral("Welcome")).toInt() != 0);
-    switch (Viewe(SettingRecordset.Field(QStringLiteral("Viewe")).toInt())) {
+    txt_splash->setText(StayTimeText(settings.row->splashTime));
+    txt_welcome->setText(StayTimeText(settings.row->welcomeTime));
+    Check1->setChecked(settings.row->welcome);
+    switch (Viewe(settings.row->viewe)) {
     case Viewe::TopLeft: opt_tl->setChecked(true); break;
     case Viewe::ScreenCentre: opt_ce->setChecked(true); break;
     default: opt_def->setChecked(true); break;
     }
 }
 
+void frmSetting::ShowOwnSettings()
+{
+    const ProgramSettings own(SettingConnection);
+    txt_periods->setText(QString::number(own.PeriodsInDay()));
+    dtpTerm->setDate(own.TermStart(registry().clock().Today()));
+    const ProgramSettings::ReliefLimits limits = own.Limits();
+    txtDayLimit->setText(QString::number(limits.perDay));
+    txtWeekLimit->setText(QString::number(limits.perWeek));
+}
+
 void frmSetting::LockSettingFields(bool locked)
 {
-    for (QLineEdit* field : {txt_splash, txt_welcome, txt_periods, txt_pass1, txt_pass2})
+    for (QLineEdit* field : {txt_splash, txt_welcome, txt_periods, txtDayLimit, txtWeekLimit, txt_pass1, txt_pass2})
         field->setReadOnly(locked);
+    dtpTerm->setReadOnly(locked);
     for (QWidget* choice : std::initializer_list<QWidget*> {Check1, opt_tl, opt_ce, opt_def})
         choice->setEnabled(!locked);
 }
@@ -146,6 +165,15 @@ bool frmSetting::ValidateSettings()
         {!PeriodsInDay(txt_periods->text()),
          QStringLiteral("Periods in a day must be a whole number from 1 to %1.").arg(ProgramSettings::MaxPeriodsInDay),
          improper, MessageIcon::Information},
+        {!ReliefLimit(txtDayLimit->text()),
+         QStringLiteral("Most reliefs a day must be from 1 to %1.").arg(ProgramSettings::MaxLimit), improper,
+         MessageIcon::Information},
+        {!ReliefLimit(txtWeekLimit->text()),
+         QStringLiteral("Most reliefs a week must be from 1 to %1.").arg(ProgramSettings::MaxLimit), improper,
+         MessageIcon::Information},
+        {ReliefLimit(txtWeekLimit->text()) < ReliefLimit(txtDayLimit->text()),
+         QStringLiteral("Most reliefs a week cannot be fewer than most reliefs a day."), improper,
+         MessageIcon::Information},
         {txt_pass2->text() != txt_pass1->text(), QStringLiteral("May be typing mistake,plese verify the password."),
          QStringLiteral("Invalid password"), MessageIcon::Critical},
     };
@@ -178,18 +206,27 @@ void frmSetting::cmd_apply_Click()
     }
     if (!ValidateSettings())
         return;
-    QVariant password;
+    std::optional<QString> password;
     if (NewPassword()) {
         password = PasswordHash::Hash(txt_pass1->text().trimmed());
-        if (password.toString().isEmpty()) {
+        if (password->isEmpty()) {
             registry().prompter().Report(QStringLiteral("The new password cannot be stored: nothing was saved."), {},
                                          MessageIcon::Critical);
             return;
         }
     }
-    const QVariantList values = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked() ? 1 : 0,
-                                 *Number(txt_welcome->text())};
-    if (!StoreSettings(values, *PeriodsInDay(txt_periods->text())))
+    const SettingsChange change = {password, *Number(txt_splash->text()), SelectedViewe(), Check1->isChecked(),
+                                   *Number(txt_welcome->text())};
+    const int periods = *PeriodsInDay(txt_periods->text());
+    const QDate termStart = dtpTerm->date();
+    const ProgramSettings::ReliefLimits limits = {*ReliefLimit(txtDayLimit->text()),
+                                                  *ReliefLimit(txtWeekLimit->text())};
+    const bool stored = StoreTogether([&change](SettingsStore& row) { return row.Apply(change); },
+                                      [&](ProgramSettings& own) {
+                                          return own.SetPeriodsInDay(periods) && own.SetTermStart(termStart)
+                                              && own.SetLimits(limits);
+                                      });
+    if (!stored)
         return;
     txt_pass1->clear();
     txt_pass2->clear();
@@ -198,28 +235,33 @@ void frmSetting::cmd_apply_Click()
     EnterViewState();
 }
 
+// The periods in a day are the school's own and stay as they are.
 void frmSetting::cmd_default_Click()
 {
-    if (!UpdateSettingsRow(DefaultStatement, {}))
+    const QDate newYear(registry().clock().Today().year(), 1, 1);
+    const bool stored = StoreTogether([](SettingsStore& row) { return row.RestoreDefaults(); },
+                                      [&newYear](ProgramSettings& own) {
+                                          return own.SetTermStart(newYear) && own.SetLimits({});
+                                      });
+    if (!stored)
         return;
-    if (SettingRecordset.Requery())
-        ShowSettings();
-    else
-        registry().prompter().Report(SettingRecordset.LastError().Text());
+    ShowSettings();
     Check1->setChecked(true);
     registry().prompter().Report(QStringLiteral("Default Changes are Applied."), QStringLiteral("Save"),
                                  MessageIcon::Information);
     EnterViewState();
 }
 
-// The settings row and the periods in a day are stored together or not at all.
-bool frmSetting::StoreSettings(const QVariantList& values, int periodsInDay)
+bool frmSetting::StoreTogether(const std::function<SettingsWrite(SettingsStore&)>& writeRow,
+                               const std::function<bool(ProgramSettings&)>& writeOwn)
 {
     Transaction transaction(SettingConnection);
     if (transaction.IsActive()) {
-        if (!UpdateSettingsRow(ApplyStatement, values))
+        SettingsStore row(SettingConnection);
+        if (!Stored(writeRow(row)))
             return false;
-        if (ProgramSettings(SettingConnection).SetPeriodsInDay(periodsInDay) && transaction.Commit())
+        ProgramSettings own(SettingConnection);
+        if (writeOwn(own) && transaction.Commit())
             return true;
     }
     registry().prompter().Report(SettingConnection.LastError().Text());
@@ -228,20 +270,18 @@ bool frmSetting::StoreSettings(const QVariantList& values, int periodsInDay)
 
 // Nothing changed must not be reported as applied: a row other than Key 1
 // is shown, but never changed.
-bool frmSetting::UpdateSettingsRow(const QString& sql, const QVariantList& values)
+bool frmSetting::Stored(SettingsWrite write)
 {
-    int changed = 0;
-    if (!SettingConnection.Execute(sql, values, &changed)) {
-        registry().prompter().Report(SettingConnection.LastError().Text());
-        return false;
-    }
-    if (changed == 0) {
+    switch (write) {
+    case SettingsWrite::Written: return true;
+    case SettingsWrite::Failed: registry().prompter().Report(SettingConnection.LastError().Text()); break;
+    case SettingsWrite::NoRow:
         registry().prompter().Report(QStringLiteral(
                                          "Nothing was stored: the database holds no settings row with the Key 1."),
                                      {}, MessageIcon::Critical);
-        return false;
+        break;
     }
-    return true;
+    return false;
 }
 
 void frmSetting::EnterViewState()

@@ -1,19 +1,25 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "data/Recordset.h"
 #include "ui/Screen.h"
 
+#include <functional>
+
 class QCheckBox;
+class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QToolButton;
+class ProgramSettings;
+class SettingsStore;
+enum class SettingsWrite;
 
 // The settings screen: the Administrator password, the stay times, the
 // welcome flag and the window-position option of the settings row (Key 1),
-// and the school's periods in a day, shown read-only until "Click to modify".
+// the school's periods in a day, the term's first day and the relief limits,
+// shown read-only until "Click to modify".
 class frmSetting : public Screen {
     Q_OBJECT
 public:
@@ -31,22 +37,26 @@ private:
     QGroupBox* BuildStayTimes();
     QGroupBox* BuildOpenForm();
     QGroupBox* BuildPassword();
+    QGroupBox* BuildRelief();
     QWidget* BuildButtons();
 
     void Form_Load();
     void cmd_Change_Click();
     void cmd_apply_Click();
     void cmd_default_Click();
+    void ShowOwnSettings();
     void EnterViewState();
     int SelectedViewe() const;
     bool NewPassword() const;
-    // Runs an update of the settings row; false, with the operator told, when
-    // it failed or found no row to change.
-    bool UpdateSettingsRow(const QString& sql, const QVariantList& values);
-    bool StoreSettings(const QVariantList& values, int periodsInDay);
+    // Whether a write of the settings row stored it; the operator is told
+    // when it failed or found no row to change.
+    bool Stored(SettingsWrite write);
+    // Writes the settings row and the program's own settings together or not
+    // at all; the operator is told of a failure.
+    bool StoreTogether(const std::function<SettingsWrite(SettingsStore&)>& writeRow,
+                       const std::function<bool(ProgramSettings&)>& writeOwn);
 
     Connection SettingConnection;
-    Recordset SettingRecordset;
 
     QLineEdit* txt_splash = nullptr;
     QLineEdit* txt_welcome = nullptr;
@@ -58,6 +68,9 @@ private:
     QRadioButton* opt_def = nullptr;
     QLineEdit* txt_pass1 = nullptr;
     QLineEdit* txt_pass2 = nullptr;
+    QDateEdit* dtpTerm = nullptr;
+    QLineEdit* txtDayLimit = nullptr;
+    QLineEdit* txtWeekLimit = nullptr;
     QToolButton* cmd_Change = nullptr;
     QToolButton* cmd_apply = nullptr;
     QToolButton* cmd_default = nullptr;

@@ -1,16 +1,19 @@
 #include "admin/frmSetting.h"
 
 #include "data/ApplicationFolder.h"
+#include "data/ProgramSettings.h"
 #include "ui/Controls.h"
 #include "ui/PictureButton.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
@@ -25,6 +28,16 @@ QLineEdit* NewField(const QString& name, QWidget* parent)
     field->setObjectName(name);
     field->setFixedWidth(FieldWidth);
     return field;
+}
+
+// The short date form of the system's language, its year in four digits so
+// that a typed year is never taken for one of another century.
+QString ShortDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 QRadioButton* NewOption(const QString& caption, const QString& name, QWidget* parent)
@@ -53,7 +66,10 @@ void frmSetting::BuildScreen()
     middle->addWidget(BuildStayTimes(), 1);
     middle->addWidget(BuildOpenForm());
     layout->addLayout(middle);
-    layout->addWidget(BuildPassword());
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(BuildPassword(), 1);
+    lower->addWidget(BuildRelief());
+    layout->addLayout(lower);
     layout->addWidget(BuildButtons());
     auto* database = NewLabel(QStringLiteral("Database: %1").arg(QDir::toNativeSeparators(DatabaseFilePath())),
                               QStringLiteral("lbl_database"), this);
@@ -119,6 +135,34 @@ QGroupBox* frmSetting::BuildPassword()
     grid->addWidget(NewLabel(QStringLiteral("Password confirm"), QStringLiteral("lbl_p2"), frame), 1, 0);
     grid->addWidget(txt_pass2, 1, 1);
     grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+QGroupBox* frmSetting::BuildRelief()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Relief"), this);
+    frame->setObjectName(QStringLiteral("fra_relief"));
+    auto* grid = new QGridLayout(frame);
+    dtpTerm = new QDateEdit(frame);
+    dtpTerm->setObjectName(QStringLiteral("dtpTerm"));
+    dtpTerm->setCalendarPopup(true);
+    dtpTerm->setDisplayFormat(ShortDateFormat());
+    dtpTerm->setFixedWidth(FieldWidth * 3 / 2);
+    txtDayLimit = NewField(QStringLiteral("txtDayLimit"), frame);
+    txtWeekLimit = NewField(QStringLiteral("txtWeekLimit"), frame);
+    for (QLineEdit* limit : {txtDayLimit, txtWeekLimit}) {
+        limit->setAlignment(Qt::AlignRight);
+        limit->setFixedWidth(FieldWidth / 2);
+    }
+    grid->addWidget(NewLabel(QStringLiteral("Term begins on:"), QStringLiteral("lbl_term"), frame), 0, 0);
+    grid->addWidget(dtpTerm, 0, 1, 1, 2);
+    grid->addWidget(NewLabel(QStringLiteral("Most reliefs a day:"), QStringLiteral("lbl_day_limit"), frame), 1, 0);
+    grid->addWidget(txtDayLimit, 1, 1, Qt::AlignLeft);
+    grid->addWidget(NewLabel(QStringLiteral("Most reliefs a week:"), QStringLiteral("lbl_week_limit"), frame), 2, 0);
+    grid->addWidget(txtWeekLimit, 2, 1, Qt::AlignLeft);
+    const QString range = QStringLiteral("1 to %1").arg(ProgramSettings::MaxLimit);
+    grid->addWidget(NewLabel(range, QStringLiteral("lbl_day_range"), frame), 1, 2);
+    grid->addWidget(NewLabel(range, QStringLiteral("lbl_week_range"), frame), 2, 2);
     return frame;
 }
 

@@ -58,3 +58,12 @@ TeacherLookup TeacherStore::Find(int number)
         return {};
     return {false, TeacherRow::Read(teacher)};
 }
+
+std::optional<bool> TeacherStore::NumberInUse(int number)
+{
+    QSqlQuery query(connection_.Database());
+    if (!connection_.Run(query, QStringLiteral("SELECT count(*) FROM TabelPB WHERE adno1 = ?"), {number})
+        || !query.next())
+        return std::nullopt;
+    return query.value(0).toInt() > 0;
+}

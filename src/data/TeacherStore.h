@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RowLookup.h"
 #include "data/TeacherKind.h"
 #include "data/TeacherRow.h"
 
@@ -28,12 +29,7 @@ struct TeacherSummary {
     TeacherKind kind = TeacherKind::ReliefOn;
 };
 
-// The result of looking a teacher up by number: no row when there is none,
-// readFailed (with the failure kept by the connection) when the store failed.
-struct TeacherLookup {
-    bool readFailed = false;
-    std::optional<TeacherRow> row;
-};
+using TeacherLookup = RowLookup<TeacherRow>;
 
 // The teacher register, table TabelPB, as the screens read it. Each read is
 // in number order; nothing is given when the read fails, and the connection
@@ -50,6 +46,8 @@ public:
     std::optional<QList<TeacherTimetable>> Timetables();
     std::optional<QList<TeacherSummary>> Summaries();
     TeacherLookup Find(int number);
+    // Whether a teacher has this number.
+    std::optional<bool> NumberInUse(int number);
 
 private:
     Connection& connection_;

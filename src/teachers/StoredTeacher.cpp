@@ -4,6 +4,7 @@
 #include "data/Recordset.h"
 #include "data/Schema.h"
 #include "data/TeacherRow.h"
+#include "data/TeacherStore.h"
 
 #include <QSqlQuery>
 
@@ -53,9 +54,8 @@ StoredTeacher::State StoredTeacher::Delete(Connection& connection) const
 
 StoredTeacher::State StoredTeacher::WhatBecameOf(Connection& connection) const
 {
-    QSqlQuery query(connection.Database());
-    if (!connection.Run(query, QStringLiteral("SELECT count(*) FROM TabelPB WHERE adno1 = ?"), {Number()})
-        || !query.next())
+    const std::optional<bool> inUse = TeacherStore(connection).NumberInUse(Number());
+    if (!inUse)
         return State::Failed;
-    return query.value(0).toInt() > 0 ? State::Changed : State::Gone;
+    return *inUse ? State::Changed : State::Gone;
 }

@@ -2,6 +2,7 @@
 
 #include "data/FieldLimits.h"
 #include "data/NextTeacherNumber.h"
+#include "data/TeacherStore.h"
 #include "data/Transaction.h"
 #include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
@@ -350,9 +351,9 @@ std::optional<int> frmDbase::FindTeacherNumber(const QString& typed, bool* looke
     const double value = typed.trimmed().toDouble(&numeric);
     if (!numeric || !std::isfinite(value) || value != std::floor(value) || value < 1 || value > HighestTeacherNumber)
         return std::nullopt;
-    Recordset lookup(TeacherConnection, QStringLiteral("TabelPB"));
-    *lookedUp = lookup.Open(QStringLiteral("select adno1 from TabelPB where adno1=?"), {int(value)});
-    if (!*lookedUp || lookup.IsEOF())
+    const std::optional<bool> inUse = TeacherStore(TeacherConnection).NumberInUse(int(value));
+    *lookedUp = inUse.has_value();
+    if (inUse != true)
         return std::nullopt;
     return int(value);
 }

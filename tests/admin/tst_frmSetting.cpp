@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -43,10 +44,39 @@ class tst_frmSetting : public QObject {
         return PasswordHash::Verify(Row(program).pass.toString(), password) == PasswordHash::Check::Right;
     }
 
-    static QString PeriodsInDay(const TestProgram& program)
+    // A value of the program's own settings; empty when none is stored.
+    static QString OwnSetting(const TestProgram& program, const QString& name)
     {
-        const QList<QVariantList> rows = program.Query("SELECT Value FROM ProgramSetting WHERE Name = 'PeriodsInDay'");
+        const QList<QVariantList> rows = program.Query(
+            QStringLiteral("SELECT Value FROM ProgramSetting WHERE Name = '%1'").arg(name));
         return rows.isEmpty() ? QString() : rows[0][0].toString();
+    }
+
+    static QString PeriodsInDay(const TestProgram& program) { return OwnSetting(program, "PeriodsInDay"); }
+
+    static QStringList TermAndLimits(const TestProgram& program)
+    {
+        return {OwnSetting(program, "TermStart"), OwnSetting(program, "ReliefsPerDay"),
+                OwnSetting(program, "ReliefsPerWeek")};
+    }
+
+    // The settings of a new file, and the screen still in the modify state.
+    static void ExpectNothingStoredAndStillModifying(const TestProgram& program, const QWidget* screen)
+    {
+        QCOMPARE(TermAndLimits(program), (QStringList {"", "", ""}));
+        QCOMPARE(PeriodsInDay(program), QString());
+        QCOMPARE(Row(program).splash.toDouble(), 2000.0);
+        QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+    }
+
+    static QDateEdit* Term(const QWidget* screen) { return Find<QDateEdit>(screen, "dtpTerm"); }
+
+    static void ExpectTermAndLimitsShown(const QWidget* screen, const QDate& term, const QString& day,
+                                         const QString& week)
+    {
+        QCOMPARE(Term(screen)->date(), term);
+        QCOMPARE(TextOf(screen, "txtDayLimit"), day);
+        QCOMPARE(TextOf(screen, "txtWeekLimit"), week);
     }
 
     // The password boxes hold nothing, and so show nothing of the password's length.
@@ -383,6 +413,125 @@ private slots:
         QCOMPARE(PeriodsInDay(program), QString());
         QCOMPARE(Row(program).splash.toDouble(), 2000.0);
         QVERIFY(Find(screen, "cmd_apply")->isEnabled());
+    }
+
+    // The term's first day and the limits: their defaults until set, read-only
+    // until Change, applied with the other settings and shown on the next opening.
+    void theTermAndTheLimitsAreShownAppliedAndKept()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        ExpectTermAndLimitsShown(screen, QDate(2026, 1, 1), "2", "5");
+        QVERIFY(Term(screen)->calendarPopup());
+        QVERIFY(Term(screen)->isReadOnly());
+        QVERIFY(Field(screen, "txtDayLimit")->isReadOnly());
+        QVERIFY(Field(screen, "txtWeekLimit")->isReadOnly());
+
+        Click(screen, "cmd_Change");
+        QVERIFY(!Term(screen)->isReadOnly());
+        Term(screen)->setDate(QDate(2026, 9, 7));
+        Retype(screen, "txtDayLimit", "3");
+        Retype(screen, "txtWeekLimit", "8");
+        Click(screen, "cmd_apply");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Changes are Applied."});
+        QCOMPARE(TermAndLimits(program), (QStringList {"2026-09-07", "3", "8"}));
+        QVERIFY(Term(screen)->isReadOnly());
+
+        screen->close();
+        ExpectTermAndLimitsShown(program.Open<frmSetting>(), QDate(2026, 9, 7), "3", "8");
+    }
+
+    void theTermIsShownInTheShortDateFormWithTheWholeYear()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        auto* screen = program.Open<frmSetting>();
+        QLocale::setDefault(before);
+        QCOMPARE(Term(screen)->displayFormat(), QStringLiteral("M/d/yyyy"));
+        QCOMPARE(Term(screen)->text(), QStringLiteral("1/1/2026"));
+    }
+
+    void limitsOutsideTheirBoundsAreRefusedBeforeAnyWrite_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("week");
+        QTest::addColumn<QString>("message");
+        const QString dayRange = "Most reliefs a day must be from 1 to 40.";
+        const QString weekRange = "Most reliefs a week must be from 1 to 40.";
+        const QString fewer = "Most reliefs a week cannot be fewer than most reliefs a day.";
+        QTest::newRow("day 0") << "0" << "5" << dayRange;
+        QTest::newRow("day 41") << "41" << "45" << dayRange;
+        QTest::newRow("day empty") << "" << "5" << dayRange;
+        QTest::newRow("day a fraction") << "2.5" << "5" << dayRange;
+        QTest::newRow("day in words") << "two" << "5" << dayRange;
+        QTest::newRow("week 0") << "2" << "0" << weekRange;
+        QTest::newRow("week 41") << "2" << "41" << weekRange;
+        QTest::newRow("week fewer than day") << "6" << "5" << fewer;
+        QTest::newRow("the edges") << "1" << "40" << "";
+        QTest::newRow("week equal to day") << "7" << "7" << "";
+        // clang-format on
+    }
+
+    void limitsOutsideTheirBoundsAreRefusedBeforeAnyWrite()
+    {
+        QFETCH(QString, day);
+        QFETCH(QString, week);
+        QFETCH(QString, message);
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_splash", "10");
+        Retype(screen, "txtDayLimit", day);
+        Retype(screen, "txtWeekLimit", week);
+        Click(screen, "cmd_apply");
+        if (message.isEmpty()) {
+            QCOMPARE(program.prompter.AskedTexts(), QStringList {"Changes are Applied."});
+            QCOMPARE(TermAndLimits(program), (QStringList {"2026-01-01", day, week}));
+            return;
+        }
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {message});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Improper value"));
+        QCOMPARE(program.prompter.Last().icon, MessageIcon::Information);
+        ExpectNothingStoredAndStillModifying(program, screen);
+    }
+
+    // A refused write of the limits keeps the settings row and the other settings as they were.
+    void theLimitsAreWrittenInTheSameTransaction()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        auto* screen = program.Open<frmSetting>();
+        program.Exec("CREATE TRIGGER refuse BEFORE INSERT ON ProgramSetting WHEN NEW.Name = 'ReliefsPerWeek' "
+                     "BEGIN SELECT RAISE(ABORT, 'limits are locked'); END");
+        Click(screen, "cmd_Change");
+        Retype(screen, "txt_splash", "10");
+        Retype(screen, "txt_periods", "6");
+        Term(screen)->setDate(QDate(2026, 9, 7));
+        Click(screen, "cmd_apply");
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QVERIFY2(program.prompter.Last().text.endsWith("limits are locked"), qPrintable(program.prompter.Last().text));
+        ExpectNothingStoredAndStillModifying(program, screen);
+    }
+
+    // The first of January of the clock's year, 2 and 5, shown and stored.
+    void defaultsSetTheTermAndTheLimits()
+    {
+        TestProgram program;
+        program.CreateDatabase();
+        program.clock.now = QDateTime(QDate(2031, 3, 4), QTime(9, 0));
+        program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('TermStart', '2030-09-02'), "
+                     "('ReliefsPerDay', '4'), ('ReliefsPerWeek', '12')");
+        auto* screen = program.Open<frmSetting>();
+        ExpectTermAndLimitsShown(screen, QDate(2030, 9, 2), "4", "12");
+        Click(screen, "cmd_default");
+        QCOMPARE(program.prompter.AskedTexts(), QStringList {"Default Changes are Applied."});
+        ExpectTermAndLimitsShown(screen, QDate(2031, 1, 1), "2", "5");
+        QCOMPARE(TermAndLimits(program), (QStringList {"2031-01-01", "2", "5"}));
     }
 
     // A row whose Key is 0 is shown but not changed, and the operator is told
