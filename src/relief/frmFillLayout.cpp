@@ -20,13 +20,14 @@ void frmFill::BuildScreen()
     lvFill->setAllColumnsShowFocus(true);
     lvFill->setColumnWidth(PeriodColumn, Twips(1000));
     lvFill->setColumnWidth(ClassColumn, Twips(900));
-    lvFill->setColumnWidth(AbsentColumn, Twips(2600));
-    lvFill->setColumnWidth(ReliefColumn, Twips(2600));
-    lvFill->setMinimumSize(Twips(1000 + 900 + 2600 + 2600 + 5200), Twips(5000));
+    lvFill->setColumnWidth(AbsentColumn, Twips(3200));
+    lvFill->setColumnWidth(ReliefColumn, Twips(3200));
+    lvFill->setMinimumSize(Twips(1000 + 900 + 3200 + 3200 + 5400), Twips(5000));
 
     lblNothing = NewLabel(QString(), QStringLiteral("lblNothing"), this);
     lblNothing->setAlignment(Qt::AlignCenter);
     lblNothing->setWordWrap(true);
+    lblNothing->setMinimumSize(Twips(7000), Twips(1500));
     lblNothing->hide();
 
     auto* layout = new QVBoxLayout(this);
