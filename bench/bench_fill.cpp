@@ -22,6 +22,13 @@ namespace {
 constexpr int SchoolTeachers = 220;
 constexpr int AbsentTeachers = 30;
 
+// One class of the school's 220, none taught by two teachers in the same slot.
+QString ClassOf(int number, int slot)
+{
+    const int index = (number * 7 + slot) % SchoolTeachers;
+    return QStringLiteral("%1/%2").arg(6 + index % 6).arg(1 + index / 6);
+}
+
 // A school's week: two or three periods off each day, at places that differ
 // from teacher to teacher and from day to day; the rest taught.
 QList<QStringList> School()
@@ -38,9 +45,7 @@ QList<QStringList> School()
             for (int period = 0; period < PeriodsPerDay; ++period) {
                 const int slot = day * PeriodsPerDay + period;
                 const bool off = period == first || period == second || period == third;
-                SetSlot(teacher, slot,
-                        off ? "0" : QStringLiteral("%1%2").arg(6 + (slot + number) % 6).arg(QChar('A' + number % 4)),
-                        off ? "0" : subjects[(slot + number) % 8]);
+                SetSlot(teacher, slot, off ? "0" : ClassOf(number, slot), off ? "0" : subjects[(slot + number) % 8]);
             }
         }
         teachers << teacher;
@@ -109,6 +114,26 @@ void FillTheDayUntilShown(benchmark::State& state)
     state.counters["lessons"] = lines;
 }
 BENCHMARK(FillTheDayUntilShown)->Unit(benchmark::kMillisecond);
+
+// Accept with every line ticked: each becomes a row of the set, kept at each change.
+void FillTheDayAccepted(benchmark::State& state)
+{
+    FillMorning& morning = TheFillMorning();
+    const InFolderOf folder(morning);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Click(morning.list, "cmdFill");
+        auto* fill = morning.fixture.program.registry.Find<frmFill>();
+        state.ResumeTiming();
+        Click(fill, "cmdAccept");
+        state.PauseTiming();
+        state.counters["rows"] = morning.list->Plan().RowCount();
+        morning.list->Plan().Clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(FillTheDayAccepted)->Unit(benchmark::kMillisecond);
 
 // Its parts: reading the day (register, history, board) and the lessons to fill.
 void FillTheDayRead(benchmark::State& state)

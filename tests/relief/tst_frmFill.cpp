@@ -37,15 +37,20 @@ QList<QStringList> Staff(bool thirdLesson = true)
     return teachers;
 }
 
-frmAtten* Morning(TestProgram& program, bool thirdLesson = true, QList<int> absentBoxes = {0})
+frmAtten* Morning(TestProgram& program, const QList<QStringList>& teachers, QList<int> absentBoxes = {0})
 {
-    program.CreateDatabase(Staff(thirdLesson));
+    program.CreateDatabase(teachers);
     auto* board = program.Open<frmAtten>();
     Click(board, "cmdClear");
     for (int box : absentBoxes)
         Click(board, Cell("Check1", box));
     Click(board, "cmdAbs");
     return board;
+}
+
+frmAtten* Morning(TestProgram& program)
+{
+    return Morning(program, Staff());
 }
 
 frmFill* Fill(TestProgram& program)
@@ -203,6 +208,27 @@ private slots:
         QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"2ndTeacher 3", "1stTeacher 2"}));
     }
 
+    // Teacher 4, absent too, teaches 10A in the 1st period as teacher 1
+    // does: the class is covered once, as the absence timetable allows.
+    void aClassIsNotCoveredTwiceInAPeriod()
+    {
+        TestProgram program;
+        QList<QStringList> teachers = Staff();
+        SetSlot(teachers[2], Thursday1st, "0", "0");
+        Morning(program, teachers, {0, 3});
+        auto* fill = Fill(program);
+        QCOMPARE(Texts(fill, 0).mid(0, 3), QStringList({"1st", "10A", "Mr. Teacher 1"}));
+        QCOMPARE(Texts(fill, 1).mid(0, 3), QStringList({"1st", "10A", "Mr. Teacher 4"}));
+        QCOMPARE(Line(fill, 1)->checkState(0), Qt::Checked);
+        Click(fill, "cmdAccept");
+        const ReliefPlan& plan = program.registry.Find<frmList>()->Plan();
+        QCOMPARE(std::count_if(plan.Rows().begin(), plan.Rows().end(),
+                               [](const ReliefRecord& row) { return row[ReliefRecord::Period] == "1st"; }),
+                 1);
+        QCOMPARE(plan.Rows().first()[ReliefRecord::TeaNo], QStringLiteral("1"));
+        QCOMPARE(program.prompter.Last().text, QStringLiteral("Class Duplicate or Free Period"));
+    }
+
     void aDayWithNothingToFillSaysSo_data()
     {
         QTest::addColumn<QDate>("today");
@@ -225,7 +251,7 @@ private slots:
         QFETCH(QString, said);
         TestProgram program;
         program.clock.now.setDate(today);
-        Morning(program, false, absent);
+        Morning(program, Staff(false), absent);
         if (coveredFirst)
             Click(Fill(program), "cmdAccept");
         auto* fill = Fill(program);
