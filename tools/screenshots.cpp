@@ -17,6 +17,7 @@
 #include "data/TeacherRow.h"
 #include "import/ImportSource.h"
 #include "import/frmImport.h"
+#include "relief/frmFill.h"
 #include "relief/frmHistory.h"
 #include "relief/frmList.h"
 #include "relief/frmLoad.h"
@@ -266,6 +267,16 @@ int main(int argc, char* argv[])
     rows->setCurrentIndex(rows->model()->index(0, 0));
     Save(set, folder, "frmList-uncovered");
     Save(board, folder, "frmAtten-cover");
+    // Fill the Day's proposal for the lessons still to cover, the relief list left.
+    Click(program.registry.Find<frmRelList>(), "Command2");
+    Click(set, "cmdFill");
+    Save(program.registry.Find<frmFill>(), folder, "frmFill");
+    program.CloseScreens();
+
+    // Fill the Day on a day when everybody is present.
+    Click(program.Open<frmAtten>(), "cmdClear");
+    Click(program.Open<frmList>(), "cmdFill");
+    Save(program.registry.Find<frmFill>(), folder, "frmFill-nothing");
     program.CloseScreens();
 
     // Three earlier days' saved sets, the newest shown.

@@ -12,6 +12,7 @@
 #include "attendance/frmTeaName.h"
 #include "relief/Coverage.h"
 #include "relief/LessonChoice.h"
+#include "relief/frmFill.h"
 #include "relief/frmHistory.h"
 #include "relief/frmList.h"
 #include "relief/frmLoad.h"
@@ -72,6 +73,7 @@ void RegisterScreens(ScreenRegistry& registry)
     registry.Register<frmTTAb>();
     registry.Register<frmList>();
     registry.Register<frmRelList>();
+    registry.Register<frmFill>();
     registry.Register<frmHistory>();
     registry.Register<frmLoad>();
     registry.Register<frmSplash>();

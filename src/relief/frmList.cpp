@@ -7,6 +7,7 @@
 #include "relief/ReliefColours.h"
 #include "relief/ReliefReport.h"
 #include "relief/ReliefSetView.h"
+#include "relief/frmFill.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
 #include "ui/Colours.h"
@@ -34,23 +35,25 @@ frmList::frmList(ScreenRegistry& registry)
     connect(Command4, &QPushButton::clicked, this, &frmList::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmList::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &frmList::Command6_Click);
+    connect(cmdFill, &QPushButton::clicked, this, &frmList::cmdFill_Click);
     connect(Command1, &QPushButton::clicked, this, &frmList::RemoteClick);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     ShowPlanChanges();
     Form_Load();
 }
 
-// The counters and buttons follow the plan, whoever changes it.
+// The counters and buttons follow the plan, whoever changes it. Fill the
+// Day waits while the relief list is open for a lesson just started.
 void frmList::ShowPlanChanges()
 {
     connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::ShowListedCount);
     connect(&plan_, &ReliefPlan::lessonStarted, this, [this] {
-        Command5->setEnabled(false);
-        Command4->setEnabled(false);
+        for (QPushButton* button : {Command5, Command4, cmdFill})
+            button->setEnabled(false);
         SelectLastRow();
     });
     connect(&plan_, &ReliefPlan::reliefChosen, this, [this] {
-        for (QPushButton* button : {Command4, Command2, Command6})
+        for (QPushButton* button : {Command4, Command2, Command6, cmdFill})
             button->setEnabled(true);
         SelectLastRow();
     });
@@ -106,13 +109,14 @@ QWidget* frmList::BuildButtons()
     auto* layout = new QHBoxLayout(buttons);
     layout->setContentsMargins(0, 0, 0, 0);
     Command5 = NewButton(QStringLiteral("Previous Relief List"), QStringLiteral("Command5"), buttons);
+    cmdFill = NewButton(QStringLiteral("Fill the Day"), QStringLiteral("cmdFill"), buttons);
     Command6 = NewButton(QStringLiteral("Refresh"), QStringLiteral("Command6"), buttons);
     Command4 = NewButton(QStringLiteral("Remove Item"), QStringLiteral("Command4"), buttons);
     Command2 = NewButton(QStringLiteral("Print and Save"), QStringLiteral("Command2"), buttons);
     cmdExit = NewButton(QStringLiteral("Exit"), QStringLiteral("cmdExit"), buttons);
     Command1 = NewButton(QStringLiteral("Command1"), QStringLiteral("Command1"), buttons);
     Command1->hide();
-    for (QPushButton* button : {Command5, Command6, Command4, Command2, cmdExit})
+    for (QPushButton* button : {Command5, cmdFill, Command6, Command4, Command2, cmdExit})
         layout->addWidget(button);
     return buttons;
 }
@@ -157,6 +161,7 @@ void frmList::SelectLastRow()
 void frmList::ReliefListLeft()
 {
     Command2->setEnabled(true);
+    cmdFill->setEnabled(true);
 }
 
 void frmList::OpenedFromBoard()
@@ -230,6 +235,12 @@ void frmList::Command6_Click()
         return;
     plan_.Clear();
     LeaveReliefList();
+}
+
+// Fill the Day: a relief teacher proposed for every lesson still to cover today.
+void frmList::cmdFill_Click()
+{
+    registry().Show<frmFill>();
 }
 
 // Lists the candidates of the open relief list again, without those already assigned.

@@ -39,6 +39,7 @@ private:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void cmdFill_Click();
     void RemoteClick();
     // Print and Save's questions before it saves: another day's reliefs as
     // today's, and lessons that would be printed as covered by a helper.
@@ -69,6 +70,7 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QPushButton* Command5 = nullptr;
+    QPushButton* cmdFill = nullptr;
     QPushButton* Command6 = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command2 = nullptr;
