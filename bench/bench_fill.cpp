@@ -135,13 +135,15 @@ void FillTheDayAccepted(benchmark::State& state)
 }
 BENCHMARK(FillTheDayAccepted)->Unit(benchmark::kMillisecond);
 
-// Its parts: reading the day (register, history, board) and the lessons to fill.
+// Its parts: reading the day (register, history read afresh, board) and the lessons to fill.
 void FillTheDayRead(benchmark::State& state)
 {
     FillMorning& morning = TheFillMorning();
     for (auto _ : state) {
+        LoadHistory history;
         const std::optional<FairDay> day = FairDay::Read(morning.fixture.connection, morning.board->Day(),
-                                                         morning.list->Plan(), morning.fixture.program.clock.Today());
+                                                         morning.list->Plan(), history,
+                                                         morning.fixture.program.clock.Today());
         benchmark::DoNotOptimize(day->ToFill(morning.list->Plan()));
     }
 }
@@ -152,7 +154,8 @@ void FillTheDayPlan(benchmark::State& state)
 {
     FillMorning& morning = TheFillMorning();
     const std::optional<FairDay> day = FairDay::Read(morning.fixture.connection, morning.board->Day(),
-                                                     morning.list->Plan(), morning.fixture.program.clock.Today());
+                                                     morning.list->Plan(), morning.list->History(),
+                                                     morning.fixture.program.clock.Today());
     QList<RuleLesson> lessons;
     for (const LessonToFill& lesson : day->ToFill(morning.list->Plan()))
         lessons << lesson.lesson;

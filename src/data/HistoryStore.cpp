@@ -102,19 +102,26 @@ std::optional<QList<TeacherDayCount>> HistoryStore::CountsByTeacher(const QDate&
     return counts;
 }
 
-std::optional<QHash<QString, QDate>> HistoryStore::LastDays(const QDate& before)
+// Through the index by teacher, as a term's counts are needed while the
+// operator waits; numbers stored with blanks are joined here.
+std::optional<QHash<QString, TeacherTotal>> HistoryStore::Totals(const QDate& from, const QDate& before)
 {
     QSqlQuery query(connection_.Database());
     query.setForwardOnly(true);
-    const QString sql = QStringLiteral(
-                            "SELECT trim(Tenop), max(Day) FROM ReliefHistory WHERE Day < ? AND %1 GROUP BY trim(Tenop)")
-                            .arg(CountedTeacher);
-    if (!connection_.Run(query, sql, {before.toString(Qt::ISODate)}))
+    const QString sql = QStringLiteral("SELECT Tenop, sum(Day >= ?), max(Day) FROM ReliefHistory "
+                                       "WHERE Day < ? AND Tenop NOT IN ('', '0') GROUP BY Tenop");
+    if (!connection_.Run(query, sql, {from.toString(Qt::ISODate), before.toString(Qt::ISODate)}))
         return std::nullopt;
-    QHash<QString, QDate> days;
-    while (query.next())
-        days.insert(query.value(0).toString(), QDate::fromString(query.value(1).toString(), Qt::ISODate));
+    QHash<QString, TeacherTotal> totals;
+    while (query.next()) {
+        const QString number = query.value(0).toString().trimmed();
+        if (number.isEmpty() || number == QLatin1String("0"))
+            continue;
+        TeacherTotal& total = totals[number];
+        total.since += query.value(1).toInt();
+        total.last = std::max(total.last, QDate::fromString(query.value(2).toString(), Qt::ISODate));
+    }
     if (!connection_.CheckRead(query))
         return std::nullopt;
-    return days;
+    return totals;
 }

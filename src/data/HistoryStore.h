@@ -33,6 +33,14 @@ struct TeacherDayCount {
     bool operator==(const TeacherDayCount&) const = default;
 };
 
+// A relief teacher's reliefs since a day, and his last day.
+struct TeacherTotal {
+    int since = 0;
+    QDate last;
+
+    bool operator==(const TeacherTotal&) const = default;
+};
+
 // Every saved relief set by its day (table ReliefHistory), as stored in
 // reltable at the time. Reads give nothing when they fail; the connection
 // keeps the failure.
@@ -58,8 +66,9 @@ public:
     // from..to, by day and then number; rows without a relief teacher and
     // the helper's (number 0) are not counted.
     std::optional<QList<TeacherDayCount>> CountsByTeacher(const QDate& from, const QDate& to);
-    // The last day before `before` on which each relief teacher gave one.
-    std::optional<QHash<QString, QDate>> LastDays(const QDate& before);
+    // Per relief teacher, of the days before `before`: how many reliefs he
+    // gave from `from` on, and the last day he gave one.
+    std::optional<QHash<QString, TeacherTotal>> Totals(const QDate& from, const QDate& before);
 
 private:
     Connection& connection_;

@@ -24,6 +24,8 @@ const QList<QStringList>& SchemaSteps()
                         "Adno1 TEXT NOT NULL, AbName TEXT NOT NULL, Grade TEXT NOT NULL, Period TEXT NOT NULL, "
                         "PrName TEXT NOT NULL, Subject TEXT NOT NULL, ComName TEXT NOT NULL, Tenop TEXT NOT NULL, "
                         "Adno INTEGER NOT NULL, PRIMARY KEY (Day, Position)) STRICT")},
+        // Each teacher's reliefs, counted while the relief list opens.
+        {QStringLiteral("CREATE INDEX IF NOT EXISTS ReliefHistoryByTeacher ON ReliefHistory (Tenop, Day)")},
     };
     return steps;
 }

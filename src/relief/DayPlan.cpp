@@ -12,8 +12,9 @@ using Cost = MinCostFlow::Cost;
 
 // Who may take which lesson, and the arcs' costs rule by rule.
 struct Choices {
-    QList<QList<int>> teachersOf; // per lesson, the teachers who may take it
-    QList<int> units;             // per teacher, the reliefs he may still give
+    QList<QList<int>> teachersOf;        // per lesson, the teachers who may take it
+    QList<QList<ReliefCost>> lessonCost; // and what the lesson's part costs with each
+    QList<int> units;                    // per teacher, the reliefs he may still give
 };
 
 Choices ChoicesOf(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& lessons, const ReliefRules& rules)
@@ -23,11 +24,15 @@ Choices ChoicesOf(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& l
         choices.units << rules.MoreReliefs(teacher);
     for (const RuleLesson& lesson : lessons) {
         QList<int> who;
+        QList<ReliefCost> costs;
         for (int teacher = 0; teacher < teachers.size(); ++teacher) {
-            if (rules.MayTake(teachers[teacher], lesson))
-                who << teacher;
+            if (!rules.MayTake(teachers[teacher], lesson))
+                continue;
+            who << teacher;
+            costs << ReliefRules::LessonCost(teachers[teacher], lesson);
         }
         choices.teachersOf << who;
+        choices.lessonCost << costs;
     }
     return choices;
 }
@@ -78,11 +83,11 @@ public:
         const Weights weights(AllCosts(), lessons_.size());
         for (int lesson = 0; lesson < lessons_.size(); ++lesson) {
             flow_.AddArc(Source, LessonNode(lesson), 1, 0);
-            for (const int teacher : choices_.teachersOf[lesson]) {
-                lessonArcs_ << LessonArc {
-                    lesson, teacher,
-                    flow_.AddArc(LessonNode(lesson), PeriodNode(teacher, lessons_[lesson].slot), 1,
-                                 weights.Of(ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson])))};
+            for (int choice = 0; choice < choices_.teachersOf[lesson].size(); ++choice) {
+                const int teacher = choices_.teachersOf[lesson][choice];
+                lessonArcs_ << LessonArc {lesson, teacher,
+                                          flow_.AddArc(LessonNode(lesson), PeriodNode(teacher, lessons_[lesson].slot),
+                                                       1, weights.Of(choices_.lessonCost[lesson][choice]))};
             }
         }
         for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
@@ -121,10 +126,8 @@ private:
     QList<ReliefCost> AllCosts() const
     {
         QList<ReliefCost> costs;
-        for (int lesson = 0; lesson < lessons_.size(); ++lesson) {
-            for (const int teacher : choices_.teachersOf[lesson])
-                costs << ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
-        }
+        for (const QList<ReliefCost>& lessonCosts : choices_.lessonCost)
+            costs << lessonCosts;
         for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
             for (int k = 1; k <= choices_.units[teacher]; ++k)
                 costs << ReliefRules::TeacherCost(teachers_[teacher], k);
@@ -169,36 +172,37 @@ public:
         bool atLimit = false;
         int best = -1;
         ReliefCost bestCost;
-        for (const int other : choices_.teachersOf[lesson]) {
-            if (other == teacher)
-                continue;
-            if (RelievesInPeriod(other, lessons_[lesson].slot)) {
+        ReliefCost mine;
+        for (int choice = 0; choice < choices_.teachersOf[lesson].size(); ++choice) {
+            const int other = choices_.teachersOf[lesson][choice];
+            const ReliefCost& lessonCost = choices_.lessonCost[lesson][choice];
+            if (other == teacher) {
+                mine = ReliefRules::TeacherCost(teachers_[teacher], given_[teacher]);
+                mine += lessonCost;
+            } else if (RelievesInPeriod(other, lessons_[lesson].slot)) {
                 busy = true;
             } else if (given_[other] >= choices_.units[other]) {
                 atLimit = true;
-            } else if (const ReliefCost cost = CostOfAnother(other, lesson); best < 0 || cost < bestCost) {
-                best = other;
-                bestCost = cost;
+            } else {
+                ReliefCost cost = ReliefRules::TeacherCost(teachers_[other], given_[other] + 1);
+                cost += lessonCost;
+                if (best < 0 || cost < bestCost) {
+                    best = other;
+                    bestCost = cost;
+                }
             }
         }
         if (teacher < 0)
             return NobodyElse(busy, atLimit);
         if (best < 0)
             return busy || atLimit ? NobodyElse(busy, atLimit) : QStringLiteral("the only teacher free");
-        return Deciding(teacher, best, lesson);
+        return Deciding(teacher, mine, best, bestCost, lesson);
     }
 
 private:
     bool RelievesInPeriod(int teacher, int slot) const
     {
         return relieving_.contains(teacher * PeriodsPerDay + PeriodOf(slot));
-    }
-
-    ReliefCost CostOfAnother(int teacher, int lesson) const
-    {
-        ReliefCost cost = ReliefRules::TeacherCost(teachers_[teacher], given_[teacher] + 1);
-        cost += ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
-        return cost;
     }
 
     static QString NobodyElse(bool busy, bool atLimit)
@@ -212,11 +216,8 @@ private:
         return {};
     }
 
-    QString Deciding(int teacher, int other, int lesson) const
+    QString Deciding(int teacher, const ReliefCost& mine, int other, const ReliefCost& theirs, int lesson) const
     {
-        ReliefCost mine = ReliefRules::TeacherCost(teachers_[teacher], given_[teacher]);
-        mine += ReliefRules::LessonCost(teachers_[teacher], lessons_[lesson]);
-        const ReliefCost theirs = CostOfAnother(other, lesson);
         const RuleTeacher& me = teachers_[teacher];
         const RuleTeacher& them = teachers_[other];
         const auto against = [](const QString& what, int mineBefore, int theirsBefore) {

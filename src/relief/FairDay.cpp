@@ -18,35 +18,47 @@ QList<ReliefRecord> TodaysRows(const ReliefPlan& plan, const QDate& today)
     return rows;
 }
 
-RuleTeacher TeacherOf(const TeacherTimetable& timetable, const TeacherLoad& load, int day, int periodsInDay,
-                      const QStringList& reliefNumbers, const QList<ReliefRecord>& todaysRows)
+// The periods each relief teacher already relieves in today's rows, by number.
+QHash<QString, QSet<QString>> RelievingIn(const QList<ReliefRecord>& todaysRows)
 {
-    RuleTeacher teacher {
-        timetable.number, timetable.name1, timetable.subject, timetable.classes, timetable.subjects, 0, {}, load};
+    QHash<QString, QSet<QString>> periods;
+    for (const ReliefRecord& row : todaysRows)
+        periods[row[ReliefRecord::TeaNoP].trimmed()].insert(row[ReliefRecord::Period]);
+    return periods;
+}
+
+RuleTeacher TeacherOf(const TeacherTimetable& timetable, const TeacherLoad& load, int day, int periodsInDay,
+                      const QStringList& reliefNumbers, const QHash<QString, QSet<QString>>& relievingIn)
+{
+    RuleTeacher teacher {timetable.number,
+                         timetable.name1,
+                         timetable.subject,
+                         timetable.classes,
+                         timetable.subjects,
+                         0,
+                         relievingIn.value(timetable.number.trimmed()),
+                         load};
     const int giving = int(reliefNumbers.count(timetable.number));
     teacher.freeLeft = day < 0 ? 0 : FreePeriodsOfDay(timetable.classes, day, periodsInDay) - giving;
-    for (const ReliefRecord& row : todaysRows) {
-        if (row[ReliefRecord::TeaNoP].trimmed() == timetable.number.trimmed())
-            teacher.relievingIn.insert(row[ReliefRecord::Period]);
-    }
     return teacher;
 }
 }
 
 std::optional<FairDay> FairDay::Read(Connection& connection, const AttendanceDay& board, const ReliefPlan& plan,
-                                     const QDate& today)
+                                     LoadHistory& history, const QDate& today)
 {
     const std::optional<QList<TeacherTimetable>> timetables = TeacherStore(connection).Timetables();
     if (!timetables)
         return std::nullopt;
-    return Read(connection, *timetables, board, plan, today);
+    return Read(connection, *timetables, board, plan, history, today);
 }
 
 std::optional<FairDay> FairDay::Read(Connection& connection, const QList<TeacherTimetable>& timetables,
-                                     const AttendanceDay& board, const ReliefPlan& plan, const QDate& today)
+                                     const AttendanceDay& board, const ReliefPlan& plan, LoadHistory& history,
+                                     const QDate& today)
 {
     const QList<ReliefRecord> todaysRows = TodaysRows(plan, today);
-    const std::optional<ReliefLoads> loads = ReliefLoads::Read(connection, today, todaysRows);
+    const std::optional<ReliefLoads> loads = history.Loads(connection, today, todaysRows);
     if (!loads)
         return std::nullopt;
     const ProgramSettings settings(connection);
@@ -54,6 +66,7 @@ std::optional<FairDay> FairDay::Read(Connection& connection, const QList<Teacher
     fair.periodsInDay_ = settings.PeriodsInDay();
     fair.day_ = today.dayOfWeek() <= DaysPerWeek ? today.dayOfWeek() - 1 : -1;
     const QStringList reliefNumbers = plan.ReliefNumbers();
+    const QHash<QString, QSet<QString>> relievingIn = RelievingIn(todaysRows);
     for (const TeacherTimetable& timetable : timetables) {
         const int box = board.BoxOf(timetable.number.toInt());
         if (box < 0)
@@ -65,7 +78,7 @@ std::optional<FairDay> FairDay::Read(Connection& connection, const QList<Teacher
         } else if (board.At(box).kind == TeacherKind::ReliefOn) {
             fair.indexOf_.insert(timetable.number.trimmed(), int(fair.teachers_.size()));
             fair.teachers_ << TeacherOf(timetable, loads->Of(timetable.number), fair.day_, fair.periodsInDay_,
-                                        reliefNumbers, todaysRows);
+                                        reliefNumbers, relievingIn);
         }
     }
     return fair;

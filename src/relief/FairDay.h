@@ -33,10 +33,11 @@ public:
     // Nothing when the register or the history cannot be read; the
     // connection keeps the failure.
     static std::optional<FairDay> Read(Connection& connection, const AttendanceDay& board, const ReliefPlan& plan,
-                                       const QDate& today);
+                                       LoadHistory& history, const QDate& today);
     // The same over the register's timetables read already.
     static std::optional<FairDay> Read(Connection& connection, const QList<TeacherTimetable>& timetables,
-                                       const AttendanceDay& board, const ReliefPlan& plan, const QDate& today);
+                                       const AttendanceDay& board, const ReliefPlan& plan, LoadHistory& history,
+                                       const QDate& today);
 
     const QList<RuleTeacher>& Teachers() const { return teachers_; }
     const ReliefRules& Rules() const { return rules_; }

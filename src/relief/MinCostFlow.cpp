@@ -29,6 +29,8 @@ bool MinCostFlow::ShortestPaths(int source, int sink, std::vector<Cost>& potenti
         queue.pop();
         if (reached != distance[node])
             continue;
+        if (node == sink)
+            break;
         for (const int arc : out_[node]) {
             const Arc& next = arcs_[arc];
             if (next.capacity == 0)
@@ -43,10 +45,11 @@ bool MinCostFlow::ShortestPaths(int source, int sink, std::vector<Cost>& potenti
     }
     if (distance[sink] == unreached)
         return false;
-    for (size_t node = 0; node < out_.size(); ++node) {
-        if (distance[node] != unreached)
-            potential[node] += distance[node];
-    }
+    // The search stops at the sink; nodes not settled by then are at least
+    // as far, and moving them by the sink's distance keeps every reduced
+    // cost from being negative.
+    for (size_t node = 0; node < out_.size(); ++node)
+        potential[node] += std::min(distance[node], distance[sink]);
     return true;
 }
 

@@ -3,7 +3,8 @@
 #include <vector>
 
 // The largest flow from a source to a sink at the least cost, by successive
-// shortest paths (Dijkstra over reduced costs). Costs must not be negative.
+// shortest paths (Dijkstra over reduced costs, stopped at the sink). Costs
+// must not be negative.
 class MinCostFlow {
 public:
     __extension__ typedef __int128 Cost;

@@ -13,16 +13,13 @@ QDate MondayOf(const QDate& day)
 }
 }
 
-std::optional<ReliefLoads> ReliefLoads::Read(Connection& connection, const QDate& today,
-                                             const QList<ReliefRecord>& todaysRows)
+std::optional<ReliefLoads> ReliefLoads::ReadHistory(Connection& connection, const QDate& today, const QDate& termStart)
 {
     HistoryStore history(connection);
     const QDate yesterday = today.addDays(-1);
-    const QDate termStart = ProgramSettings(connection).TermStart(today);
     const std::optional<QList<DatedRelief>> week = history.Range(MondayOf(today), yesterday);
-    const std::optional<QList<TeacherDayCount>> term = history.CountsByTeacher(termStart, yesterday);
-    const std::optional<QHash<QString, QDate>> last = history.LastDays(today);
-    if (!week || !term || !last)
+    const std::optional<QHash<QString, TeacherTotal>> totals = history.Totals(termStart, today);
+    if (!week || !totals)
         return std::nullopt;
     ReliefLoads loads;
     for (const DatedRelief& relief : *week) {
@@ -30,20 +27,21 @@ std::optional<ReliefLoads> ReliefLoads::Read(Connection& connection, const QDate
             loads.loads_[relief.record[ReliefRecord::TeaNoP].trimmed()].week
                 << WeekRelief {relief.day, relief.record[ReliefRecord::Period]};
     }
-    for (const TeacherDayCount& count : *term)
-        loads.loads_[count.number].term += count.reliefs;
-    for (auto day = last->begin(); day != last->end(); ++day)
-        loads.loads_[day.key()].last = day.value();
-    loads.AddToday(today, termStart, todaysRows);
+    for (auto total = totals->begin(); total != totals->end(); ++total) {
+        TeacherLoad& load = loads.loads_[total.key()];
+        load.term = total->since;
+        load.last = total->last;
+    }
     return loads;
 }
 
-void ReliefLoads::AddToday(const QDate& today, const QDate& termStart, const QList<ReliefRecord>& rows)
+ReliefLoads ReliefLoads::WithToday(const QDate& today, const QDate& termStart, const QList<ReliefRecord>& rows) const
 {
+    ReliefLoads loads = *this;
     for (const ReliefRecord& row : rows) {
         if (!HasReliefTeacher(row))
             continue;
-        TeacherLoad& load = loads_[row[ReliefRecord::TeaNoP].trimmed()];
+        TeacherLoad& load = loads.loads_[row[ReliefRecord::TeaNoP].trimmed()];
         ++load.today;
         if (today.dayOfWeek() <= 5)
             load.week << WeekRelief {today, row[ReliefRecord::Period]};
@@ -51,6 +49,21 @@ void ReliefLoads::AddToday(const QDate& today, const QDate& termStart, const QLi
             ++load.term;
         load.last = today;
     }
+    return loads;
+}
+
+std::optional<ReliefLoads> LoadHistory::Loads(Connection& connection, const QDate& today,
+                                              const QList<ReliefRecord>& todaysRows)
+{
+    const QDate termStart = ProgramSettings(connection).TermStart(today);
+    if (!history_ || day_ != today || termStart_ != termStart) {
+        history_ = ReliefLoads::ReadHistory(connection, today, termStart);
+        day_ = today;
+        termStart_ = termStart;
+    }
+    if (!history_)
+        return std::nullopt;
+    return history_->WithToday(today, termStart, todaysRows);
 }
 
 QString ReliefLoads::Summary(const TeacherLoad& load)

@@ -34,10 +34,10 @@ struct TeacherLoad {
 // Every teacher's load by number (trimmed); a teacher with none has none.
 class ReliefLoads {
 public:
-    // The history of the days before today, and today's rows, those of the
-    // relief set planned for today. Nothing when the history cannot be read.
-    static std::optional<ReliefLoads> Read(Connection& connection, const QDate& today,
-                                           const QList<ReliefRecord>& todaysRows);
+    // The history of the days before today; nothing when it cannot be read.
+    static std::optional<ReliefLoads> ReadHistory(Connection& connection, const QDate& today, const QDate& termStart);
+    // These loads with today's rows, those of the relief set planned for today.
+    ReliefLoads WithToday(const QDate& today, const QDate& termStart, const QList<ReliefRecord>& rows) const;
 
     TeacherLoad Of(const QString& number) const { return loads_.value(number.trimmed()); }
 
@@ -45,7 +45,19 @@ public:
     static QString Summary(const TeacherLoad& load);
 
 private:
-    void AddToday(const QDate& today, const QDate& termStart, const QList<ReliefRecord>& rows);
-
     QHash<QString, TeacherLoad> loads_;
+};
+
+// The loads of the days before today, read once a day: a save writes only
+// today's set, so they change only with the day or the term's first day.
+class LoadHistory {
+public:
+    // Today's loads, the set's rows for today added; nothing when the
+    // history cannot be read (the connection keeps the failure).
+    std::optional<ReliefLoads> Loads(Connection& connection, const QDate& today, const QList<ReliefRecord>& todaysRows);
+
+private:
+    std::optional<ReliefLoads> history_;
+    QDate day_;
+    QDate termStart_;
 };

@@ -74,8 +74,8 @@ void ReliefPlan::StartLesson(const QString& number, const QString& name, const Q
     row[ReliefRecord::Grade] = grade;
     row[ReliefRecord::Period] = period;
     Append(row, Today());
-    emit rowsChanged();
-    emit lessonStarted();
+    RowsChanged();
+    LessonStarted();
 }
 
 void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject)
@@ -94,8 +94,8 @@ void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, c
     row[ReliefRecord::TeaNoP] = candidate.number;
     model_.ReplaceRow(rowIndex, row);
     days_[rowIndex].slotKey = KeyOf(row, days_[rowIndex].plannedFor);
-    emit rowsChanged();
-    emit reliefChosen();
+    RowsChanged();
+    ReliefChosen();
 }
 
 void ReliefPlan::RemoveLast()
@@ -103,7 +103,7 @@ void ReliefPlan::RemoveLast()
     model_.RemoveLast();
     if (!days_.isEmpty())
         days_.removeLast();
-    emit rowsChanged();
+    RowsChanged();
 }
 
 bool ReliefPlan::LastRowIsDuplicate() const
@@ -128,7 +128,7 @@ void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows, const QDate& plann
 {
     for (const ReliefRecord& row : rows)
         Append(row, plannedFor);
-    emit rowsChanged();
+    RowsChanged();
     emit savedAppended();
 }
 
@@ -140,14 +140,14 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
         model_.Append(row.record);
         days_ << RowDay {row.plannedFor, row.slotKey};
     }
-    emit rowsChanged();
+    RowsChanged();
 }
 
 void ReliefPlan::PlanAllForToday()
 {
     for (int row = 0; row < RowCount(); ++row)
         days_[row] = RowDay {Today(), KeyOf(Rows()[row], Today())};
-    emit rowsChanged();
+    RowsChanged();
 }
 
 void ReliefPlan::Clear()
@@ -155,6 +155,42 @@ void ReliefPlan::Clear()
     model_.Clear();
     days_.clear();
     candidates_.clear();
-    emit rowsChanged();
+    RowsChanged();
     emit cleared();
+}
+
+void ReliefPlan::RowsChanged()
+{
+    if (heldBack_)
+        heldBack_->rowsChanged = true;
+    else
+        emit rowsChanged();
+}
+
+void ReliefPlan::LessonStarted()
+{
+    if (heldBack_)
+        heldBack_->last = &ReliefPlan::lessonStarted;
+    else
+        emit lessonStarted();
+}
+
+void ReliefPlan::ReliefChosen()
+{
+    if (heldBack_)
+        heldBack_->last = &ReliefPlan::reliefChosen;
+    else
+        emit reliefChosen();
+}
+
+void ReliefPlan::AsOneChange(const std::function<void()>& steps)
+{
+    heldBack_.emplace();
+    steps();
+    const HeldBack held = *heldBack_;
+    heldBack_.reset();
+    if (held.rowsChanged)
+        emit rowsChanged();
+    if (held.last)
+        (this->*held.last)();
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class Clock;
@@ -70,6 +71,9 @@ public:
     // Every row now planned for today, as once another day's set is saved as today's.
     void PlanAllForToday();
     void Clear();
+    // Runs many operations as one change: rowsChanged comes once, at the
+    // end, then the last of lessonStarted and reliefChosen that was due.
+    void AsOneChange(const std::function<void()>& steps);
 
 signals:
     // The rows changed in number, content or day.
@@ -87,10 +91,19 @@ private:
 
     // The key a row planned for that day holds: one for a relief teacher chosen today, none otherwise.
     QString KeyOf(const ReliefRecord& row, const QDate& plannedFor) const;
+    // The signals, held back while AsOneChange runs.
+    void RowsChanged();
+    void LessonStarted();
+    void ReliefChosen();
     void Append(const ReliefRecord& row, const QDate& plannedFor);
 
     const Clock& clock_;
     ReliefSetModel model_;
     QList<RowDay> days_;
     QList<ReliefCandidate> candidates_;
+    struct HeldBack {
+        bool rowsChanged = false;
+        void (ReliefPlan::*last)() = nullptr;
+    };
+    std::optional<HeldBack> heldBack_;
 };

@@ -7,7 +7,7 @@
 namespace {
 bool SameText(const QString& one, const QString& other)
 {
-    return one.trimmed().compare(other.trimmed(), Qt::CaseInsensitive) == 0;
+    return QStringView(one).trimmed().compare(QStringView(other).trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 bool IsLesson(const QString& cell)

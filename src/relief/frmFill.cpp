@@ -54,7 +54,7 @@ void frmFill::Form_Load()
     frmList* list = registry().Open<frmList>();
     if (!list || !OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), registry().clock().Today());
+    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), list->History(), registry().clock().Today());
     if (!day_) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
@@ -124,9 +124,14 @@ void frmFill::cmdAccept_Click()
 {
     frmList* list = registry().Find<frmList>();
     bool refused = false;
-    for (int index = 0; list && index < lines_.size(); ++index) {
-        if (lvFill->topLevelItem(index)->checkState(PeriodColumn) == Qt::Checked)
-            refused |= !Accept(lines_[index], list->Plan());
+    // One change of the set for the whole day, kept and drawn once.
+    if (list) {
+        list->Plan().AsOneChange([&] {
+            for (int index = 0; index < lines_.size(); ++index) {
+                if (lvFill->topLevelItem(index)->checkState(PeriodColumn) == Qt::Checked)
+                    refused |= !Accept(lines_[index], list->Plan());
+            }
+        });
     }
     if (refused)
         registry().prompter().Report(QStringLiteral("Class Duplicate or Free Period"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "relief/ReliefLoad.h"
 #include "relief/ReliefPlan.h"
 #include "ui/Screen.h"
 
@@ -16,6 +17,8 @@ public:
     explicit frmList(ScreenRegistry& registry);
 
     ReliefPlan& Plan() { return plan_; }
+    // The history's loads, read once a day for the relief lists and Fill the Day.
+    LoadHistory& History() { return history_; }
 
     // What the other screens' events do to this one, beside changes of the plan.
     void ReliefListLeft();
@@ -54,6 +57,7 @@ private:
     bool IsSavedSet(const QDate& day);
 
     ReliefPlan plan_;
+    LoadHistory history_;
     Connection connection_;
     // The saved set that "Previous Relief List" brings back, once: read at
     // load, and nothing once the list holds it (brought back or just saved).

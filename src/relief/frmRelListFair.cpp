@@ -26,7 +26,7 @@ void frmRelList::ReadFairDay(const QList<TeacherTimetable>& teachers, const Atte
     frmList* list = registry().Find<frmList>();
     if (!timetable || !list)
         return;
-    fair_ = FairDay::Read(connection_, teachers, board, list->Plan(), registry().clock().Today());
+    fair_ = FairDay::Read(connection_, teachers, board, list->Plan(), list->History(), registry().clock().Today());
     if (fair_)
         lesson_ = fair_->LessonOf(timetable->TeacherNumber(), slot_);
 }

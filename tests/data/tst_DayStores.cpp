@@ -108,8 +108,10 @@ private slots:
         QCOMPARE(history.CountsByTeacher(Monday, Tuesday).value(),
                  (QList<TeacherDayCount> {{"4", Monday, 1}, {"12", Monday, 2}, {"4", Tuesday, 1}}));
         QCOMPARE(history.CountsByTeacher(Tuesday, Tuesday).value(), (QList<TeacherDayCount> {{"4", Tuesday, 1}}));
-        QCOMPARE(history.LastDays(Tuesday).value(), (QHash<QString, QDate> {{"4", Monday}, {"12", Monday}}));
-        QCOMPARE(history.LastDays(Tuesday.addDays(1)).value().value("4"), Tuesday);
+        QCOMPARE(history.Totals(Monday, Tuesday).value(),
+                 (QHash<QString, TeacherTotal> {{"4", {1, Monday}}, {"12", {2, Monday}}}));
+        QCOMPARE(history.Totals(Tuesday, Tuesday.addDays(1)).value(),
+                 (QHash<QString, TeacherTotal> {{"4", {1, Tuesday}}, {"12", {0, Monday}}}));
     }
 
     void aSaveRefusedInTheMiddleKeepsTheHistoryAsItWas()

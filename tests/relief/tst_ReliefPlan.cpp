@@ -125,6 +125,19 @@ private slots:
         // With no row to complete, a choice changes nothing and says nothing.
         plan.ChooseRelief(Line("7", "Silva", "Art"), "Maths");
         QCOMPARE(counts(), QList<qsizetype>({5, 1, 1, 1, 1}));
+
+        // Many operations as one: the signals once, at the end.
+        plan.AsOneChange([&] {
+            Choose(plan, "10A", "1st", "Silva");
+            Choose(plan, "10B", "1st", "Dias");
+            QCOMPARE(counts(), QList<qsizetype>({5, 1, 1, 1, 1}));
+        });
+        QCOMPARE(counts(), QList<qsizetype>({6, 1, 2, 1, 1}));
+        QCOMPARE(plan.RowCount(), 2);
+        plan.AsOneChange([&] { Choose(plan, "10C", "2nd"); });
+        QCOMPARE(counts(), QList<qsizetype>({7, 2, 2, 1, 1}));
+        plan.AsOneChange([] {});
+        QCOMPARE(counts(), QList<qsizetype>({7, 2, 2, 1, 1}));
     }
 };
 

@@ -156,7 +156,7 @@ private slots:
         ReliefRecord today;
         today[ReliefRecord::Period] = "5th";
         today[ReliefRecord::TeaNoP] = "3";
-        const ReliefLoads loads = ReliefLoads::Read(fixture.connection, Wednesday, {today}).value();
+        const ReliefLoads loads = LoadHistory().Loads(fixture.connection, Wednesday, {today}).value();
         QList<int> counted;
         for (int teacher = 2; teacher <= 5; ++teacher)
             counted << loads.Of(QString::number(teacher)).term;
