@@ -26,3 +26,22 @@ QString WriteExportFile(const QString& path, const QByteArray& bytes)
         return file.errorString();
     return {};
 }
+
+bool ExportToChosenFile(Prompter& prompter, const ExportRequest& request, const QByteArray& bytes)
+{
+    const QString chosen = prompter.SaveFile(request.dialogTitle, request.filter);
+    if (chosen.isEmpty())
+        return false;
+    const QString path = ExportPath(prompter, chosen);
+    if (path.isEmpty())
+        return false;
+    const QString where = QDir::toNativeSeparators(path);
+    const QString title = QStringLiteral("Export");
+    if (const QString failure = WriteExportFile(path, bytes); !failure.isEmpty()) {
+        prompter.Report(QStringLiteral("%1 could not be exported to %2: %3").arg(request.what, where, failure), title,
+                        MessageIcon::Critical);
+        return false;
+    }
+    prompter.Report(QStringLiteral("%1 exported to %2.").arg(request.written, where), title, MessageIcon::Information);
+    return true;
+}

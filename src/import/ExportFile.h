@@ -14,3 +14,17 @@ QString ExportPath(Prompter& prompter, QString path);
 // Writes the file beside its place and renames it into it, so a failure
 // never leaves half a file. The reason of a failure; empty when written.
 QString WriteExportFile(const QString& path, const QByteArray& bytes);
+
+// What an export asks and says: the file dialog's title and filter, what
+// it writes ("The reliefs", for "The reliefs could not be exported to ..."),
+// and what it says once written ("12 relief(s)", for "12 relief(s) exported to ...").
+struct ExportRequest {
+    QString dialogTitle;
+    QString filter;
+    QString what;
+    QString written;
+};
+
+// Asks for the file, writes the bytes into it and says how it went, under
+// the title "Export". Whether the file was written.
+bool ExportToChosenFile(Prompter& prompter, const ExportRequest& request, const QByteArray& bytes);

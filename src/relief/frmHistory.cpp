@@ -11,7 +11,6 @@
 #include "ui/ScreenRegistry.h"
 
 #include <QDateEdit>
-#include <QDir>
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -152,22 +151,10 @@ void frmHistory::cmdExport_Click()
                         ExportTitle, MessageIcon::Information);
         return;
     }
-    const QString chosen = prompter.SaveFile(QStringLiteral("Export reliefs"), QStringLiteral("CSV (*.csv)"));
-    if (chosen.isEmpty())
-        return;
-    const QString path = ExportPath(prompter, chosen);
-    if (path.isEmpty())
-        return;
-    const QString failure = WriteExportFile(path, HistoryCsvFile(*reliefs, rows_));
-    if (!failure.isEmpty()) {
-        prompter.Report(
-            QStringLiteral("The reliefs could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), failure),
-            ExportTitle, MessageIcon::Critical);
-        return;
-    }
-    prompter.Report(
-        QStringLiteral("%1 relief(s) exported to %2.").arg(reliefs->size()).arg(QDir::toNativeSeparators(path)),
-        ExportTitle, MessageIcon::Information);
+    ExportToChosenFile(prompter,
+                       {QStringLiteral("Export reliefs"), QStringLiteral("CSV (*.csv)"), QStringLiteral("The reliefs"),
+                        QStringLiteral("%1 relief(s)").arg(reliefs->size())},
+                       HistoryCsvFile(*reliefs, rows_));
 }
 
 void frmHistory::cmdLoad_Click()

@@ -10,14 +10,12 @@
 #include "ui/ScreenRegistry.h"
 
 #include <QDateEdit>
-#include <QDir>
 #include <QPushButton>
 
 #include <algorithm>
 
 namespace {
 const QString Caption = QStringLiteral("Relief Load");
-const QString ExportTitle = QStringLiteral("Export");
 
 // UTF-8 with a byte-order mark, so that a spreadsheet opens it as it is: a
 // header, then one line per teacher.
@@ -84,22 +82,9 @@ void frmLoad::cmdExport_Click()
     const std::optional<LoadReportLines> loads = ChosenLoads();
     if (!loads)
         return;
-    Prompter& prompter = registry().prompter();
-    const QString chosen = prompter.SaveFile(QStringLiteral("Export relief load"), QStringLiteral("CSV (*.csv)"));
-    if (chosen.isEmpty())
-        return;
-    const QString path = ExportPath(prompter, chosen);
-    if (path.isEmpty())
-        return;
-    const QString failure = WriteExportFile(path, LoadCsvFile(loads->teachers));
-    if (!failure.isEmpty()) {
-        prompter.Report(QStringLiteral("The relief load could not be exported to %1: %2")
-                            .arg(QDir::toNativeSeparators(path), failure),
-                        ExportTitle, MessageIcon::Critical);
-        return;
-    }
-    prompter.Report(QStringLiteral("The relief load of %1 teacher(s) exported to %2.")
-                        .arg(loads->teachers.size())
-                        .arg(QDir::toNativeSeparators(path)),
-                    ExportTitle, MessageIcon::Information);
+    ExportToChosenFile(registry().prompter(),
+                       {QStringLiteral("Export relief load"), QStringLiteral("CSV (*.csv)"),
+                        QStringLiteral("The relief load"),
+                        QStringLiteral("The relief load of %1 teacher(s)").arg(loads->teachers.size())},
+                       LoadCsvFile(loads->teachers));
 }
