@@ -113,6 +113,25 @@ bool Connection::CheckRead(const QSqlQuery& query)
     return false;
 }
 
+bool Connection::ExecuteEach(const QString& sql, const QList<QVariantList>& rows)
+{
+    ClearError();
+    QSqlQuery query(Database());
+    if (!query.prepare(sql)) {
+        lastError_ = DbError::From(query.lastError());
+        return false;
+    }
+    for (const QVariantList& values : rows) {
+        for (int index = 0; index < values.size(); ++index)
+            query.bindValue(index, values[index]);
+        if (!query.exec()) {
+            lastError_ = DbError::From(query.lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Connection::Execute(const QString& sql, const QVariantList& values, int* recordsAffected)
 {
     QSqlQuery query(Database());

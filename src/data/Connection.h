@@ -26,6 +26,9 @@ public:
 
     // Runs a statement that returns no rows; values are bound to its placeholders.
     bool Execute(const QString& sql, const QVariantList& values = {}, int* recordsAffected = nullptr);
+    // One statement, prepared once, run for each row of values in turn; it
+    // stops at the first failure.
+    bool ExecuteEach(const QString& sql, const QList<QVariantList>& rows);
     // Prepares and runs a statement on this connection with bound values; a
     // failure is kept as the connection's last error.
     bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values);

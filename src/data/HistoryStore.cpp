@@ -27,16 +27,16 @@ bool HistoryStore::ReplaceDay(const QDate& day, const QList<ReliefRecord>& store
     const QString insert = QStringLiteral(
                                "INSERT INTO ReliefHistory (Day, Position, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                .arg(Columns);
+    QList<QVariantList> rows;
     for (int position = 0; position < storedRows.size(); ++position) {
         const ReliefRecord& row = storedRows[position];
         QVariantList values = {date, position + 1};
         for (int column = 0; column < ReliefRecord::Adno; ++column)
             values << StoredText(row.fields[column]);
         values << row[ReliefRecord::Adno].toLongLong();
-        if (!connection_.Execute(insert, values))
-            return false;
+        rows << values;
     }
-    return true;
+    return connection_.ExecuteEach(insert, rows);
 }
 
 std::optional<QList<HistoryDay>> HistoryStore::Days()

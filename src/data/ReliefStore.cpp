@@ -58,10 +58,11 @@ ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows, const QDa
         return {ReliefSaveResult::Status::NotEmpty, {}};
     const QString insert = QStringLiteral("INSERT INTO reltable (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns);
     const QList<ReliefRecord> stored = AsStored(rows);
-    for (const ReliefRecord& row : stored) {
-        if (!connection_.Execute(insert, Values(row)))
-            return Failure(connection_);
-    }
+    QList<QVariantList> values;
+    for (const ReliefRecord& row : stored)
+        values << Values(row);
+    if (!connection_.ExecuteEach(insert, values))
+        return Failure(connection_);
     if (!HistoryStore(connection_).ReplaceDay(day, stored) || !ProgramSettings(connection_).SetSavedSetDay(day)
         || !transaction.Commit())
         return Failure(connection_);
