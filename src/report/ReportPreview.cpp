@@ -11,18 +11,18 @@ ReportPreview::ReportPreview(const QString& name, QWidget& owner)
     : QPrintPreviewDialog(&owner)
 {
     setObjectName(name);
-    setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::Paint);
 }
 
-// One window per report in the whole program, whichever screen asked for it;
-// a window the operator has closed is on its way out and is not used again.
+// One window per report in the whole program, whichever screen asked for it.
+// A window the operator closed is only hidden and shows the next report, as
+// building a print preview again costs more than drawing it.
 ReportPreview* ReportPreview::Find(const QString& name)
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* preview = qobject_cast<ReportPreview*>(window);
-        if (preview && preview->objectName() == name && preview->isVisible())
+        if (preview && preview->objectName() == name)
             return preview;
     }
     return nullptr;
@@ -37,6 +37,7 @@ ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner, bool on
         preview->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     preview->Bind(report);
     preview->show();
+    preview->drawn_ = true;
     preview->raise();
     preview->activateWindow();
     return preview;
@@ -48,7 +49,8 @@ void ReportPreview::Bind(const Report& report)
     setWindowTitle(report.title);
     printer()->setPageLayout(report.page);
     printer()->setDocName(report.title);
-    if (isVisible())
+    // A window never shown draws its pages as it first shows.
+    if (drawn_)
         findChild<QPrintPreviewWidget*>()->updatePreview();
 }
 

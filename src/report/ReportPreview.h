@@ -13,8 +13,8 @@ class ReportPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
     // Shows the report, non-modal, so that the screens stay usable. The window
-    // belongs to the owner and goes with it; it closes when the operator closes
-    // it. Asked for from a screen that stays on top, it stays on top as well.
+    // belongs to the owner and goes with it; the operator's close hides it.
+    // Asked for from a screen that stays on top, it stays on top as well.
     static ReportPreview* Show(const Report& report, QWidget& owner, bool onTop = false);
 
     const LaidOutReport& Shown() const { return shown_; }
@@ -27,4 +27,5 @@ private:
     void Paint(QPrinter* printer);
 
     LaidOutReport shown_;
+    bool drawn_ = false;
 };
