@@ -192,6 +192,8 @@ public:
                 }
             }
         }
+        if (teacher < 0 && !busy && !atLimit)
+            return NobodyMay(lessons_[lesson].slot);
         if (teacher < 0)
             return NobodyElse(busy, atLimit);
         if (best < 0)
@@ -205,15 +207,24 @@ private:
         return relieving_.contains(teacher * PeriodsPerDay + PeriodOf(slot));
     }
 
+    // Nobody may take the lesson: either nobody on relief duty is off then,
+    // or those who are have no relief left to give or relieve another class.
+    QString NobodyMay(int slot) const
+    {
+        const bool anyOff = std::any_of(teachers_.begin(), teachers_.end(), [slot](const RuleTeacher& teacher) {
+            return teacher.classes.value(slot) == OffPeriod;
+        });
+        return anyOff ? QStringLiteral("the teachers free then have reached their limits or relieve another class")
+                      : QStringLiteral("nobody on relief duty is off in this period");
+    }
+
     static QString NobodyElse(bool busy, bool atLimit)
     {
         if (busy && atLimit)
             return QStringLiteral("the other teachers free then cover other classes or have reached their limits");
         if (busy)
             return QStringLiteral("the other teachers free then cover other classes");
-        if (atLimit)
-            return QStringLiteral("the other teachers free then have reached their limits");
-        return {};
+        return QStringLiteral("the other teachers free then have reached their limits");
     }
 
     QString Deciding(int teacher, const ReliefCost& mine, int other, const ReliefCost& theirs, int lesson) const

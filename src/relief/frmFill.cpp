@@ -85,9 +85,7 @@ void frmFill::ShowLines()
     QList<QTreeWidgetItem*> items;
     for (const Line& line : lines_) {
         const bool covered = line.teacher >= 0;
-        const QString reason = line.reason.isEmpty() && !covered
-            ? QStringLiteral("nobody on relief duty is off in this period")
-            : line.reason;
+        const QString& reason = line.reason;
         auto* item = new QTreeWidgetItem(
             {PeriodName(line.lesson.lesson.slot), line.lesson.lesson.grade, line.lesson.absentName,
              covered ? day_->Teachers()[line.teacher].name.trimmed() : NoTeacherFree, reason});

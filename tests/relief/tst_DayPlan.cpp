@@ -230,6 +230,10 @@ private slots:
         QCOMPARE(rules.Suggest(teachers, Lesson(0)), -1);
         const QList<PlannedLesson> plan = PlanDay(teachers, {Lesson(0)}, rules);
         QCOMPARE(plan[0].teacher, -1);
+        QCOMPARE(plan[0].reason,
+                 QStringLiteral("the teachers free then have reached their limits or relieve another class"));
+        QCOMPARE(PlanDay({working}, {Lesson(0)}, rules)[0].reason,
+                 QStringLiteral("nobody on relief duty is off in this period"));
         QCOMPARE(rules.LimitReached(dayFull), QStringLiteral("At the daily limit: 2 reliefs today"));
         QCOMPARE(rules.LimitReached(weekFull), QStringLiteral("At the weekly limit: 5 reliefs this week"));
         QVERIFY(rules.LimitReached(relieving).isEmpty());
