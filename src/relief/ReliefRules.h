@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <array>
-#include <compare>
 
 // A teacher present and on relief duty today, as the rules weigh him.
 struct RuleTeacher {
@@ -45,7 +44,9 @@ struct ReliefCost {
     qint64& operator[](Rule rule) { return levels[int(rule)]; }
     qint64 operator[](Rule rule) const { return levels[int(rule)]; }
     ReliefCost& operator+=(const ReliefCost& other);
-    auto operator<=>(const ReliefCost&) const = default;
+    bool operator==(const ReliefCost&) const = default;
+    // Rule by rule: the first rule under which they differ decides.
+    bool operator<(const ReliefCost& other) const { return levels < other.levels; }
 };
 
 class ReliefRules {
