@@ -3,6 +3,7 @@
 #include "attendance/AttendanceDay.h"
 #include "data/ProgramSettings.h"
 #include "data/Slot.h"
+#include "relief/Coverage.h"
 #include "relief/ReliefPlan.h"
 #include "relief/ReliefSetModel.h"
 
@@ -96,6 +97,20 @@ RuleLesson FairDay::LessonOf(const QString& absentNumber, int slot) const
     return {slot, timetable.classes.value(slot), timetable.subjects.value(slot)};
 }
 
+namespace {
+// The row of today's set that holds a lesson without a relief teacher, or -1.
+int UncoveredRow(const QList<PlannedRelief>& planned, const QDate& today, const QString& number, int slot)
+{
+    for (int row = 0; row < planned.size(); ++row) {
+        const ReliefRecord& record = planned[row].record;
+        if (planned[row].plannedFor == today && record[ReliefRecord::TeaNo] == number
+            && record[ReliefRecord::Period] == PeriodName(slot) && !HasReliefTeacher(record))
+            return row;
+    }
+    return -1;
+}
+}
+
 QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
 {
     QList<LessonToFill> lessons;
@@ -103,25 +118,16 @@ QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
         return lessons;
     const QList<PlannedRelief> planned = plan.Planned();
     const QDate today = plan.Today();
+    QSet<std::pair<int, int>> covered;
+    for (const CoveredLesson& lesson : CoveredToday(planned, today))
+        covered.insert({lesson.teacher, lesson.slot});
     for (int period = 0; period < periodsInDay_; ++period) {
         const int slot = day_ * PeriodsPerDay + period;
         for (const QString& number : absentOrder_) {
-            if (absent_[number].classes.value(slot) == OffPeriod)
+            if (absent_[number].classes.value(slot) == OffPeriod || covered.contains({number.toInt(), slot}))
                 continue;
-            LessonToFill lesson {LessonOf(number, slot), number, absentNames_[number], absent_[number].subject, -1};
-            bool covered = false;
-            for (int row = 0; row < planned.size(); ++row) {
-                const ReliefRecord& record = planned[row].record;
-                if (planned[row].plannedFor != today || record[ReliefRecord::TeaNo] != number
-                    || record[ReliefRecord::Period] != PeriodName(slot))
-                    continue;
-                if (HasReliefTeacher(record))
-                    covered = true;
-                else
-                    lesson.row = row;
-            }
-            if (!covered)
-                lessons << lesson;
+            lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number], absent_[number].subject,
+                                     UncoveredRow(planned, today, number, slot)};
         }
     }
     return lessons;

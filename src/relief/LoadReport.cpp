@@ -140,12 +140,6 @@ Band PageFooter(int width)
 }
 }
 
-DayRange SchoolWeekOf(const QDate& day)
-{
-    const QDate monday = day.addDays(1 - day.dayOfWeek());
-    return {monday, monday.addDays(4)};
-}
-
 std::optional<LoadReportLines> ReadLoadReportLines(Connection& connection, const DayRange& range, const QDate& today)
 {
     LoadReportLines loads {range, SchoolWeekOf(today), {}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "relief/ReliefLoad.h"
 #include "report/Report.h"
 #include "ui/School.h"
 
@@ -10,17 +11,6 @@
 #include <optional>
 
 class Connection;
-
-// A run of days, both ends included.
-struct DayRange {
-    QDate from;
-    QDate to;
-
-    bool operator==(const DayRange&) const = default;
-};
-
-// Monday to Friday of the day's week.
-DayRange SchoolWeekOf(const QDate& day);
 
 // One teacher's reliefs from the history: in today's school week and in the range asked for.
 struct TeacherLoadLine {

@@ -6,18 +6,11 @@
 
 #include <QLocale>
 
-namespace {
-QDate MondayOf(const QDate& day)
-{
-    return day.addDays(1 - day.dayOfWeek());
-}
-}
-
 std::optional<ReliefLoads> ReliefLoads::ReadHistory(Connection& connection, const QDate& today, const QDate& termStart)
 {
     HistoryStore history(connection);
     const QDate yesterday = today.addDays(-1);
-    const std::optional<QList<DatedRelief>> week = history.Range(MondayOf(today), yesterday);
+    const std::optional<QList<DatedRelief>> week = history.Range(SchoolWeekOf(today).from, yesterday);
     const std::optional<QHash<QString, TeacherTotal>> totals = history.Totals(termStart, today);
     if (!week || !totals)
         return std::nullopt;
@@ -43,7 +36,7 @@ ReliefLoads ReliefLoads::WithToday(const QDate& today, const QDate& termStart, c
             continue;
         TeacherLoad& load = loads.loads_[row[ReliefRecord::TeaNoP].trimmed()];
         ++load.today;
-        if (today.dayOfWeek() <= 5)
+        if (today <= SchoolWeekOf(today).to)
             load.week << WeekRelief {today, row[ReliefRecord::Period]};
         if (today >= termStart)
             ++load.term;
@@ -78,4 +71,10 @@ QString ReliefLoads::Summary(const TeacherLoad& load)
     const QString last = load.last.isValid() ? locale.toString(load.last, QStringLiteral("dddd d MMMM"))
                                              : QStringLiteral("none");
     return QStringLiteral("This week: %1 · This term: %2 · Last: %3").arg(week).arg(load.term).arg(last);
+}
+
+DayRange SchoolWeekOf(const QDate& day)
+{
+    const QDate monday = day.addDays(1 - day.dayOfWeek());
+    return {monday, monday.addDays(4)};
 }

@@ -11,6 +11,17 @@
 
 class Connection;
 
+// A run of days, both ends included.
+struct DayRange {
+    QDate from;
+    QDate to;
+
+    bool operator==(const DayRange&) const = default;
+};
+
+// Monday to Friday of the day's week.
+DayRange SchoolWeekOf(const QDate& day);
+
 // One relief a teacher gave this week: its day and its period name.
 struct WeekRelief {
     QDate day;

@@ -46,8 +46,8 @@ const QDate TermStart(2026, 12, 1);
 // Saved sets on both sides of the week's start and of the term's first day:
 // teacher 2 relieved only before the term, nobody on the weekend, a helper's
 // lesson and a teacher since deleted (number 8) count for nobody.
-struct LoadHistory : ConnectedProgram {
-    LoadHistory()
+struct LoadFixture : ConnectedProgram {
+    LoadFixture()
         : ConnectedProgram({Teacher(1, "Mr.", "Nimal Perera"), Teacher(2, "Mrs.", "Anula Fernando"),
                             Teacher(3, "Miss.", "Kumari Silva"), Teacher(4, "", "=Dias")})
     {
@@ -135,7 +135,7 @@ class tst_LoadReport : public QObject {
 private slots:
     void theRangeOffersTheTermSoFarAndIsPrintedInTheHeading()
     {
-        LoadHistory fixture;
+        LoadFixture fixture;
         frmLoad* load = fixture.OpenLoad();
         QVERIFY(load);
         QCOMPARE(load->windowTitle(), QStringLiteral("Relief Load"));
@@ -203,7 +203,7 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         QFETCH(QList<QStringList>, lines);
-        LoadHistory fixture;
+        LoadFixture fixture;
         frmLoad* load = fixture.OpenLoad();
         if (from.isValid())
             ChooseRange(load, from, to);
@@ -215,7 +215,7 @@ private slots:
     // draw half as long a bar, teacher 4's one a quarter, teacher 2 none.
     void theBarsAreDrawnToTheScaleOfTheLargest()
     {
-        LoadHistory fixture;
+        LoadFixture fixture;
         Click(fixture.OpenLoad(), "cmdPrint");
         const LaidOutReport report = Printed(fixture.teachers);
         const ReportPage& page = report.pages.value(0);
@@ -240,7 +240,7 @@ private slots:
 
     void daysWithoutReliefsDrawNoBars()
     {
-        LoadHistory fixture;
+        LoadFixture fixture;
         frmLoad* load = fixture.OpenLoad();
         ChooseRange(load, QDate(2026, 12, 5), QDate(2026, 12, 6));
         Click(load, "cmdPrint");
@@ -277,7 +277,7 @@ private slots:
     void aRangeEndingBeforeItStartsIsRefused()
     {
         QFETCH(QString, button);
-        LoadHistory fixture;
+        LoadFixture fixture;
         frmLoad* load = fixture.OpenLoad();
         ChooseRange(load, QDate(2026, 12, 9), QDate(2026, 12, 7));
         Click(load, button);
@@ -290,7 +290,7 @@ private slots:
 
     void exportWritesTheLinesAsCsv()
     {
-        LoadHistory fixture;
+        LoadFixture fixture;
         frmLoad* load = fixture.OpenLoad();
         const QString path = QDir(fixture.program.Folder()).filePath("load.csv");
         fixture.program.prompter.PlanFile(path);
