@@ -117,6 +117,9 @@ private slots:
         QCOMPARE(password->text(), QStringLiteral("Password"));
         QCOMPARE(password->displayText(), QStringLiteral("********"));
         QCOMPARE(password->maxLength(), 20);
+        QCOMPARE(TextOf(login, "Label4"),
+                 QStringLiteral("Specify option for enterring in Morvane and enter "
+                                "password,Specify User name for Users."));
         QVERIFY(!Shown(login, "txt_uname"));
         QVERIFY(!Find(login, "cmd_apply")->isEnabled());
         QVERIFY(Find<QLineEdit>(login, "txtSchoolName")->isReadOnly());
