@@ -13,6 +13,17 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+// The program as installed (cmake --install, the package) keeps its data in
+// the user's data folder; the built one, or a copy carried in a folder of its
+// own, beside itself where it can.
+#ifdef MORVANE_INSTALLED
+constexpr ProgramPlace Place = ProgramPlace::Installed;
+#else
+constexpr ProgramPlace Place = ProgramPlace::OwnFolder;
+#endif
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -27,7 +38,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
-    SetApplicationFolder(DataFolderFor(QApplication::applicationDirPath()));
+    SetApplicationFolder(DataFolderFor(QApplication::applicationDirPath(), Place));
     SetDatabaseFile(commandLine.database);
 
     DialogPrompter prompter;

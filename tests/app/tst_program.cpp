@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "UnwritableFolder.h"
 #include "data/ApplicationFolder.h"
 
@@ -118,20 +119,55 @@ private slots:
         ExpectRunningOn(running, home.filePath("Morvane/Morvane/teacherdb2.mdb"));
     }
 
+    // Installed, the program keeps its database in the user's data folder
+    // also where it could write to its own, as root can, or where its own
+    // already holds one.
+    void anInstalledProgramNeverKeepsItsDatabaseBesideItself_data()
+    {
+        QTest::addColumn<bool>("holdsDatabase");
+        QTest::newRow("a folder it can write to") << false;
+        QTest::newRow("a folder with a database") << true;
+    }
+
+    void anInstalledProgramNeverKeepsItsDatabaseBesideItself()
+    {
+        QFETCH(bool, holdsDatabase);
+        QTemporaryDir folder;
+        QTemporaryDir home;
+        const QString program = folder.filePath("morvane");
+        QVERIFY(QFile::copy(MORVANE_INSTALLED_EXECUTABLE, program));
+        const QString beside = folder.filePath("teacherdb2.mdb");
+        if (holdsDatabase)
+            WriteFile(beside, "a database root made here before");
+        const QByteArray besideBefore = ReadFile(beside);
+        QProcess running;
+        Start(running, program, {}, home.path());
+        ExpectRunningOn(running, home.filePath("Morvane/Morvane/teacherdb2.mdb"));
+        QCOMPARE(QFileInfo::exists(beside), holdsDatabase);
+        QCOMPARE(ReadFile(beside), besideBefore);
+    }
+
     // The folder chosen at start-up: the program's own where it can be
-    // written or holds the database, the user's data folder otherwise.
+    // written or holds the database, unless the program is installed; the
+    // user's data folder otherwise.
     void theDataFolderIsTheProgramsOwnWherePossible_data()
     {
+        QTest::addColumn<ProgramPlace>("place");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("holdsDatabase");
         QTest::addColumn<bool>("ownFolder");
-        QTest::newRow("writable") << true << false << true;
-        QTest::newRow("read-only") << false << false << false;
-        QTest::newRow("read-only with its database") << false << true << true;
+        const ProgramPlace own = ProgramPlace::OwnFolder;
+        const ProgramPlace installed = ProgramPlace::Installed;
+        QTest::newRow("writable") << own << true << false << true;
+        QTest::newRow("read-only") << own << false << false << false;
+        QTest::newRow("read-only with its database") << own << false << true << true;
+        QTest::newRow("installed, writable") << installed << true << false << false;
+        QTest::newRow("installed, with a database") << installed << true << true << false;
     }
 
     void theDataFolderIsTheProgramsOwnWherePossible()
     {
+        QFETCH(ProgramPlace, place);
         QFETCH(bool, writable);
         QFETCH(bool, holdsDatabase);
         QFETCH(bool, ownFolder);
@@ -144,7 +180,7 @@ private slots:
         std::optional<UnwritableFolder> installed;
         if (!writable && !installed.emplace(folder.path()).Holds())
             QSKIP("this user can write to any folder here");
-        QCOMPARE(DataFolderFor(folder.path()), ownFolder ? folder.path() : userFolder);
+        QCOMPARE(DataFolderFor(folder.path(), place), ownFolder ? folder.path() : userFolder);
         QCOMPARE(QFileInfo::exists(userFolder), !ownFolder);
     }
 
