@@ -34,12 +34,19 @@ class tst_program : public QObject {
         return false;
     }
 
-    // The program started headless with these arguments, its user's data under the given folder.
+    enum class Display { Offscreen, None };
+
+    // The program started headless with these arguments, its user's data
+    // under the given folder; without a display at all, if asked.
     static void Start(QProcess& running, const QString& program, const QStringList& arguments,
-                      const QString& dataHome = {})
+                      const QString& dataHome = {}, Display display = Display::Offscreen)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (display == Display::None) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(name);
+        }
         if (!dataHome.isEmpty())
             environment.insert("XDG_DATA_HOME", dataHome);
         running.setProcessEnvironment(environment);
@@ -74,31 +81,39 @@ private slots:
                                                  << "Missing value after '--database'";
         QTest::newRow("an argument") << QStringList {"school.mdb"} << 2 << ""
                                      << "morvane: unexpected argument 'school.mdb'";
+        QTest::newRow("the window system's options") << QStringList {"-style", "Fusion", "-reverse", "--version"}
+                                                     << 0 << "Morvane " MORVANE_VERSION "\n" << "";
+        QTest::newRow("an unknown one-dash option") << QStringList {"-restore"} << 2 << "" << "Unknown options";
         // clang-format on
     }
 
+    // Help, the version and a mistake need no display, built or installed.
     void theCommandLineIsRead()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QFETCH(QString, errors);
-        QProcess running;
-        Start(running, MORVANE_EXECUTABLE, arguments);
-        QVERIFY(running.waitForFinished(10000));
-        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(running.exitCode(), exitCode);
-        const QString printed = QString::fromLocal8Bit(running.readAllStandardOutput());
-        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
-        const QString complaint = QString::fromLocal8Bit(running.readAllStandardError());
-        QVERIFY2(complaint.contains(errors), qPrintable(complaint));
+        for (const char* program : {MORVANE_EXECUTABLE, MORVANE_INSTALLED_EXECUTABLE}) {
+            QProcess running;
+            Start(running, program, arguments, {}, Display::None);
+            QVERIFY(running.waitForFinished(10000));
+            QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(running.exitCode(), exitCode);
+            const QString printed = QString::fromLocal8Bit(running.readAllStandardOutput());
+            QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
+            const QString complaint = QString::fromLocal8Bit(running.readAllStandardError());
+            QVERIFY2(errors.isEmpty() ? complaint.isEmpty() : complaint.contains(errors), qPrintable(complaint));
+        }
     }
 
+    // The window system's own options are left to it.
     void theDatabaseNamedOnTheCommandLineIsCreatedAndOpened()
     {
         QTemporaryDir folder;
         QProcess running;
-        Start(running, MORVANE_EXECUTABLE, {"--database", folder.filePath("school.mdb")}, folder.filePath("data"));
+        Start(running, MORVANE_EXECUTABLE, {"-style", "Fusion", "--database", folder.filePath("school.mdb")},
+              folder.filePath("data"));
         ExpectRunningOn(running, folder.filePath("school.mdb"));
         QVERIFY(!QFileInfo::exists(folder.filePath("data")));
     }
