@@ -1,15 +1,12 @@
 #include "admin/DatabaseCopy.h"
 
 #include "data/Connection.h"
-#include "data/Schema.h"
+#include "data/DatabaseFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryFile>
 
 #include <filesystem>
@@ -22,66 +19,6 @@ namespace {
 constexpr auto CopyNameSuffix = ".XXXXXX";
 // A backup copy is written in seconds; one untouched for this long was left behind.
 constexpr int LeftoverAgeSeconds = 10 * 60;
-
-// A file of the store opened on its own connection for reading only, closed
-// and forgotten again when this goes.
-class ReadOnlyFile {
-public:
-    explicit ReadOnlyFile(const QString& path)
-    {
-        static int counter = 0;
-        name_ = QStringLiteral("morvane-read-%1").arg(++counter);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open())
-            failure_ = db.lastError().databaseText();
-    }
-    ~ReadOnlyFile()
-    {
-        Database().close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-
-    QSqlDatabase Database() const { return QSqlDatabase::database(name_, false); }
-    QString OpenFailure() const { return failure_; }
-
-    // The first value of a statement's first row; the store's reason on failure.
-    QVariant Value(const QString& sql, QString* reason) const
-    {
-        QSqlQuery query(Database());
-        if (query.exec(sql) && query.next())
-            return query.value(0);
-        *reason = query.lastError().databaseText();
-        return {};
-    }
-
-private:
-    QString name_;
-    QString failure_;
-};
-
-// The store's own check of every page and index of a file.
-bool PassesIntegrityCheck(const ReadOnlyFile& file, QString* reason)
-{
-    const QVariant result = file.Value(QStringLiteral("PRAGMA integrity_check"), reason);
-    if (!reason->isEmpty())
-        return false;
-    if (result.toString() != QLatin1String("ok"))
-        *reason = QStringLiteral("it did not pass the database's own check");
-    return reason->isEmpty();
-}
-
-bool CopyIsSound(const QString& path, QString* reason)
-{
-    const ReadOnlyFile copy(path);
-    *reason = copy.OpenFailure();
-    if (reason->isEmpty() && !PassesIntegrityCheck(copy, reason))
-        *reason = QStringLiteral("the copy did not pass the database's own check");
-    return reason->isEmpty();
-}
 
 QString CopyPattern(const QFileInfo& target)
 {
@@ -131,13 +68,18 @@ bool RenameOver(const QString& from, const QString& to, QString* reason)
     return !error;
 }
 
-// A checked copy of an open database beside the target, not yet in its place.
-// A failure leaves no copy and gives the reason.
-// The copy gets the mode given, and the owner may always read and write it.
-bool WriteCopyBeside(const QSqlDatabase& source, fs::perms mode, const QString& target, QTemporaryFile& copy,
-                     QString* reason)
+bool GiveMode(const QString& path, fs::perms mode, QString* reason)
 {
-    // An empty file beside the target reserves the copy's name; the store fills it.
+    std::error_code error;
+    fs::permissions(path.toStdU16String(), mode | fs::perms::owner_read | fs::perms::owner_write, error);
+    if (error)
+        *reason = QString::fromStdString(error.message());
+    return !error;
+}
+
+// An empty file beside the target reserves the name of the copy built in it.
+bool ReserveCopyBeside(const QString& target, QTemporaryFile& copy, QString* reason)
+{
     copy.setFileTemplate(CopyPattern(QFileInfo(target)));
     if (!copy.open()) {
         *reason = copy.errorString();
@@ -145,20 +87,17 @@ bool WriteCopyBeside(const QSqlDatabase& source, fs::perms mode, const QString& 
     }
     copy.close();
     RemoveLeftoverCopies(QFileInfo(target).absolutePath(), copy.fileName());
-    QSqlQuery query(source);
-    query.prepare(QStringLiteral("VACUUM INTO ?"));
-    query.addBindValue(copy.fileName());
-    if (!query.exec()) {
-        *reason = query.lastError().databaseText();
-        return false;
-    }
-    if (!CopyIsSound(copy.fileName(), reason))
-        return false;
-    std::error_code error;
-    fs::permissions(copy.fileName().toStdU16String(), mode | fs::perms::owner_read | fs::perms::owner_write, error);
-    if (error)
-        *reason = QString::fromStdString(error.message());
-    return !error;
+    return true;
+}
+
+// A backup is kept only when it could be restored.
+bool CanBeRestored(const QString& copy, QString* reason)
+{
+    DatabaseContents contents;
+    if (CheckDatabaseFile(copy, &contents, reason))
+        return true;
+    *reason = QStringLiteral("the copy could not be restored: %1").arg(*reason);
+    return false;
 }
 }
 
@@ -170,7 +109,8 @@ bool CopyDatabase(Connection& source, const QString& target, QString* reason)
         return false;
     }
     QTemporaryFile copy;
-    if (!WriteCopyBeside(source.Database(), ModeOf(source.FilePath()), target, copy, reason)
+    if (!ReserveCopyBeside(target, copy, reason) || !WriteDatabaseCopy(source.Database(), copy.fileName(), reason)
+        || !CanBeRestored(copy.fileName(), reason) || !GiveMode(copy.fileName(), ModeOf(source.FilePath()), reason)
         || !RenameOver(copy.fileName(), target, reason))
         return false;
     copy.setAutoRemove(false);
@@ -193,35 +133,14 @@ bool CopyFileWhole(const QString& file, const QString& target, QString* reason)
             return false;
         }
     }
-    std::error_code error;
-    fs::permissions(copy.fileName().toStdU16String(), ModeOf(file) | fs::perms::owner_read | fs::perms::owner_write,
-                    error);
-    if (!copy.flush() || error || !RenameOver(copy.fileName(), target, reason)) {
-        if (reason->isEmpty())
-            *reason = error ? QString::fromStdString(error.message()) : copy.errorString();
+    if (!copy.flush()) {
+        *reason = copy.errorString();
         return false;
     }
+    if (!GiveMode(copy.fileName(), ModeOf(file), reason) || !RenameOver(copy.fileName(), target, reason))
+        return false;
     copy.setAutoRemove(false);
     return true;
-}
-
-bool CheckBackup(const QString& path, BackupContents* contents, QString* reason)
-{
-    if (!QFileInfo(path).isFile()) {
-        *reason = QStringLiteral("it is not a file that can be read");
-        return false;
-    }
-    const ReadOnlyFile backup(path);
-    *reason = backup.OpenFailure();
-    if (!reason->isEmpty() || !PassesIntegrityCheck(backup, reason))
-        return false;
-    *reason = LayoutDifference(backup.Database());
-    if (!reason->isEmpty())
-        return false;
-    contents->written = QFileInfo(path).lastModified();
-    contents->teachers = backup.Value(QStringLiteral("SELECT count(*) FROM TabelPB"), reason).toInt();
-    contents->reliefs = backup.Value(QStringLiteral("SELECT count(*) FROM reltable"), reason).toInt();
-    return reason->isEmpty();
 }
 
 PreparedRestore::PreparedRestore(const QString& backup, const QString& database)
@@ -232,14 +151,12 @@ PreparedRestore::PreparedRestore(const QString& backup, const QString& database)
         reason_ = QStringLiteral("it is the database file the program is using");
         return;
     }
-    const ReadOnlyFile source(backup);
-    reason_ = source.OpenFailure();
-    if (!reason_.isEmpty())
-        return;
     QTemporaryFile copy;
     // The database keeps its mode; where there was none, it gets a new file's.
     const fs::perms mode = QFileInfo::exists(database) ? ModeOf(database) : UserFileMode();
-    if (WriteCopyBeside(source.Database(), mode, database, copy, &reason_)) {
+    if (ReserveCopyBeside(database, copy, &reason_)
+        && RebuildDatabaseFile(backup, copy.fileName(), &contents_, &reason_)
+        && GiveMode(copy.fileName(), mode, &reason_)) {
         copy.setAutoRemove(false);
         copy_ = copy.fileName();
     }

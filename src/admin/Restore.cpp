@@ -24,10 +24,10 @@ void Refuse(ScreenRegistry& registry, const QString& backup, const QString& reas
         MessageIcon::Critical);
 }
 
-bool AskToRestore(ScreenRegistry& registry, const QString& backup, const BackupContents& contents,
+bool AskToRestore(ScreenRegistry& registry, const QString& backup, const DatabaseContents& contents,
                   const QString& keptCopy)
 {
-    const BackupRecord written = BackupRecord::Of(backup, contents.written);
+    const BackupRecord written = BackupRecord::Of(backup, QFileInfo(backup).lastModified());
     QString text = QStringLiteral("Restore the backup %1?\n\nWritten: %2 %3\nTeachers: %4\nSaved reliefs: %5\n\n")
                        .arg(Native(backup), written.date, written.time)
                        .arg(contents.teachers)
@@ -42,23 +42,22 @@ bool AskToRestore(ScreenRegistry& registry, const QString& backup, const BackupC
 
 bool RestoreBackup(ScreenRegistry& registry, const QString& backup)
 {
-    BackupContents contents;
-    QString reason;
-    if (!CheckBackup(backup, &contents, &reason)) {
-        Refuse(registry, backup, reason);
+    const QFileInfo database(DatabaseFilePath());
+    PreparedRestore restore(backup, database.absoluteFilePath());
+    if (!restore.IsReady()) {
+        Refuse(registry, backup, restore.Reason());
         return false;
     }
     // The copy of the database in use is taken as it is, also when it is
     // damaged, since that may be why a backup is brought back.
-    const QFileInfo database(DatabaseFilePath());
     const QString keptCopy = database.exists()
         ? database.absoluteDir().filePath(database.completeBaseName() + QStringLiteral(".before-restore.mdb"))
         : QString();
-    if (!AskToRestore(registry, backup, contents, keptCopy))
+    if (!AskToRestore(registry, backup, restore.Contents(), keptCopy))
         return false;
-    PreparedRestore restore(backup, database.absoluteFilePath());
-    if (!restore.IsReady() || (!keptCopy.isEmpty() && !CopyFileWhole(database.absoluteFilePath(), keptCopy, &reason))) {
-        Refuse(registry, backup, restore.IsReady() ? reason : restore.Reason());
+    QString reason;
+    if (!keptCopy.isEmpty() && !CopyFileWhole(database.absoluteFilePath(), keptCopy, &reason)) {
+        Refuse(registry, backup, reason);
         return false;
     }
     registry.CloseAll();

@@ -45,15 +45,27 @@ int WaitSeconds(int failures)
     return std::min(LongestWaitSeconds, 1 << std::min(failures - FreeTries, 5));
 }
 
-// Whole seconds still to wait, rounded up; none once the wait has passed,
-// and none when the last failure lies ahead of the clock (it was set back).
+// Whole seconds still to wait, rounded up; none once the wait has passed.
 int SecondsLeft(const ProgramSettings::LoginFailures& failures, const QDateTime& now)
 {
     const qint64 wait = qint64(WaitSeconds(failures.count)) * 1000;
     const qint64 elapsed = failures.last.isValid() ? failures.last.msecsTo(now) : wait;
-    if (elapsed < 0 || elapsed >= wait)
+    if (elapsed >= wait)
         return 0;
     return int((wait - elapsed + 999) / 1000);
+}
+
+// A clock set back before the last wrong password counts as no time having
+// passed: the wait runs afresh from now, so setting the clock back neither
+// ends it nor makes it last until the clock catches up.
+ProgramSettings::LoginFailures FailuresAsOf(ProgramSettings& settings, const QDateTime& now)
+{
+    ProgramSettings::LoginFailures failures = settings.FailedLogins();
+    if (failures.last.isValid() && failures.last > now) {
+        failures.last = now;
+        settings.SetFailedLogins(failures);
+    }
+    return failures;
 }
 
 QString WaitText(int seconds)
@@ -162,8 +174,8 @@ void frmLogin::cmdOK_Click()
         return;
     }
     ProgramSettings settings(LoginConnection);
-    const ProgramSettings::LoginFailures failures = settings.FailedLogins();
     const QDateTime now = registry().clock().Now();
+    const ProgramSettings::LoginFailures failures = FailuresAsOf(settings, now);
     if (const int wait = SecondsLeft(failures, now); wait > 0) {
         registry().prompter().Report(WaitText(wait), QStringLiteral("Acess Denied"), MessageIcon::Information);
         txt_pass->clear();

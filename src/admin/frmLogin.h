@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "data/FieldLimits.h"
 #include "ui/Screen.h"
 
 #include <optional>
@@ -17,7 +18,7 @@ class QToolButton;
 class frmLogin : public Screen {
     Q_OBJECT
 public:
-    static constexpr int PasswordLength = 20;
+    static constexpr int PasswordLength = MaxPasswordLength;
     // The school name of a database whose school has not been named yet.
     static inline const QString UnnamedSchool = QStringLiteral("School Name Here");
 

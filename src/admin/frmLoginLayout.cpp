@@ -98,7 +98,7 @@ void frmLogin::BuildLoginPart()
     txt_pass->setMaxLength(PasswordLength);
 
     auto* hint = PlacedLabel(QStringLiteral(
-                                 "Specify option for enterring in Zelvic and enter password,Specify User name "
+                                 "Specify option for enterring in Morvane and enter password,Specify User name "
                                  "for Users."),
                              QStringLiteral("Label4"), this, QRect(20, 98, ScreenWidth - 40, 44));
     hint->setWordWrap(true);

@@ -206,9 +206,10 @@ void frmSetting::cmd_apply_Click()
     }
     if (!ValidateSettings())
         return;
+    // Every character counts, spaces too, as at the login that checks it.
     std::optional<QString> password;
     if (NewPassword()) {
-        password = PasswordHash::Hash(txt_pass1->text().trimmed());
+        password = PasswordHash::Hash(txt_pass1->text());
         if (password->isEmpty()) {
             registry().prompter().Report(QStringLiteral("The new password cannot be stored: nothing was saved."), {},
                                          MessageIcon::Critical);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "data/FieldLimits.h"
 #include "ui/Screen.h"
 
 #include <functional>
@@ -24,7 +25,7 @@ class frmSetting : public Screen {
     Q_OBJECT
 public:
     // The password boxes take as many characters as the login's password box.
-    static constexpr int PasswordLength = 20;
+    static constexpr int PasswordLength = MaxPasswordLength;
 
     explicit frmSetting(ScreenRegistry& registry, QWidget* parent = nullptr);
 

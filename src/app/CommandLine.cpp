@@ -4,10 +4,48 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 constexpr int UsageError = 2;
+
+// The window system's own options, which QApplication takes off the command
+// line as it starts: the program leaves them to it. Some take the next
+// argument as their value, some a value after "=", the rest none.
+const QStringList QtOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry", "qwindowicon",
+    "icon",     "qwindowtitle",       "title",         "session", "display",         "name",     "visual",
+    "style",    "stylesheet",         "qmljsdebugger"};
+const QStringList QtOptionsWithEquals = {"style=", "stylesheet=", "qmljsdebugger="};
+const QStringList QtFlags = {"reverse", "testability", "widgetcount", "nograb", "dograb"};
+
+// How many arguments from this one on are a Qt option with its value; 0 when it is none.
+int QtOptionLength(const QString& argument)
+{
+    if (!argument.startsWith('-'))
+        return 0;
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (QtOptionsWithValue.contains(name))
+        return 2;
+    const auto withEquals = [&name](const QString& prefix) { return name.startsWith(prefix); };
+    return QtFlags.contains(name) || std::any_of(QtOptionsWithEquals.begin(), QtOptionsWithEquals.end(), withEquals)
+        ? 1
+        : 0;
+}
+
+// The arguments as the program reads them once QApplication has taken its own.
+QStringList WithoutQtOptions(const QStringList& arguments)
+{
+    QStringList left = arguments.mid(0, 1);
+    for (qsizetype index = 1; index < arguments.size();) {
+        const int length = QtOptionLength(arguments[index]);
+        if (length == 0)
+            left << arguments[index];
+        index += std::max(length, 1);
+    }
+    return left;
+}
 }
 
 CommandLine ReadCommandLine(const QStringList& arguments)
@@ -23,7 +61,7 @@ CommandLine ReadCommandLine(const QStringList& arguments)
 
     CommandLine read;
     const QString program = QFileInfo(arguments.value(0)).fileName();
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(WithoutQtOptions(arguments))) {
         read.exitCode = UsageError;
         read.text = QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, parser.errorText());
     } else if (!parser.positionalArguments().isEmpty()) {

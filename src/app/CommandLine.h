@@ -15,7 +15,9 @@ struct CommandLine {
     QString text;
 };
 
-// Reads the arguments, the program's own name first, as main() receives them.
+// Reads the arguments, the program's own name first, as main() receives them;
+// it needs no display. The window system's own options (-platform, -style and
+// the like) are left to QApplication.
 CommandLine ReadCommandLine(const QStringList& arguments);
 
 // Prints the text of a command line that ends the program: help and version

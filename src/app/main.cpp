@@ -13,21 +13,40 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+// The program as installed (cmake --install, the package) keeps its data in
+// the user's data folder; the built one, or a copy carried in a folder of its
+// own, beside itself where it can.
+#ifdef MORVANE_INSTALLED
+constexpr ProgramPlace Place = ProgramPlace::Installed;
+#else
+constexpr ProgramPlace Place = ProgramPlace::OwnFolder;
+#endif
+
+// Read before the window system is reached, so that help, the version and a
+// mistake need no display.
+CommandLine ReadArguments(int& argc, char* argv[])
+{
+    const QCoreApplication reading(argc, argv);
+    return ReadCommandLine(QCoreApplication::arguments());
+}
+}
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Morvane"));
-    QApplication::setApplicationName(QStringLiteral("Morvane"));
-    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
-    const CommandLine commandLine = ReadCommandLine(QApplication::arguments());
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
+    const CommandLine commandLine = ReadArguments(argc, argv);
     if (commandLine.exitCode) {
         PrintCommandLineText(commandLine);
         return *commandLine.exitCode;
     }
+    QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
-    SetApplicationFolder(DataFolderFor(QApplication::applicationDirPath()));
+    SetApplicationFolder(DataFolderFor(QApplication::applicationDirPath(), Place));
     SetDatabaseFile(commandLine.database);
 
     DialogPrompter prompter;

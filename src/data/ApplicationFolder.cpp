@@ -40,9 +40,10 @@ void SetApplicationFolder(const QString& folder)
     FolderOverride() = folder;
 }
 
-QString DataFolderFor(const QString& programFolder)
+QString DataFolderFor(const QString& programFolder, ProgramPlace place)
 {
-    if (QFileInfo::exists(programFolder + '/' + DatabaseFileName) || TakesNewFiles(programFolder))
+    if (place == ProgramPlace::OwnFolder
+        && (QFileInfo::exists(programFolder + '/' + DatabaseFileName) || TakesNewFiles(programFolder)))
         return programFolder;
     QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userFolder);

@@ -1,5 +1,7 @@
 #include "data/PasswordHash.h"
 
+#include "data/FieldLimits.h"
+
 #include <sodium.h>
 
 namespace {
@@ -30,6 +32,17 @@ QString Hash(const QString& password)
 bool IsHash(const QString& stored)
 {
     return stored.startsWith(HashPrefix);
+}
+
+bool CanBeChecked(const QString& stored)
+{
+    if (!IsHash(stored))
+        return !stored.isEmpty() && stored.size() <= MaxPasswordLength;
+    const QByteArray hash = stored.toLatin1();
+    return SodiumReady()
+        && crypto_pwhash_str_needs_rehash(hash.constData(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                                          crypto_pwhash_MEMLIMIT_INTERACTIVE)
+        != -1;
 }
 
 Check Verify(const QString& stored, const QString& typed)

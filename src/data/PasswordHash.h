@@ -18,6 +18,10 @@ QString Hash(const QString& password);
 
 bool IsHash(const QString& stored);
 
+// Whether a login can ever succeed with the stored text: a hash the store
+// can verify, or a plain password short enough to be typed.
+bool CanBeChecked(const QString& stored);
+
 // A stored hash is only ever verified, never compared as text; a plain
 // stored password is compared exactly. An empty stored text lets nobody in.
 Check Verify(const QString& stored, const QString& typed);

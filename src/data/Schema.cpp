@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/ColumnNames.h"
+#include "data/FileConnection.h"
 #include "data/PasswordHash.h"
 
 #include <QDir>
@@ -51,34 +52,9 @@ bool StoreFirstPassword(QSqlQuery& query, QString* reason)
 
 bool RunStatements(const QString& path, QString* reason)
 {
-    const QString name = QStringLiteral("morvane-create");
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            *reason = db.lastError().databaseText();
-        } else {
-            db.transaction();
-            QSqlQuery query(db);
-            ok = true;
-            for (const QString& statement : SchemaStatements()) {
-                if (!query.exec(statement)) {
-                    *reason = query.lastError().databaseText();
-                    ok = false;
-                    break;
-                }
-            }
-            ok = ok && StoreFirstPassword(query, reason);
-            ok = ok && db.commit();
-            if (!ok && reason->isEmpty())
-                *reason = db.lastError().databaseText();
-            query.finish();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
+    const FileConnection file(path, FileConnection::Access::ReadWrite);
+    *reason = file.OpenFailure();
+    return reason->isEmpty() && CreateSchema(file.Database(), reason);
 }
 }
 
@@ -113,20 +89,14 @@ const QHash<QString, QStringList>& ProgramLayout()
 {
     static const QHash<QString, QStringList> layout = [] {
         QHash<QString, QStringList> tables;
-        const QString name = QStringLiteral("morvane-layout");
+        const FileConnection memory(QStringLiteral(":memory:"), FileConnection::Access::ReadWrite);
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(QStringLiteral(":memory:"));
-            db.open();
-            QSqlQuery query(db);
+            QSqlQuery query(memory.Database());
             for (const QString& statement : SchemaStatements())
                 query.exec(statement);
-            for (const QString& table : DatabaseTables())
-                tables.insert(table, ColumnNames(db, table).names);
-            query.finish();
-            db.close();
         }
-        QSqlDatabase::removeDatabase(name);
+        for (const QString& table : DatabaseTables())
+            tables.insert(table, ColumnNames(memory.Database(), table).names);
         return tables;
     }();
     return layout;
@@ -164,6 +134,30 @@ QString LayoutDifference(const QSqlDatabase& db)
         }
     }
     return {};
+}
+
+bool CreateSchema(const QSqlDatabase& db, QString* reason)
+{
+    QSqlDatabase database = db;
+    bool ok = database.transaction();
+    {
+        QSqlQuery query(database);
+        for (const QString& statement : SchemaStatements()) {
+            ok = ok && query.exec(statement);
+            if (!ok) {
+                *reason = query.lastError().databaseText();
+                break;
+            }
+        }
+        ok = ok && StoreFirstPassword(query, reason);
+    }
+    ok = ok && database.commit();
+    if (ok)
+        return true;
+    if (reason->isEmpty())
+        *reason = database.lastError().databaseText();
+    database.rollback();
+    return false;
 }
 
 bool CreateDatabaseFile(const QString& path, QString* reason)

@@ -17,6 +17,10 @@ const QStringList& TableColumns(const QString& table);
 // (columns added after them do no harm).
 QString LayoutDifference(const QSqlDatabase& db);
 
+// Creates the program's tables and the settings row in an open, empty
+// database, in one transaction. False, with the store's reason, on failure.
+bool CreateSchema(const QSqlDatabase& db, QString* reason);
+
 // Creates a new database file with its tables and the settings row. The file
 // is built beside its place and renamed into it, so a failure leaves no file.
 bool CreateDatabaseFile(const QString& path, QString* reason);

@@ -1,20 +1,42 @@
 #include "import/ExportFile.h"
 
+#include "data/DatabaseFile.h"
 #include "ui/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString ExportPath(Prompter& prompter, QString path)
+namespace {
+// A CSV written over a database would destroy it: the database in use and
+// the files the store keeps beside it, the name the database and its
+// backups go by, and any other database file are no target of an export.
+QString WhyNotATarget(const QString& path)
 {
-    if (!QFileInfo(path).suffix().isEmpty())
-        return path;
-    path += QStringLiteral(".csv");
-    if (QFileInfo::exists(path)
-        && !prompter.Ask(
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("Export"), MessageIcon::Exclamation))
+    if (IsDatabaseInUse(path))
+        return QStringLiteral("it is the database file the program is using");
+    if (QFileInfo(path).suffix().compare(QLatin1String("mdb"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("the database and its backups are named so");
+    if (IsDatabaseFile(path))
+        return QStringLiteral("it is a database file");
+    return {};
+}
+}
+
+QString ExportPath(Prompter& prompter, const QString& chosen)
+{
+    const bool extended = QFileInfo(chosen).suffix().isEmpty();
+    const QString path = extended ? chosen + QStringLiteral(".csv") : chosen;
+    const QString where = QDir::toNativeSeparators(path);
+    const QString title = QStringLiteral("Export");
+    if (const QString refusal = WhyNotATarget(path); !refusal.isEmpty()) {
+        prompter.Report(QStringLiteral("Nothing was exported to %1: %2.").arg(where, refusal), title,
+                        MessageIcon::Critical);
+        return {};
+    }
+    if (extended && QFileInfo::exists(path)
+        && !prompter.Ask(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(where), title,
+                         MessageIcon::Exclamation))
         return {};
     return path;
 }

@@ -8,8 +8,9 @@ class Prompter;
 // The operator's path, with ".csv" when they typed no extension. The file
 // dialog asked about replacing only the name as typed, so a file that the
 // extension makes it name is replaced only when the operator says so; empty
-// when they do not.
-QString ExportPath(Prompter& prompter, QString path);
+// when they do not. A database file, or a name only database files go by, is
+// refused with the reason: empty, too.
+QString ExportPath(Prompter& prompter, const QString& chosen);
 
 // Writes the file beside its place and renames it into it, so a failure
 // never leaves half a file. The reason of a failure; empty when written.

@@ -237,6 +237,19 @@ private slots:
 
     // The name box holds a file name in the shown folder; the database the
     // program is using is never replaced by a copy of itself.
+    // A backup is checked as a restore would check it: one that could not be
+    // brought back is not kept.
+    void aBackupThatCouldNotBeRestoredIsNotKept()
+    {
+        OlderBackup fixture;
+        fixture.program.Exec("DELETE FROM Custom");
+        BackUp(fixture.backup, "keep");
+        fixture.ExpectKept();
+        QVERIFY2(fixture.program.prompter.Last().text.endsWith(
+                     ": the copy could not be restored: it holds no settings row, so nobody could log in."),
+                 qPrintable(fixture.program.prompter.Last().text));
+    }
+
     void aNameThatIsNoBackupFileIsRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -394,6 +407,7 @@ private slots:
     }
     // A checked backup takes the database's place in one step: the database
     // it replaces is kept beside it, and the program starts again at the login.
+    // Only the program's own tables come back, not a trigger added to the file.
     void aRestoreBringsTheBackupBackAndKeepsTheDatabaseItReplaced()
     {
         TestProgram program;
@@ -403,6 +417,7 @@ private slots:
         program.clock.now = QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9));
         BackUp(OpenBackup(program, target.path()), "friday");
         const QString saved = target.filePath("friday.mdb");
+        ExecFile(saved, "CREATE TRIGGER Wipe AFTER INSERT ON reltable BEGIN DELETE FROM TabelPB; END");
         program.Exec("DELETE FROM TabelPB WHERE adno1 = 3");
         program.Exec("DELETE FROM reltable");
         const QByteArray replaced = ReadFile(program.DatabasePath());
@@ -428,6 +443,7 @@ private slots:
         QCOMPARE(program.registry.Find<frmDbase>(), nullptr);
         QVERIFY(program.registry.Find<frmLogin>());
         QVERIFY(QDir(program.Folder()).entryList({".*.mdb.*"}, QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(program.Query("SELECT name FROM sqlite_master WHERE type = 'trigger'").isEmpty());
     }
 
     // A file that fails a check, or a restore the operator declines, changes nothing.
@@ -438,6 +454,8 @@ private slots:
         QTest::newRow("not a database") << QByteArray("not") << "file is not a database";
         QTest::newRow("damaged") << QByteArray("damaged") << "did not pass the database's own check";
         QTest::newRow("another layout") << QByteArray("layout") << "its table TabelPB has no column a11";
+        QTest::newRow("no settings row") << QByteArray("settings")
+                                         << "it holds no settings row, so nobody could log in";
         QTest::newRow("declined") << QByteArray("declined") << QString();
     }
 
@@ -464,6 +482,8 @@ private slots:
             QVERIFY(db.open());
             QSqlQuery(db).exec("CREATE TABLE TabelPB (adno TEXT)");
             db.close();
+        } else if (damage == "settings") {
+            ExecFile(file, "DELETE FROM Custom");
         }
         QSqlDatabase::removeDatabase("other");
         const QByteArray database = ReadFile(program.DatabasePath());

@@ -103,6 +103,13 @@ class tst_frmLogin : public QObject {
         return program.prompter.asked.size() > before ? program.prompter.Last().text : QString();
     }
 
+    // Three wrong passwords in a row, each refused: the next try must wait.
+    static void GiveThreeWrongPasswords(TestProgram& program, QWidget* login)
+    {
+        for (int wrong = 0; wrong < 3; ++wrong)
+            QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+    }
+
 private slots:
     void opensCollapsedAndExtendsOnMore()
     {
@@ -117,6 +124,9 @@ private slots:
         QCOMPARE(password->text(), QStringLiteral("Password"));
         QCOMPARE(password->displayText(), QStringLiteral("********"));
         QCOMPARE(password->maxLength(), 20);
+        QCOMPARE(TextOf(login, "Label4"),
+                 QStringLiteral("Specify option for enterring in Morvane and enter "
+                                "password,Specify User name for Users."));
         QVERIFY(!Shown(login, "txt_uname"));
         QVERIFY(!Find(login, "cmd_apply")->isEnabled());
         QVERIFY(Find<QLineEdit>(login, "txtSchoolName")->isReadOnly());
@@ -248,8 +258,7 @@ private slots:
         auto* login = OpenLogin(program);
         EnterAs(login, "Administrator", "");
         const QString invalid = "Invalid password.";
-        for (int wrong = 0; wrong < 3; ++wrong)
-            QCOMPARE(TryPassword(program, login, "guess"), invalid);
+        GiveThreeWrongPasswords(program, login);
         QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Acess Denied"));
         QCOMPARE(TextOf(login, "txt_pass"), QString());
@@ -275,8 +284,7 @@ private slots:
         TestProgram program;
         auto* login = OpenLogin(program);
         EnterAs(login, "Administrator", "");
-        for (int wrong = 0; wrong < 3; ++wrong)
-            QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+        GiveThreeWrongPasswords(program, login);
         program.clock.now = program.clock.now.addSecs(1);
         QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
         program.CloseScreens();
@@ -292,10 +300,26 @@ private slots:
         auto third = program.Restart();
         login = third->Show<frmLogin>();
         EnterAs(login, "Administrator", "");
-        for (int wrong = 0; wrong < 3; ++wrong)
-            QCOMPARE(TryPassword(program, login, "guess"), QStringLiteral("Invalid password."));
+        GiveThreeWrongPasswords(program, login);
         QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
         EndProgram(*third);
+    }
+
+    // A clock set back before the last wrong password counts as no time
+    // passed: the whole wait runs from then, and then ends.
+    void aClockSetBackNeitherEndsNorProlongsTheWait()
+    {
+        TestProgram program;
+        auto* login = OpenLogin(program);
+        EnterAs(login, "Administrator", "");
+        GiveThreeWrongPasswords(program, login);
+        program.clock.now = program.clock.now.addDays(-1);
+        QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
+        program.clock.now = program.clock.now.addMSecs(999);
+        QCOMPARE(TryPassword(program, login, "admin"), WaitOneSecond);
+        program.clock.now = program.clock.now.addMSecs(1);
+        QCOMPARE(TryPassword(program, login, "admin"), QString());
+        QVERIFY(program.registry.Find<frmDbase>());
     }
 
     void aStoredPasswordOfPasswordLetsInWithoutTyping()

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "UnwritableFolder.h"
 #include "data/ApplicationFolder.h"
 
@@ -33,12 +34,19 @@ class tst_program : public QObject {
         return false;
     }
 
-    // The program started headless with these arguments, its user's data under the given folder.
+    enum class Display { Offscreen, None };
+
+    // The program started headless with these arguments, its user's data
+    // under the given folder; without a display at all, if asked.
     static void Start(QProcess& running, const QString& program, const QStringList& arguments,
-                      const QString& dataHome = {})
+                      const QString& dataHome = {}, Display display = Display::Offscreen)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (display == Display::None) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(name);
+        }
         if (!dataHome.isEmpty())
             environment.insert("XDG_DATA_HOME", dataHome);
         running.setProcessEnvironment(environment);
@@ -73,31 +81,39 @@ private slots:
                                                  << "Missing value after '--database'";
         QTest::newRow("an argument") << QStringList {"school.mdb"} << 2 << ""
                                      << "morvane: unexpected argument 'school.mdb'";
+        QTest::newRow("the window system's options") << QStringList {"-style", "Fusion", "-reverse", "--version"}
+                                                     << 0 << "Morvane " MORVANE_VERSION "\n" << "";
+        QTest::newRow("an unknown one-dash option") << QStringList {"-restore"} << 2 << "" << "Unknown options";
         // clang-format on
     }
 
+    // Help, the version and a mistake need no display, built or installed.
     void theCommandLineIsRead()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QFETCH(QString, errors);
-        QProcess running;
-        Start(running, MORVANE_EXECUTABLE, arguments);
-        QVERIFY(running.waitForFinished(10000));
-        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(running.exitCode(), exitCode);
-        const QString printed = QString::fromLocal8Bit(running.readAllStandardOutput());
-        QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
-        const QString complaint = QString::fromLocal8Bit(running.readAllStandardError());
-        QVERIFY2(complaint.contains(errors), qPrintable(complaint));
+        for (const char* program : {MORVANE_EXECUTABLE, MORVANE_INSTALLED_EXECUTABLE}) {
+            QProcess running;
+            Start(running, program, arguments, {}, Display::None);
+            QVERIFY(running.waitForFinished(10000));
+            QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(running.exitCode(), exitCode);
+            const QString printed = QString::fromLocal8Bit(running.readAllStandardOutput());
+            QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
+            const QString complaint = QString::fromLocal8Bit(running.readAllStandardError());
+            QVERIFY2(errors.isEmpty() ? complaint.isEmpty() : complaint.contains(errors), qPrintable(complaint));
+        }
     }
 
+    // The window system's own options are left to it.
     void theDatabaseNamedOnTheCommandLineIsCreatedAndOpened()
     {
         QTemporaryDir folder;
         QProcess running;
-        Start(running, MORVANE_EXECUTABLE, {"--database", folder.filePath("school.mdb")}, folder.filePath("data"));
+        Start(running, MORVANE_EXECUTABLE, {"-style", "Fusion", "--database", folder.filePath("school.mdb")},
+              folder.filePath("data"));
         ExpectRunningOn(running, folder.filePath("school.mdb"));
         QVERIFY(!QFileInfo::exists(folder.filePath("data")));
     }
@@ -118,20 +134,55 @@ private slots:
         ExpectRunningOn(running, home.filePath("Morvane/Morvane/teacherdb2.mdb"));
     }
 
+    // Installed, the program keeps its database in the user's data folder
+    // also where it could write to its own, as root can, or where its own
+    // already holds one.
+    void anInstalledProgramNeverKeepsItsDatabaseBesideItself_data()
+    {
+        QTest::addColumn<bool>("holdsDatabase");
+        QTest::newRow("a folder it can write to") << false;
+        QTest::newRow("a folder with a database") << true;
+    }
+
+    void anInstalledProgramNeverKeepsItsDatabaseBesideItself()
+    {
+        QFETCH(bool, holdsDatabase);
+        QTemporaryDir folder;
+        QTemporaryDir home;
+        const QString program = folder.filePath("morvane");
+        QVERIFY(QFile::copy(MORVANE_INSTALLED_EXECUTABLE, program));
+        const QString beside = folder.filePath("teacherdb2.mdb");
+        if (holdsDatabase)
+            WriteFile(beside, "a database root made here before");
+        const QByteArray besideBefore = ReadFile(beside);
+        QProcess running;
+        Start(running, program, {}, home.path());
+        ExpectRunningOn(running, home.filePath("Morvane/Morvane/teacherdb2.mdb"));
+        QCOMPARE(QFileInfo::exists(beside), holdsDatabase);
+        QCOMPARE(ReadFile(beside), besideBefore);
+    }
+
     // The folder chosen at start-up: the program's own where it can be
-    // written or holds the database, the user's data folder otherwise.
+    // written or holds the database, unless the program is installed; the
+    // user's data folder otherwise.
     void theDataFolderIsTheProgramsOwnWherePossible_data()
     {
+        QTest::addColumn<ProgramPlace>("place");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("holdsDatabase");
         QTest::addColumn<bool>("ownFolder");
-        QTest::newRow("writable") << true << false << true;
-        QTest::newRow("read-only") << false << false << false;
-        QTest::newRow("read-only with its database") << false << true << true;
+        const ProgramPlace own = ProgramPlace::OwnFolder;
+        const ProgramPlace installed = ProgramPlace::Installed;
+        QTest::newRow("writable") << own << true << false << true;
+        QTest::newRow("read-only") << own << false << false << false;
+        QTest::newRow("read-only with its database") << own << false << true << true;
+        QTest::newRow("installed, writable") << installed << true << false << false;
+        QTest::newRow("installed, with a database") << installed << true << true << false;
     }
 
     void theDataFolderIsTheProgramsOwnWherePossible()
     {
+        QFETCH(ProgramPlace, place);
         QFETCH(bool, writable);
         QFETCH(bool, holdsDatabase);
         QFETCH(bool, ownFolder);
@@ -144,7 +195,7 @@ private slots:
         std::optional<UnwritableFolder> installed;
         if (!writable && !installed.emplace(folder.path()).Holds())
             QSKIP("this user can write to any folder here");
-        QCOMPARE(DataFolderFor(folder.path()), ownFolder ? folder.path() : userFolder);
+        QCOMPARE(DataFolderFor(folder.path(), place), ownFolder ? folder.path() : userFolder);
         QCOMPARE(QFileInfo::exists(userFolder), !ownFolder);
     }
 

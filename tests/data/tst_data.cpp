@@ -1,3 +1,4 @@
+#include "ConnectedProgram.h"
 #include "TeacherFixture.h"
 #include "TestFiles.h"
 #include "TestProgram.h"
@@ -560,6 +561,37 @@ private slots:
         const std::optional<QString> proposal = NextTeacherNumber(connection);
         QCOMPARE(proposal.value_or(QString()), next);
         QVERIFY(!connection.LastError().IsSet());
+    }
+
+    // A number the saved reliefs carry, of the absent or the relief teacher,
+    // is never given to a new teacher: he would inherit those reliefs.
+    void aNumberInTheReliefsIsNeverGivenAgain_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("relief");
+        QTest::addColumn<QString>("next");
+        const QString history = "INSERT INTO ReliefHistory VALUES ('2026-01-05', 1, %1, 'A', '7A', '1st', 'B', "
+                                "'Maths', 'B', %2, 1)";
+        QTest::newRow("a relief teacher in the history") << history.arg("'1'", "'7'") << "8";
+        QTest::newRow("an absent teacher in the history") << history.arg("' 9'", "'2'") << "10";
+        QTest::newRow("the saved set") << "INSERT INTO reltable VALUES ('1', 'A', '7A', '1st', 'B', 'Maths', 'B', "
+                                          "'5', 1)" << "6";
+        QTest::newRow("the set under way") << "INSERT INTO DayReliefSet VALUES ('2026-01-05', 1, '2026-01-05', "
+                                              "'1stB', '6', 'A', '7A', '1st', 'B', 'Maths', 'B', '1', '1')" << "7";
+        QTest::newRow("the helper and no teacher numbers") << history.arg("'40000'", "'0'") << "3";
+        QTest::newRow("the highest number") << history.arg("'1'", "'32767'") << "";
+        // clang-format on
+    }
+
+    void aNumberInTheReliefsIsNeverGivenAgain()
+    {
+        QFETCH(QString, relief);
+        QFETCH(QString, next);
+        ConnectedProgram fixture(Teachers(2));
+        fixture.program.Exec(relief);
+
+        QCOMPARE(NextTeacherNumber(fixture.connection).value_or(QString()), next);
+        QVERIFY(!fixture.connection.LastError().IsSet());
     }
 
     void aFlagIsSetOnlyByExactlyOne_data()

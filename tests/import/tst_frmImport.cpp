@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -287,6 +288,46 @@ private slots:
         QCOMPARE(program.prompter.Last().text,
                  QStringLiteral("3 teacher(s) exported to %1.").arg(QDir::toNativeSeparators(file)));
         QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
+    }
+
+    // A CSV is never written over a database: the one in use or a file the
+    // store keeps beside it, a name the database and its backups go by, or
+    // any other database file.
+    void anExportNeverWritesOverADatabase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const QString inUse = "it is the database file the program is using";
+        QTest::newRow("the database in use") << "teacherdb2.mdb" << inUse;
+        QTest::newRow("its journal") << "teacherdb2.mdb-journal" << inUse;
+        QTest::newRow("a backup's name") << "friday.MDB"
+                                         << "the database and its backups are named so";
+        QTest::newRow("another database") << "school.db"
+                                          << "it is a database file";
+        QTest::newRow("another database, the extension added") << "school"
+                                                               << "it is a database file";
+    }
+
+    void anExportNeverWritesOverADatabase()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        TestProgram program;
+        program.CreateDatabase(Teachers(3));
+        for (const char* copy : {"school.db", "school.csv"})
+            QVERIFY(QFile::copy(program.DatabasePath(), program.folder.filePath(copy)));
+        auto* screen = program.Open<frmDbase>();
+        const QString chosen = program.folder.filePath(name);
+        const QString target = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".csv" : chosen;
+        const QByteArray before = ReadFile(target);
+        program.prompter.PlanFile(chosen);
+        Click(screen, "cmdExport");
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {
+                     QStringLiteral("Nothing was exported to %1: %2.").arg(QDir::toNativeSeparators(target), reason)});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Export"));
+        QCOMPARE(ReadFile(target), before);
+        QCOMPARE(program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 3);
     }
 
     void aFileThatTheAddedExtensionNamesIsReplacedOnlyWhenTheOperatorSaysSo_data()

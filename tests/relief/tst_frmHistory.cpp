@@ -6,6 +6,7 @@
 #include "data/ReliefStore.h"
 #include "import/Csv.h"
 #include "relief/frmHistory.h"
+#include "relief/frmLoad.h"
 #include "report/ReportPreview.h"
 #include "teachers/frmDbase.h"
 
@@ -169,6 +170,32 @@ private slots:
         QCOMPARE(FileLines(path), lines);
         QVERIFY(
             fixture.program.prompter.Last().text.startsWith(QString::number(lines.size() - 1) + " relief(s) exported"));
+    }
+
+    // The history's Export... and the load report's never write over the database.
+    void anExportNeverWritesOverTheDatabase_data()
+    {
+        QTest::addColumn<bool>("loadReport");
+        QTest::newRow("the history") << false;
+        QTest::newRow("the load report") << true;
+    }
+
+    void anExportNeverWritesOverTheDatabase()
+    {
+        QFETCH(bool, loadReport);
+        History fixture;
+        QWidget* screen = OpenHistory(fixture.program);
+        if (loadReport) {
+            Click(screen, "cmdLoad");
+            screen = fixture.program.registry.Find<frmLoad>();
+        }
+        const QString database = fixture.program.DatabasePath();
+        fixture.program.prompter.PlanFile(database);
+        Click(screen, "cmdExport");
+        QCOMPARE(fixture.program.prompter.Last().text,
+                 QStringLiteral("Nothing was exported to %1: it is the database file the program is using.")
+                     .arg(QDir::toNativeSeparators(database)));
+        QCOMPARE(fixture.program.Query("SELECT count(*) FROM TabelPB")[0][0].toInt(), 6);
     }
 
     void aRangeWithoutReliefsWritesNoFile_data()

@@ -85,7 +85,17 @@ void TestProgram::CreateDatabase(const QList<QStringList>& teachers)
 
 void TestProgram::Exec(const QString& sql, const QVariantList& values) const
 {
-    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
+    ExecFile(DatabasePath(), sql, values);
+}
+
+QList<QVariantList> TestProgram::Query(const QString& sql) const
+{
+    return QueryFile(DatabasePath(), sql);
+}
+
+void ExecFile(const QString& path, const QString& sql, const QVariantList& values)
+{
+    WithDatabase(path, [&](QSqlDatabase& db) {
         QSqlQuery query(db);
         query.prepare(sql);
         for (const QVariant& value : values)
@@ -94,10 +104,10 @@ void TestProgram::Exec(const QString& sql, const QVariantList& values) const
     });
 }
 
-QList<QVariantList> TestProgram::Query(const QString& sql) const
+QList<QVariantList> QueryFile(const QString& path, const QString& sql)
 {
     QList<QVariantList> rows;
-    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
+    WithDatabase(path, [&](QSqlDatabase& db) {
         QSqlQuery query(db);
         QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
         while (query.next()) {

@@ -47,6 +47,10 @@ private:
     std::thread thread_;
 };
 
+// Runs SQL straight on a database file, outside the program.
+QList<QVariantList> QueryFile(const QString& path, const QString& sql);
+void ExecFile(const QString& path, const QString& sql, const QVariantList& values = {});
+
 // Ends a program started by TestProgram::Restart, its screens closed and gone.
 void EndProgram(ScreenRegistry& registry);
 
