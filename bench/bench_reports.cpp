@@ -6,6 +6,7 @@
 #include "YearOfHistory.h"
 #include "data/ApplicationFolder.h"
 #include "data/ProgramSettings.h"
+#include "data/TeacherStore.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
 #include "report/ReportPreview.h"
@@ -88,7 +89,7 @@ void PersonalTimeTablesToPdf(benchmark::State& state)
     ReportBench& bench = Bench();
     const QString path = bench.fixture.program.folder.filePath("DR2.pdf");
     for (auto _ : state) {
-        const std::optional<QList<TeacherRow>> teachers = ReadTimetables(bench.fixture.connection);
+        const std::optional<QList<TeacherRow>> teachers = TeacherStore(bench.fixture.connection).Rows();
         if (!teachers
             || !WritePdf(LayOut(PersonalTimeTable(*teachers, 2026, "Royal Vale College",
                                                   ProgramSettings::DefaultPeriodsInDay)),

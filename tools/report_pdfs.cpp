@@ -8,7 +8,7 @@
 #include "data/ConnectionString.h"
 #include "data/ProgramSettings.h"
 #include "data/ReliefStore.h"
-#include "data/TeacherRow.h"
+#include "data/TeacherStore.h"
 #include "relief/LoadReport.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
         return 1;
     const School school {SchoolName, WriteLogo(folder)};
     const PrintAndSaveResult saved = PrintAndSave(connection, ReliefSet(40), school, program.registry);
-    const std::optional<QList<TeacherRow>> teachers = ReadTimetables(connection);
+    const std::optional<QList<TeacherRow>> teachers = TeacherStore(connection).Rows();
     if (!saved.report || !teachers || !SaveTwoWeeks(connection))
         return 1;
     const std::optional<LoadReportLines> loads = ReadLoadReportLines(connection,

@@ -113,21 +113,34 @@ bool Connection::CheckRead(const QSqlQuery& query)
     return false;
 }
 
-bool Connection::ExecuteEach(const QString& sql, const QList<QVariantList>& rows)
+bool Connection::Prepare(QSqlQuery& query, const QString& sql)
 {
     ClearError();
+    if (query.prepare(sql))
+        return true;
+    lastError_ = DbError::From(query.lastError());
+    return false;
+}
+
+bool Connection::RunPrepared(QSqlQuery& query, const QVariantList& values)
+{
+    ClearError();
+    for (int index = 0; index < values.size(); ++index)
+        query.bindValue(index, values[index]);
+    if (query.exec())
+        return true;
+    lastError_ = DbError::From(query.lastError());
+    return false;
+}
+
+bool Connection::ExecuteEach(const QString& sql, const QList<QVariantList>& rows)
+{
     QSqlQuery query(Database());
-    if (!query.prepare(sql)) {
-        lastError_ = DbError::From(query.lastError());
+    if (!Prepare(query, sql))
         return false;
-    }
     for (const QVariantList& values : rows) {
-        for (int index = 0; index < values.size(); ++index)
-            query.bindValue(index, values[index]);
-        if (!query.exec()) {
-            lastError_ = DbError::From(query.lastError());
+        if (!RunPrepared(query, values))
             return false;
-        }
     }
     return true;
 }

@@ -32,6 +32,10 @@ public:
     // Prepares and runs a statement on this connection with bound values; a
     // failure is kept as the connection's last error.
     bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    // The same in two steps, for a statement run many times: prepared once,
+    // then run with each row of values.
+    bool Prepare(QSqlQuery& query, const QString& sql);
+    bool RunPrepared(QSqlQuery& query, const QVariantList& values);
 
     // After the last row of a query: true when the rows ended because there
     // were no more, false (the failure kept) when reading them failed.

@@ -2,6 +2,13 @@
 
 #include "data/Recordset.h"
 
+namespace {
+QVariant CellValue(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+}
+
 TeacherRow TeacherRow::Read(const Recordset& recordset)
 {
     TeacherRow row;
@@ -36,4 +43,23 @@ void TeacherRow::Write(Recordset& recordset) const
     recordset.SetField(TeacherColumn::class1, class1);
     recordset.SetField(TeacherColumn::SalOnly, FlagText(salOnly));
     recordset.SetField(TeacherColumn::RelFree, FlagText(relFree));
+}
+
+QVariantList TeacherRow::Values() const
+{
+    QVariantList values(TeacherColumn::Count);
+    values[TeacherColumn::adno] = CellValue(adno);
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        values[TeacherColumn::FirstClass + slot] = CellValue(classes[slot]);
+        values[TeacherColumn::FirstSubject + slot] = CellValue(subjects[slot]);
+    }
+    values[TeacherColumn::title] = CellValue(title);
+    values[TeacherColumn::name1] = CellValue(name1);
+    values[TeacherColumn::comname] = CellValue(comname);
+    values[TeacherColumn::SalOnly] = FlagText(salOnly);
+    values[TeacherColumn::adno1] = adno1.toInt();
+    values[TeacherColumn::RelFree] = FlagText(relFree);
+    values[TeacherColumn::subject] = CellValue(subject);
+    values[TeacherColumn::class1] = CellValue(class1);
+    return values;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class Recordset;
 
@@ -51,4 +52,7 @@ struct TeacherRow {
     static TeacherRow Read(const Recordset& recordset);
     // Assigns every column to the current row of the recordset (pending until Update).
     void Write(Recordset& recordset) const;
+    // The 89 values in table order, the number as a number; a text left
+    // null is stored as an empty text, as the columns hold no NULL.
+    QVariantList Values() const;
 };

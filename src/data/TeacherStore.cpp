@@ -2,9 +2,56 @@
 
 #include "data/Connection.h"
 #include "data/Recordset.h"
+#include "data/Schema.h"
 #include "data/Slot.h"
 
 #include <QSqlQuery>
+
+namespace {
+const QString RegisterQuery = QStringLiteral("select * from TabelPB order by adno1");
+
+template <class Row, class ReadRow>
+std::optional<QList<Row>> ReadRegister(Connection& connection, ReadRow readRow)
+{
+    Recordset recordset(connection, TeacherStore::Table);
+    if (!recordset.Open(RegisterQuery))
+        return std::nullopt;
+    QList<Row> rows;
+    rows.reserve(recordset.RecordCount());
+    for (recordset.MoveFirst(); recordset.HasCurrentRow(); recordset.MoveNext())
+        rows << readRow(recordset);
+    return rows;
+}
+
+// Every column equal to its value; IS also matches a missing value.
+QString StoredAs()
+{
+    QStringList conditions;
+    for (const QString& column : TableColumns(TeacherStore::Table))
+        conditions << QStringLiteral("\"%1\" IS ?").arg(column);
+    return conditions.join(QStringLiteral(" AND "));
+}
+}
+
+bool TeacherStore::OpenRegister(Recordset& recordset)
+{
+    return recordset.Open(RegisterQuery);
+}
+
+std::optional<QList<TeacherRow>> TeacherStore::Rows()
+{
+    return ReadRegister<TeacherRow>(connection_, &TeacherRow::Read);
+}
+
+std::optional<QList<QStringList>> TeacherStore::RowTexts()
+{
+    return ReadRegister<QStringList>(connection_, [](const Recordset& recordset) {
+        QStringList texts;
+        for (int ordinal = 0; ordinal < TeacherColumn::Count; ++ordinal)
+            texts << recordset.Text(ordinal);
+        return texts;
+    });
+}
 
 std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
 {
@@ -38,7 +85,7 @@ std::optional<QList<TeacherTimetable>> TeacherStore::Timetables()
 
 std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
 {
-    Recordset teachers(connection_, QStringLiteral("TabelPB"));
+    Recordset teachers(connection_, Table);
     if (!teachers.Open(QStringLiteral("select adno1, title, name1, SalOnly, RelFree from tabelpb order by adno1")))
         return std::nullopt;
     QList<TeacherSummary> summaries;
@@ -51,7 +98,7 @@ std::optional<QList<TeacherSummary>> TeacherStore::Summaries()
 
 TeacherLookup TeacherStore::Find(int number)
 {
-    Recordset teacher(connection_, QStringLiteral("TabelPB"));
+    Recordset teacher(connection_, Table);
     if (!teacher.Open(QStringLiteral("select * from tabelpb where ADNo1=?"), {number}))
         return {true, std::nullopt};
     if (teacher.IsEOF())
@@ -66,4 +113,21 @@ std::optional<bool> TeacherStore::NumberInUse(int number)
         || !query.next())
         return std::nullopt;
     return query.value(0).toInt() > 0;
+}
+
+std::optional<bool> TeacherStore::IsStoredAs(const QVariantList& row)
+{
+    QSqlQuery query(connection_.Database());
+    if (!connection_.Run(query, QStringLiteral("SELECT count(*) FROM TabelPB WHERE ") + StoredAs(), row)
+        || !query.next())
+        return std::nullopt;
+    return query.value(0).toInt() > 0;
+}
+
+std::optional<bool> TeacherStore::DeleteIfStoredAs(const QVariantList& row)
+{
+    int deleted = 0;
+    if (!connection_.Execute(QStringLiteral("DELETE FROM TabelPB WHERE ") + StoredAs(), row, &deleted))
+        return std::nullopt;
+    return deleted > 0;
 }

@@ -7,10 +7,12 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
 class Connection;
+class Recordset;
 
 // A teacher as the relief list's scan reads him, in number order.
 struct TeacherTimetable {
@@ -36,10 +38,21 @@ using TeacherLookup = RowLookup<TeacherRow>;
 // then keeps the failure.
 class TeacherStore {
 public:
+    // The table's name, for a recordset that writes its changes back to it.
+    static inline const QString Table = QStringLiteral("TabelPB");
+
     explicit TeacherStore(Connection& connection)
         : connection_(connection)
     {
     }
+
+    // The whole register into a recordset over Table, as the teacher screen
+    // browses and changes it; Requery reads it again the same way.
+    bool OpenRegister(Recordset& recordset);
+    // Every teacher's whole row.
+    std::optional<QList<TeacherRow>> Rows();
+    // The same, each row as its 89 column texts in table order, exactly as stored.
+    std::optional<QList<QStringList>> RowTexts();
 
     // Only the columns the relief list's scan needs, straight from the query:
     // it runs while the operator waits.
@@ -48,6 +61,13 @@ public:
     TeacherLookup Find(int number);
     // Whether a teacher has this number.
     std::optional<bool> NumberInUse(int number);
+
+    // A row as read before, every column's value in table order, is written
+    // over or deleted only while it is stored exactly so: another copy of
+    // the program on the same file may have changed it since. Whether it
+    // still is; whether it was, and is deleted now.
+    std::optional<bool> IsStoredAs(const QVariantList& row);
+    std::optional<bool> DeleteIfStoredAs(const QVariantList& row);
 
 private:
     Connection& connection_;

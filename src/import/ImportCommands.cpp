@@ -1,11 +1,11 @@
 #include "import/ImportCommands.h"
 
 #include "data/Connection.h"
+#include "data/TeacherStore.h"
 #include "import/ExportFile.h"
 #include "import/ImportProgress.h"
 #include "import/ImportSource.h"
 #include "import/RegisterCsv.h"
-#include "import/RegisterTable.h"
 #include "import/frmImport.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -50,7 +50,7 @@ void ExportTeachers(ScreenRegistry& registry)
     Connection connection;
     if (!OpenDatabaseForScreen(connection, registry))
         return;
-    const auto teachers = ReadTeacherTexts(connection);
+    const auto teachers = TeacherStore(connection).RowTexts();
     const QString failure = teachers ? WriteExportFile(path, RegisterCsvFile(*teachers))
                                      : connection.LastError().Text();
     if (!failure.isEmpty()) {

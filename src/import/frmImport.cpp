@@ -2,9 +2,9 @@
 
 #include "data/FieldLimits.h"
 #include "data/ProgramSettings.h"
+#include "data/TeacherStore.h"
 #include "import/ImportProgress.h"
 #include "import/ImportWriter.h"
-#include "import/RegisterTable.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -48,7 +48,7 @@ void frmImport::Form_Load()
 {
     if (!OpenDatabaseForScreen(connection_, registry_))
         return;
-    const auto rows = ReadTeacherRows(connection_);
+    const auto rows = TeacherStore(connection_).Rows();
     if (!rows) {
         ReportReadFailure(connection_, registry_);
         return;

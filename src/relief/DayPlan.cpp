@@ -8,8 +8,6 @@
 #include <algorithm>
 
 namespace {
-using Cost = MinCostFlow::Cost;
-
 // Who may take which lesson, and the arcs' costs rule by rule.
 struct Choices {
     QList<QList<int>> teachersOf;        // per lesson, the teachers who may take it
@@ -37,35 +35,6 @@ Choices ChoicesOf(const QList<RuleTeacher>& teachers, const QList<RuleLesson>& l
     return choices;
 }
 
-// Weights that make one number of the rules' costs, so that a plan cheaper
-// under an earlier rule is cheaper whatever the later rules add: each rule
-// weighs more than the most that all the later ones can sum to.
-class Weights {
-public:
-    Weights(const QList<ReliefCost>& costs, qsizetype units)
-    {
-        ReliefCost most;
-        for (const ReliefCost& cost : costs) {
-            for (int level = 0; level < int(Rule::Count); ++level)
-                most.levels[level] = std::max(most.levels[level], cost.levels[level]);
-        }
-        weights_.back() = 1;
-        for (int level = int(Rule::Count) - 2; level >= 0; --level)
-            weights_[level] = weights_[level + 1] * (Cost(2 * most.levels[level + 1]) * Cost(units) + 1);
-    }
-
-    Cost Of(const ReliefCost& cost) const
-    {
-        Cost total = 0;
-        for (int level = 0; level < int(Rule::Count); ++level)
-            total += weights_[level] * Cost(cost.levels[level]);
-        return total;
-    }
-
-private:
-    std::array<Cost, int(Rule::Count)> weights_ {};
-};
-
 // The flow's graph: source, lessons, one node per teacher and period, one
 // per teacher, sink.
 class DayGraph {
@@ -80,22 +49,19 @@ public:
 
     QList<int> Solve()
     {
-        const Weights weights(AllCosts(), lessons_.size());
         for (int lesson = 0; lesson < lessons_.size(); ++lesson) {
-            flow_.AddArc(Source, LessonNode(lesson), 1, 0);
+            flow_.AddArc(Source, LessonNode(lesson), 1, {});
             for (int choice = 0; choice < choices_.teachersOf[lesson].size(); ++choice) {
                 const int teacher = choices_.teachersOf[lesson][choice];
                 lessonArcs_ << LessonArc {lesson, teacher,
                                           flow_.AddArc(LessonNode(lesson), PeriodNode(teacher, lessons_[lesson].slot),
-                                                       1, weights.Of(choices_.lessonCost[lesson][choice]))};
+                                                       1, choices_.lessonCost[lesson][choice])};
             }
         }
         for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
             for (int period = 0; period < PeriodsPerDay; ++period)
-                flow_.AddArc(PeriodNode(teacher, period), TeacherNode(teacher), 1, 0);
-            for (int k = 1; k <= choices_.units[teacher]; ++k)
-                flow_.AddArc(TeacherNode(teacher), Sink, 1,
-                             weights.Of(ReliefRules::TeacherCost(teachers_[teacher], k)));
+                flow_.AddArc(PeriodNode(teacher, period), TeacherNode(teacher), 1, {});
+            AddReliefArcs(teacher);
         }
         flow_.Run(Source, Sink);
         QList<int> chosen(lessons_.size(), -1);
@@ -123,16 +89,18 @@ private:
         return 2 + int(lessons_.size() + teachers_.size()) + teacher * PeriodsPerDay + PeriodOf(slot);
     }
 
-    QList<ReliefCost> AllCosts() const
+    // One arc per relief he may still give, the k-th at the cost of his k-th.
+    // The flow takes the cheapest arcs first, which is his first relief, then
+    // his second, only because no further relief costs less than the one before.
+    void AddReliefArcs(int teacher)
     {
-        QList<ReliefCost> costs;
-        for (const QList<ReliefCost>& lessonCosts : choices_.lessonCost)
-            costs << lessonCosts;
-        for (int teacher = 0; teacher < teachers_.size(); ++teacher) {
-            for (int k = 1; k <= choices_.units[teacher]; ++k)
-                costs << ReliefRules::TeacherCost(teachers_[teacher], k);
+        ReliefCost previous;
+        for (int k = 1; k <= choices_.units[teacher]; ++k) {
+            const ReliefCost cost = ReliefRules::TeacherCost(teachers_[teacher], k);
+            Q_ASSERT(!(cost < previous));
+            flow_.AddArc(TeacherNode(teacher), Sink, 1, cost);
+            previous = cost;
         }
-        return costs;
     }
 
     const QList<RuleTeacher>& teachers_;

@@ -1,15 +1,29 @@
 #include "relief/MinCostFlow.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <functional>
 #include <limits>
 #include <queue>
 
-int MinCostFlow::AddArc(int from, int to, int capacity, Cost cost)
+// Potentials and distances are sums and differences of a handful of path
+// costs, each path of at most MaxNodes arcs at most MaxLevel a level: 64
+// such paths' worth still fits.
+static_assert(64 * qint64(MinCostFlow::MaxNodes) * ReliefCost::MaxLevel < std::numeric_limits<qint64>::max());
+
+MinCostFlow::MinCostFlow(int nodes)
+    : out_(nodes)
 {
+    Q_ASSERT(nodes <= MaxNodes);
+}
+
+int MinCostFlow::AddArc(int from, int to, int capacity, const Cost& cost)
+{
+    Q_ASSERT(cost.InRange());
     const int arc = int(arcs_.size());
     arcs_.push_back({to, capacity, cost});
-    arcs_.push_back({from, 0, -cost});
+    arcs_.push_back({from, 0, Cost() - cost});
     out_[from].push_back(arc);
     out_[to].push_back(arc + 1);
     return arc;
@@ -17,13 +31,12 @@ int MinCostFlow::AddArc(int from, int to, int capacity, Cost cost)
 
 bool MinCostFlow::ShortestPaths(int source, int sink, std::vector<Cost>& potential, std::vector<int>& via) const
 {
-    const Cost unreached = Cost(1) << 125;
-    std::vector<Cost> distance(out_.size(), unreached);
+    std::vector<std::optional<Cost>> distance(out_.size());
     std::fill(via.begin(), via.end(), -1);
     using Entry = std::pair<Cost, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
-    distance[source] = 0;
-    queue.push({0, source});
+    distance[source] = Cost();
+    queue.push({Cost(), source});
     while (!queue.empty()) {
         const auto [reached, node] = queue.top();
         queue.pop();
@@ -36,26 +49,26 @@ bool MinCostFlow::ShortestPaths(int source, int sink, std::vector<Cost>& potenti
             if (next.capacity == 0)
                 continue;
             const Cost through = reached + next.cost + potential[node] - potential[next.to];
-            if (through < distance[next.to]) {
+            if (!distance[next.to] || through < *distance[next.to]) {
                 distance[next.to] = through;
                 via[next.to] = arc;
                 queue.push({through, next.to});
             }
         }
     }
-    if (distance[sink] == unreached)
+    if (!distance[sink])
         return false;
     // The search stops at the sink; nodes not settled by then are at least
     // as far, and moving them by the sink's distance keeps every reduced
     // cost from being negative.
     for (size_t node = 0; node < out_.size(); ++node)
-        potential[node] += std::min(distance[node], distance[sink]);
+        potential[node] += distance[node] ? std::min(*distance[node], *distance[sink]) : *distance[sink];
     return true;
 }
 
 int MinCostFlow::Run(int source, int sink)
 {
-    std::vector<Cost> potential(out_.size(), 0);
+    std::vector<Cost> potential(out_.size());
     std::vector<int> via(out_.size(), -1);
     int flow = 0;
     while (ShortestPaths(source, sink, potential, via)) {

@@ -101,9 +101,11 @@ private:
     ReliefSetModel model_;
     QList<RowDay> days_;
     QList<ReliefCandidate> candidates_;
+    // Without member initialisers, which a member of the class being defined
+    // cannot use yet; emplace() value-initialises it: nothing held back.
     struct HeldBack {
-        bool rowsChanged = false;
-        void (ReliefPlan::*last)() = nullptr;
+        bool rowsChanged;
+        void (ReliefPlan::*last)();
     };
     std::optional<HeldBack> heldBack_;
 };

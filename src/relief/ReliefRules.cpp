@@ -19,13 +19,13 @@ bool AnyCell(const QStringList& cells, const QString& text)
 {
     return std::any_of(cells.begin(), cells.end(), [&text](const QString& cell) { return SameText(cell, text); });
 }
-}
 
-ReliefCost& ReliefCost::operator+=(const ReliefCost& other)
+// A level as the costs hold it: counts and numbers out of any real range
+// (a teacher number of 20 digits, a negative one) stand at the nearest end.
+qint64 Level(qint64 value)
 {
-    for (int level = 0; level < int(Rule::Count); ++level)
-        levels[level] += other.levels[level];
-    return *this;
+    return std::clamp<qint64>(value, 0, ReliefCost::MaxLevel);
+}
 }
 
 int ReliefRules::MoreReliefs(const RuleTeacher& teacher) const
@@ -56,9 +56,9 @@ ReliefCost ReliefRules::TeacherCost(const RuleTeacher& teacher, int k)
     const qint64 freeAfter = teacher.freeLeft - k;
     ReliefCost cost;
     cost[Rule::LastFree] = freeAfter <= 0 ? 1 : 0;
-    cost[Rule::Week] = week * week;
-    cost[Rule::Term] = teacher.load.term + k;
-    cost[Rule::FreeLeft] = PeriodsPerDay - std::max<qint64>(freeAfter, 0);
+    cost[Rule::Week] = Level(week * week);
+    cost[Rule::Term] = Level(teacher.load.term + k);
+    cost[Rule::FreeLeft] = Level(PeriodsPerDay - std::max<qint64>(freeAfter, 0));
     return cost;
 }
 
@@ -66,7 +66,7 @@ ReliefCost ReliefRules::LessonCost(const RuleTeacher& teacher, const RuleLesson&
 {
     ReliefCost cost;
     cost[Rule::Teaches] = Teaches(teacher, lesson).isEmpty() ? 1 : 0;
-    cost[Rule::Number] = teacher.number.trimmed().toLongLong();
+    cost[Rule::Number] = Level(teacher.number.trimmed().toLongLong());
     return cost;
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "data/ProgramSettings.h"
+#include "relief/ReliefCost.h"
 #include "relief/ReliefLoad.h"
 
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
-#include <array>
 
 // A teacher present and on relief duty today, as the rules weigh him.
 struct RuleTeacher {
@@ -29,26 +28,6 @@ struct RuleLesson {
     QString subject; // the absent teacher's subject in that cell
 };
 
-// The rules that rank relief teachers, in their order: after covering as
-// many lessons as possible, a teacher's last free period is taken only when
-// nobody else can; then the load is spread, each further relief this week
-// costing more than the one before, the term's count breaking ties; then a
-// teacher who teaches the subject or the class; then the one with more free
-// periods left; then the lower number.
-enum class Rule { LastFree, Week, Term, Teaches, FreeLeft, Number, Count };
-
-// What one relief costs under each rule, compared rule by rule.
-struct ReliefCost {
-    std::array<qint64, int(Rule::Count)> levels {};
-
-    qint64& operator[](Rule rule) { return levels[int(rule)]; }
-    qint64 operator[](Rule rule) const { return levels[int(rule)]; }
-    ReliefCost& operator+=(const ReliefCost& other);
-    bool operator==(const ReliefCost&) const = default;
-    // Rule by rule: the first rule under which they differ decides.
-    bool operator<(const ReliefCost& other) const { return levels < other.levels; }
-};
-
 class ReliefRules {
 public:
     explicit ReliefRules(const ProgramSettings::ReliefLimits& limits)
@@ -64,8 +43,8 @@ public:
     // Why he may give no more, or nothing when he may: "At his daily limit: 2 reliefs today".
     QString LimitReached(const RuleTeacher& teacher) const;
 
-    // The cost of his k-th further relief today (k from 1), and the part
-    // that depends on the lesson.
+    // The cost of his k-th further relief today (k from 1), never less than
+    // his (k-1)-th, and the part that depends on the lesson.
     static ReliefCost TeacherCost(const RuleTeacher& teacher, int k);
     static ReliefCost LessonCost(const RuleTeacher& teacher, const RuleLesson& lesson);
 

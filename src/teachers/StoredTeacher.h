@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <QVariantList>
 
 class Connection;
@@ -24,9 +23,7 @@ public:
     State Delete(Connection& connection) const;
 
 private:
-    QString Matches() const;
     State WhatBecameOf(Connection& connection) const;
 
-    QStringList columns_;
     QVariantList values_;
 };

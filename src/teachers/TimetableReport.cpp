@@ -1,6 +1,5 @@
 #include "teachers/TimetableReport.h"
 
-#include "data/Recordset.h"
 #include "data/Slot.h"
 #include "report/ReportFont.h"
 #include "teachers/TimetableColours.h"
@@ -148,18 +147,6 @@ Band TeacherBlock(const TeacherRow& teacher, int year, const QString& schoolName
     AddFoot(band, width);
     return band;
 }
-}
-
-std::optional<QList<TeacherRow>> ReadTimetables(Connection& connection)
-{
-    Recordset teachers(connection, QStringLiteral("TabelPB"));
-    if (!teachers.Open(QStringLiteral("select * from TabelPB ORDER BY adno1")))
-        return std::nullopt;
-    QList<TeacherRow> rows;
-    rows.reserve(teachers.RecordCount());
-    for (teachers.MoveFirst(); teachers.HasCurrentRow(); teachers.MoveNext())
-        rows << TeacherRow::Read(teachers);
-    return rows;
 }
 
 Report PersonalTimeTable(const QList<TeacherRow>& teachers, int year, const QString& schoolName, int periodsInDay)

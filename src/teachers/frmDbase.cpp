@@ -1,6 +1,7 @@
 #include "teachers/frmDbase.h"
 
 #include "data/ProgramSettings.h"
+#include "data/TeacherStore.h"
 #include "report/ReportPreview.h"
 #include "teachers/TimetableCell.h"
 #include "teachers/TimetableColours.h"
@@ -19,8 +20,6 @@
 #include <QPushButton>
 
 namespace {
-const QString TeacherTableQuery = QStringLiteral("select* from TabelPB ORDER BY adno1");
-
 QString FreePeriodText(int count)
 {
     return QString::number(count) + QStringLiteral(" Free Period(s)");
@@ -29,7 +28,7 @@ QString FreePeriodText(int count)
 
 frmDbase::frmDbase(ScreenRegistry& registry, QWidget* parent)
     : Screen(registry, parent)
-    , TeacherRecordset(TeacherConnection, QStringLiteral("TabelPB"))
+    , TeacherRecordset(TeacherConnection, TeacherStore::Table)
 {
     BuildScreen();
 
@@ -84,7 +83,7 @@ void frmDbase::Form_Load()
 // Reads the whole teacher table in number order and moves to the first teacher.
 bool frmDbase::OpenTeacherTable()
 {
-    if (!TeacherRecordset.Open(TeacherTableQuery)) {
+    if (!TeacherStore(TeacherConnection).OpenRegister(TeacherRecordset)) {
         ReportReadFailure(TeacherConnection, registry());
         return false;
     }
@@ -96,7 +95,7 @@ bool frmDbase::OpenTeacherTable()
 // leaves this screen usable.
 void frmDbase::Command4_Click()
 {
-    const std::optional<QList<TeacherRow>> teachers = ReadTimetables(TeacherConnection);
+    const std::optional<QList<TeacherRow>> teachers = TeacherStore(TeacherConnection).Rows();
     if (!teachers)
         return ReportReadFailure(TeacherConnection, registry());
     ReportPreview::Show(PersonalTimeTable(*teachers, registry().clock().Today().year(), registry().school().name,

@@ -5,13 +5,13 @@
 #include "data/ConnectionString.h"
 #include "data/FieldLimits.h"
 #include "data/TeacherRow.h"
+#include "data/TeacherStore.h"
 #include "import/Csv.h"
 #include "import/ImportPlan.h"
 #include "import/ImportSource.h"
 #include "import/ImportWriter.h"
 #include "import/RegisterColumns.h"
 #include "import/RegisterCsv.h"
-#include "import/RegisterTable.h"
 
 #include <QTest>
 
@@ -44,7 +44,7 @@ QList<TeacherRow> RegisterRows()
 {
     Connection connection;
     connection.Open(ConnectionString());
-    return ReadTeacherRows(connection).value_or(QList<TeacherRow>());
+    return TeacherStore(connection).Rows().value_or(QList<TeacherRow>());
 }
 
 ImportedTeacher Imported(int line, const QString& name, const QString& firstClass)
@@ -254,7 +254,7 @@ private slots:
         source.CreateDatabase({quoted, sinhala, tamil, windows, formulas, apostrophes, longest});
         Connection connection;
         QVERIFY(connection.Open(ConnectionString()));
-        const QByteArray file = RegisterCsvFile(*ReadTeacherTexts(connection));
+        const QByteArray file = RegisterCsvFile(*TeacherStore(connection).RowTexts());
         const QList<QVariantList> exported = source.Query("SELECT * FROM TabelPB ORDER BY adno1");
         QVERIFY(file.startsWith("\xEF\xBB\xBF"
                                 "adno1,title,name1,subject,comname,class1,SalOnly,RelFree,a11,a12,"));

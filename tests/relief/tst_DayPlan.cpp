@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <functional>
+#include <limits>
 
 namespace {
 const ProgramSettings::ReliefLimits Limits {2, 5};
@@ -213,6 +214,60 @@ private slots:
         const QList<PlannedLesson> plan = PlanDay(teachers, {Lesson(0)}, rules);
         QCOMPARE(teachers[plan[0].teacher].number, chosen);
         QCOMPARE(plan[0].reason, reason);
+    }
+
+    // The flow gives a teacher's reliefs in the order of their costs, which
+    // is his first, second, ... only while each further relief costs no less
+    // than the one before; and every level stays within the range that keeps
+    // the flow's sums from overflowing, whatever the loads.
+    void aTeachersFurtherReliefsNeverCostLess_data()
+    {
+        QTest::addColumn<RuleTeacher>("teacher");
+        RuleTeacher heavy = Teacher(7, {0, 1, 2, 3, 4, 5, 6, 7}, 40, std::numeric_limits<int>::max() - 20);
+        heavy.load.today = 8;
+        RuleTeacher overbooked = Teacher(7, {0});
+        overbooked.freeLeft = -3;
+        QTest::newRow("no load") << Teacher(1, {0, 1});
+        QTest::newRow("one free period") << Teacher(2, {4});
+        QTest::newRow("a week's load") << Teacher(3, {0, 1, 2}, 4, 9);
+        QTest::newRow("free all day, loads at their ends") << heavy;
+        QTest::newRow("more reliefs than free periods") << overbooked;
+    }
+
+    void aTeachersFurtherReliefsNeverCostLess()
+    {
+        QFETCH(RuleTeacher, teacher);
+        ReliefCost previous;
+        for (int k = 1; k <= PeriodsPerDay + 2; ++k) {
+            const ReliefCost cost = ReliefRules::TeacherCost(teacher, k);
+            QVERIFY2(!(cost < previous), qPrintable(QStringLiteral("relief %1").arg(k)));
+            QVERIFY(cost.InRange());
+            previous = cost;
+        }
+    }
+
+    // A teacher number out of any real range weighs like the highest: the
+    // rules before it still decide, in the suggestion and the plan alike.
+    void aNumberOutOfRangeLeavesTheEarlierRulesToDecide_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::newRow("the largest 64-bit number") << "9223372036854775807";
+        QTest::newRow("negative") << "-4";
+    }
+
+    void aNumberOutOfRangeLeavesTheEarlierRulesToDecide()
+    {
+        QFETCH(QString, number);
+        RuleTeacher maths = Teacher(9, {0, 1});
+        maths.number = number;
+        maths.subjects[5] = QStringLiteral("Maths");
+        const QList<RuleTeacher> teachers = {Teacher(3, {0, 1}), maths};
+        const ReliefRules rules(Limits);
+        QVERIFY(ReliefRules::LessonCost(maths, Lesson(0)).InRange());
+        QCOMPARE(rules.Suggest(teachers, Lesson(0)), 1);
+        const QList<PlannedLesson> plan = PlanDay(teachers, {Lesson(0)}, rules);
+        QCOMPARE(plan[0].teacher, 1);
+        QCOMPARE(plan[0].reason, QStringLiteral("teaches Maths"));
     }
 
     // Hard rules: off in the slot, not relieving in that period yet, under
