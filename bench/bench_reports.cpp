@@ -75,7 +75,7 @@ void PrintAndSaveReliefSet(benchmark::State& state)
             state.SkipWithError("the relief set was not saved");
             break;
         }
-        ReportPreview* preview = ReportPreview::Show(*result.report, owner, true);
+        ReportPreview* preview = ReportPreview::Show(*result.report, owner);
         benchmark::DoNotOptimize(preview->grab());
         state.PauseTiming();
         preview->close();

@@ -1,5 +1,9 @@
 // Writes pictures of the screens in their typical states into a folder:
-//   morvane_screenshots OUTPUT_FOLDER
+//   morvane_screenshots OUTPUT_FOLDER [--desktop WIDTHxHEIGHT]
+// With --desktop each screen is drawn as it shows on a display of that size,
+// under a title bar and above a taskbar, cut off where it does not fit; run
+// it on such a display, for 1366x768 headless with
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/ui/laptop-display.json
 #include "ScreenDriver.h"
 #include "TeacherFixture.h"
 #include "TestProgram.h"
@@ -12,6 +16,7 @@
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
 #include "attendance/frmAtten.h"
+#include "attendance/frmTT.h"
 #include "attendance/frmTTAb.h"
 #include "attendance/frmTeaName.h"
 #include "data/TeacherRow.h"
@@ -22,6 +27,7 @@
 #include "relief/frmList.h"
 #include "relief/frmLoad.h"
 #include "relief/frmRelList.h"
+#include "report/ReportPreview.h"
 #include "teachers/frmDbase.h"
 
 #include <QApplication>
@@ -89,22 +95,58 @@ QString WriteFetCsv(const QString& folder)
     return path;
 }
 
+QSize desktop;
+
+// A display with its taskbar along the bottom; the window stands at the top,
+// in the middle, under its title bar unless it has none, as high up as a
+// window can stand. Outside its shape a shaped window shows the display.
+QPixmap OnDesktop(const QWidget& screen, const QPixmap& shot)
+{
+    constexpr int TaskbarHeight = 40;
+    const int titleBarHeight = screen.windowFlags().testFlag(Qt::FramelessWindowHint) ? 0 : 31;
+    QPixmap display(desktop);
+    display.fill(QColor(0, 84, 132));
+    QPainter painter(&display);
+    painter.fillRect(0, desktop.height() - TaskbarHeight, desktop.width(), TaskbarHeight, QColor(32, 32, 32));
+    painter.setClipRect(0, 0, desktop.width(), desktop.height() - TaskbarHeight);
+    const int left = std::max(0, (desktop.width() - shot.width()) / 2);
+    painter.fillRect(left, 0, shot.width(), titleBarHeight, Qt::white);
+    painter.drawText(QRect(left + 8, 0, shot.width() - 16, titleBarHeight), Qt::AlignVCenter, screen.windowTitle());
+    if (!screen.mask().isEmpty())
+        painter.setClipRegion(screen.mask().translated(left, titleBarHeight), Qt::IntersectClip);
+    painter.drawPixmap(left, titleBarHeight, shot);
+    return display;
+}
+
 // A shaped window is shown as the operator sees it: nothing outside its shape.
+QPixmap Shaped(const QWidget& screen, const QPixmap& shot)
+{
+    if (screen.mask().isEmpty())
+        return shot;
+    QPixmap shaped(shot.size());
+    shaped.fill(Qt::white);
+    QPainter painter(&shaped);
+    painter.setClipRegion(screen.mask());
+    painter.drawPixmap(0, 0, shot);
+    return shaped;
+}
+
 void Save(QWidget* screen, const QString& folder, const QString& name)
 {
     screen->show();
     QApplication::processEvents();
-    QPixmap shot = screen->grab();
-    if (!screen->mask().isEmpty()) {
-        QPixmap shaped(shot.size());
-        shaped.fill(Qt::white);
-        QPainter painter(&shaped);
-        painter.setClipRegion(screen->mask());
-        painter.drawPixmap(0, 0, shot);
-        painter.end();
-        shot = shaped;
+    const QPixmap shot = screen->grab();
+    (desktop.isValid() ? OnDesktop(*screen, shot) : Shaped(*screen, shot)).save(QDir(folder).filePath(name + ".png"));
+}
+
+// The window of the report of that name.
+QWidget* Preview(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ReportPreview*>(window) && window->objectName() == name)
+            return window;
     }
-    shot.save(QDir(folder).filePath(name + ".png"));
+    return nullptr;
 }
 
 // A school crest to stand for a school's logo.
@@ -189,13 +231,20 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    const QStringList arguments = QApplication::arguments();
+    const QString folder = arguments.value(1, QStringLiteral("shots"));
+    if (const qsizetype option = arguments.indexOf(QStringLiteral("--desktop")); option > 0) {
+        const QStringList size = arguments.value(option + 1).split('x');
+        desktop = QSize(size.value(0).toInt(), size.value(1).toInt());
+    }
     QDir().mkpath(folder);
 
     TestProgram program;
     program.CreateDatabase(SampleTeachers(30));
     auto* teachers = program.Open<frmDbase>();
     Save(teachers, folder, "frmDbase");
+    Click(teachers, "Command4");
+    Save(Preview("DR2"), folder, "DR2");
     Click(teachers, "cmdNext");
     Save(teachers, folder, "frmDbase-error");
     program.prompter.PlanAnswer(Answer::Yes);
@@ -223,6 +272,8 @@ int main(int argc, char* argv[])
     Save(board, folder, "frmAtten-absence");
     Click(board, "cmdPres");
     Save(board, folder, "frmAtten-presence");
+    QTest::mouseDClick(Find(board, "Label1(0)"), Qt::LeftButton);
+    Save(program.registry.Find<frmTT>(), folder, "frmTT");
     Click(board, "cmdDisplay");
     auto* names = program.registry.Find<frmTeaName>();
     Click(names, "cmdMale");
@@ -271,6 +322,11 @@ int main(int argc, char* argv[])
     Click(program.registry.Find<frmRelList>(), "Command2");
     Click(set, "cmdFill");
     Save(program.registry.Find<frmFill>(), folder, "frmFill");
+    // Print and Save with a lesson left to a helper.
+    Click(program.registry.Find<frmFill>(), "cmdCancel");
+    program.prompter.PlanAnswer(Answer::Yes);
+    Click(set, "Command2");
+    Save(Preview("DR1"), folder, "DR1");
     program.CloseScreens();
 
     // Fill the Day on a day when everybody is present.
@@ -279,13 +335,15 @@ int main(int argc, char* argv[])
     Save(program.registry.Find<frmFill>(), folder, "frmFill-nothing");
     program.CloseScreens();
 
-    // Three earlier days' saved sets, the newest shown.
+    // Today's saved set and three earlier days' sets, the newest shown.
     SaveHistory(program);
     Click(program.Open<frmAtten>(), "cmdHistory");
     Save(program.registry.Find<frmHistory>(), folder, "frmHistory");
     // The relief load of those days, from the history's Load Report.
     Click(program.registry.Find<frmHistory>(), "cmdLoad");
     Save(program.registry.Find<frmLoad>(), folder, "frmLoad");
+    Click(program.registry.Find<frmLoad>(), "cmdPrint");
+    Save(Preview("DR3"), folder, "DR3");
     program.CloseScreens();
 
     AdminScreens(program, folder);

@@ -8,13 +8,12 @@
 #include "ui/Printer.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -27,7 +26,9 @@ constexpr int ButtonHeight = 26;
 const int CellLeft = Twips(60);
 const int CellWidth = Twips(3075);
 const int ColumnStep = Twips(3195);
-const int RowStep = Twips(240);
+// Rows a little closer than 240 twips let the whole screen stand above the
+// taskbar of a 1366 x 768 display.
+const int RowStep = Twips(225);
 const int ButtonsTop = HeaderHeight + frmTeaName::Rows * RowStep + 8;
 
 // Only the cells that can hold a teacher are marked.
@@ -116,7 +117,7 @@ void frmTeaName::ShowList(ListMode mode, const QString& count, const QStringList
     for (QPushButton* shown : {cmdFemale, cmdMale, cmdPrint})
         shown->show();
     CentreHeader();
-    CentreOnDisplay();
+    CentreOnDisplay(this);
 }
 
 void frmTeaName::ShowHeader(ListMode mode, const QString& count)
@@ -162,15 +163,6 @@ void frmTeaName::CentreHeader()
     const int headerWidth = std::min(Label3->fontMetrics().horizontalAdvance(Label3->text()) + 2, available);
     Label3->resize(headerWidth, Label3->heightForWidth(headerWidth));
     Label3->move((width() - headerWidth) / 2, HeaderTop);
-}
-
-void frmTeaName::CentreOnDisplay()
-{
-    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!display)
-        return;
-    const QRect area = display->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 // Marks in red every name whose title, standing at one of the title positions,

@@ -31,7 +31,6 @@ private:
     void ShowHeader(ListMode mode, const QString& count);
     void ResizeForCount(int count);
     void CentreHeader();
-    void CentreOnDisplay();
     void MarkNames(const QStringList& titles);
     void cmdMale_Click();
     void cmdFemale_Click();

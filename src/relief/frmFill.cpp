@@ -11,7 +11,6 @@
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
-#include "ui/TopMost.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -64,7 +63,6 @@ void frmFill::Form_Load()
         ShowNothingToFill(board->Day());
     else
         ShowLines();
-    SetTopMost(this, true);
 }
 
 // The day's plan for the lessons still to fill, all at once.

@@ -213,9 +213,9 @@ void frmList::Command2_Click()
     savedSet_.clear();
     if (!result.report)
         return;
-    // The list outlives this screen, and shows above it.
+    // The list outlives this screen.
     QWidget* owner = registry().MainScreen();
-    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
+    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
 }
 
 // Previous Relief List: the saved set, appended after the rows of the list,

@@ -28,13 +28,11 @@ ReportPreview* ReportPreview::Find(const QString& name)
     return nullptr;
 }
 
-ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner, bool onTop)
+ReportPreview* ReportPreview::Show(const Report& report, QWidget& owner)
 {
     ReportPreview* preview = Find(report.name);
     if (!preview)
         preview = new ReportPreview(report.name, owner);
-    if (preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
-        preview->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     preview->Bind(report);
     preview->show();
     preview->drawn_ = true;

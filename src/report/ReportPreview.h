@@ -14,8 +14,7 @@ class ReportPreview : public QPrintPreviewDialog {
 public:
     // Shows the report, non-modal, so that the screens stay usable. The window
     // belongs to the owner and goes with it; the operator's close hides it.
-    // Asked for from a screen that stays on top, it stays on top as well.
-    static ReportPreview* Show(const Report& report, QWidget& owner, bool onTop = false);
+    static ReportPreview* Show(const Report& report, QWidget& owner);
 
     const LaidOutReport& Shown() const { return shown_; }
 

@@ -1,6 +1,7 @@
 #include "ui/Screen.h"
 
 #include "ui/ScreenRegistry.h"
+#include "ui/WindowPlacement.h"
 
 #include <QEvent>
 
@@ -12,6 +13,9 @@ Screen::Screen(ScreenRegistry& registry, QWidget* parent)
 
 bool Screen::event(QEvent* event)
 {
+    // Wherever the window system would put a screen, it opens whole on the display.
+    if (event->type() == QEvent::Show && !event->spontaneous() && isWindow())
+        KeepOnDisplay(this);
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Close && event->isAccepted())
         registry_.Forget(this);

@@ -1,9 +1,11 @@
 #include "TestProgram.h"
+#include "WindowChecks.h"
 #include "ui/DialogPrompter.h"
 #include "ui/Screen.h"
 #include "ui/TopMost.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -11,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 class Probe : public Screen {
     Q_OBJECT
@@ -32,6 +36,8 @@ class frmNotBuilt : public Screen {
 public:
     using Screen::Screen;
 };
+
+using Leave = std::function<void(QWidget*)>;
 
 class tst_platform : public QObject {
     Q_OBJECT
@@ -164,6 +170,96 @@ private slots:
         QCOMPARE(window.geometry(), place);
         SetTopMost(&window, true);
         QCOMPARE(window.geometry(), place);
+    }
+
+    // While a window is kept on top, what the program shows or raises comes
+    // up in front of it; menus and tooltips keep their own stacking, and a
+    // window shown earlier stays behind until the program raises it.
+    void windowsShownWhileOneIsKeptOnTopComeUpInFrontOfIt()
+    {
+        QWidget earlier;
+        earlier.show();
+        QWidget kept;
+        SetTopMost(&kept, true);
+        QVERIFY(!StaysOnTop(earlier));
+
+        QWidget screen;
+        screen.show();
+        QVERIFY(StaysOnTop(screen));
+        QDialog dialog(&kept);
+        dialog.show();
+        QVERIFY(StaysOnTop(dialog));
+        QWidget tooltip(nullptr, Qt::ToolTip);
+        tooltip.show();
+        QVERIFY(!StaysOnTop(tooltip));
+        earlier.raise();
+        QVERIFY(StaysOnTop(earlier));
+    }
+
+    // The windows lifted in front go back to the normal order, where they
+    // were, with the last window kept on top, however it goes.
+    void liftedWindowsGoBackWithTheLastWindowKeptOnTop_data()
+    {
+        QTest::addColumn<Leave>("leave");
+        QTest::newRow("closed") << Leave([](QWidget* window) { window->close(); });
+        QTest::newRow("hidden") << Leave([](QWidget* window) { window->hide(); });
+        QTest::newRow("deleted") << Leave([](QWidget* window) { delete window; });
+        QTest::newRow("no longer kept on top") << Leave([](QWidget* window) { SetTopMost(window, false); });
+    }
+
+    void liftedWindowsGoBackWithTheLastWindowKeptOnTop()
+    {
+        QFETCH(Leave, leave);
+        QWidget first;
+        SetTopMost(&first, true);
+        QPointer<QWidget> second = new QWidget;
+        SetTopMost(second, true);
+        QWidget screen;
+        screen.setGeometry(120, 80, 300, 200);
+        screen.show();
+        const QRect place = screen.geometry();
+        first.close();
+        QVERIFY(StaysOnTop(screen));
+
+        leave(second);
+        QVERIFY(!StaysOnTop(screen));
+        QVERIFY(screen.isVisible());
+        QCOMPARE(screen.geometry(), place);
+        QWidget later;
+        later.show();
+        QVERIFY(!StaysOnTop(later));
+        delete second.data();
+    }
+
+    // A question asked over a window kept on top shows in front of it and
+    // still waits for its answer.
+    void aQuestionOverAWindowKeptOnTopComesUpInFrontAndWaitsForItsAnswer()
+    {
+        QWidget kept;
+        SetTopMost(&kept, true);
+        DialogPrompter prompter;
+        bool inFront = false;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            inFront = StaysOnTop(*box);
+            box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(
+            prompter.Ask("All records will be clesr in Listview. Are you Sure?", "Clear", MessageIcon::Exclamation));
+        QVERIFY(inFront);
+    }
+
+    void aScreenTheRegistryShowsComesUpInFrontOfAWindowKeptOnTop()
+    {
+        TestProgram program;
+        program.registry.Register<Probe>();
+        QWidget* probe = program.registry.Show<Probe>();
+        QWidget kept;
+        SetTopMost(&kept, true);
+        QVERIFY(!StaysOnTop(*probe));
+        program.registry.Show<Probe>();
+        QVERIFY(StaysOnTop(*probe));
+        probe->close();
+        QVERIFY(StaysOnTop(*program.registry.Show<Probe>()));
     }
 };
 
