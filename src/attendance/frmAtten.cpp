@@ -189,7 +189,7 @@ void frmAtten::Label1_DblClick(int cell)
     }
     if (auto* timetable = registry().Open<frmTTAb>()) {
         timetable->FillTimetable(row, periodsInDay);
-        timetable->SetSubject(row.subject);
+        timetable->SetSubjects(row.subject, row.subjects);
         timetable->HighlightToday();
         SetVisited(cell, true);
     }

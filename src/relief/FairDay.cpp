@@ -126,7 +126,9 @@ QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
         for (const QString& number : absentOrder_) {
             if (absent_[number].classes.value(slot) == OffPeriod || covered.contains({number.toInt(), slot}))
                 continue;
-            lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number], absent_[number].subject,
+            const TeacherTimetable absent = absent_.value(number);
+            lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number],
+                                     LessonSubject(absent.subjects.value(slot), absent.subject),
                                      UncoveredRow(planned, today, number, slot)};
         }
     }

@@ -14,7 +14,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
         return;
     ReliefPlan& plan = list->Plan();
     plan.ClearCandidates();
-    const LessonHandOver handOver {slot, timetable.CellText(slot), PeriodName(slot)};
+    const LessonHandOver handOver {slot, timetable.CellText(slot), PeriodName(slot), timetable.LessonSubject(slot)};
     timetable.SetHandOver(handOver);
     plan.StartLesson(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
 
@@ -30,7 +30,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     if (alreadyOpen)
         reliefList->Compute();
     timetable.MarkChosen(slot);
-    reliefList->SetSubject(timetable.Subject());
+    reliefList->SetSubject(handOver.subject);
     reliefList->show();
     if (plan.LastRowIsDuplicate()) {
         registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));

@@ -78,18 +78,18 @@ void ReliefPlan::StartLesson(const QString& number, const QString& name, const Q
     LessonStarted();
 }
 
-void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject)
+void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& subject)
 {
-    ChooseReliefFor(RowCount() - 1, candidate, absentSubject);
+    ChooseReliefFor(RowCount() - 1, candidate, subject);
 }
 
-void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& absentSubject)
+void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& subject)
 {
     if (rowIndex < 0 || rowIndex >= RowCount())
         return;
     ReliefRecord row = Rows()[rowIndex];
     row[ReliefRecord::PresenceTea] = candidate.name;
-    row[ReliefRecord::Subject] = absentSubject;
+    row[ReliefRecord::Subject] = subject;
     row[ReliefRecord::ComName] = candidate.subject;
     row[ReliefRecord::TeaNoP] = candidate.number;
     model_.ReplaceRow(rowIndex, row);

@@ -54,10 +54,11 @@ public:
     // A lesson of an absent teacher to cover today, as a new last row.
     void StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period);
     // The relief teacher chosen on the relief list for the last row, as the
-    // list shows him; an empty line records the lesson without a teacher.
-    void ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject);
+    // list shows him, with the subject of the lesson; an empty line records
+    // the lesson without a teacher.
+    void ChooseRelief(const ReliefListRow& candidate, const QString& subject);
     // The same for a row started earlier and left without a relief teacher.
-    void ChooseReliefFor(int row, const ReliefListRow& candidate, const QString& absentSubject);
+    void ChooseReliefFor(int row, const ReliefListRow& candidate, const QString& subject);
     // Whether the last row covers a class that an earlier row already covers
     // in the same period of the same day; a group class (ending in "*") is
     // never a duplicate.

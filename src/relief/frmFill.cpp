@@ -151,6 +151,6 @@ bool frmFill::Accept(const Line& line, ReliefPlan& plan) const
         }
         row = plan.RowCount() - 1;
     }
-    plan.ChooseReliefFor(row, ReliefLine(plan, day_->Teachers()[line.teacher], period), line.lesson.absentSubject);
+    plan.ChooseReliefFor(row, ReliefLine(plan, day_->Teachers()[line.teacher], period), line.lesson.subject);
     return true;
 }

@@ -255,7 +255,7 @@ void frmRelList::ClearRow(const RowCells& cells)
 
 void frmRelList::SetSubject(const QString& subject)
 {
-    absentSubject_ = subject;
+    lessonSubject_ = subject;
     Label11->setText(subject);
 }
 
@@ -279,7 +279,7 @@ void frmRelList::LblName_DblClick(int row)
     ShowSlotCaption();
     // A name cell below the listed teachers records the lesson without one.
     if (frmList* list = registry().Show<frmList>())
-        list->Plan().ChooseRelief(lines_.value(row), absentSubject_);
+        list->Plan().ChooseRelief(lines_.value(row), lessonSubject_);
     RemoteClick1();
 }
 

@@ -30,6 +30,7 @@ public:
     void Compute();
     // Lists the candidates not yet assigned in this period, with their counts and colours.
     void ShowCandidates();
+    // The subject of the lesson, shown in the heading and given to the relief chosen.
     void SetSubject(const QString& subject);
     // Does what Exit does.
     void RemoteClick1();
@@ -73,10 +74,10 @@ private:
 
     Connection connection_;
     // The lesson's slot, -1 before one is handed over; the lines listed; the
-    // absent teacher's subject. The hidden labels only show them.
+    // lesson's subject. The hidden labels only show them.
     int slot_ = -1;
     QList<ReliefListRow> lines_;
-    QString absentSubject_;
+    QString lessonSubject_;
     std::optional<FairDay> fair_;
     RuleLesson lesson_;
     int suggested_ = -1;

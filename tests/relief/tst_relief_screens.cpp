@@ -149,7 +149,7 @@ private slots:
         QVERIFY(relief);
         QCOMPARE(relief->windowTitle(), QStringLiteral("Relief List"));
         QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - First Period "));
-        QCOMPARE(TextOf(relief, "Label11"), QStringLiteral("Science"));
+        QCOMPARE(TextOf(relief, "Label11"), QStringLiteral("Maths"));
         QCOMPARE(Listed(relief), QStringList({"Teacher 3", "Teacher 4", "Teacher 5"}));
         QCOMPARE(TextOf(relief, "Label12(0)"), QStringLiteral("3"));
         QCOMPARE(TextOf(relief, "Label8(0)"), QStringLiteral("3"));
@@ -160,7 +160,7 @@ private slots:
         DoubleClick(relief, "LblName(0)");
         QVERIFY(!program.registry.Find<frmRelList>());
         QCOMPARE(Row(program, 0),
-                 QStringList({"1", "Mr. Teacher 1", "6A", "1st", "Teacher 3", "Science", "Maths", "3", ""}));
+                 QStringList({"1", "Mr. Teacher 1", "6A", "1st", "Teacher 3", "Maths", "Maths", "3", ""}));
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("1"));
         for (const char* button : {"Command2", "Command4", "Command6"})
             QVERIFY2(Find(list, button)->isEnabled(), button);
@@ -190,11 +190,42 @@ private slots:
         QCOMPARE(Listed(relief), QStringList({"Teacher 4", "Teacher 5"}));
         DoubleClick(relief, "LblName(1)");
         QCOMPARE(Rows(program), 3);
-        QCOMPARE(Row(program, 1).mid(2, 6), QStringList({"7A", "2nd", "Teacher 4", "Science", "Maths", "4"}));
+        QCOMPARE(Row(program, 1).mid(2, 6), QStringList({"7A", "2nd", "Teacher 4", "Maths", "Maths", "4"}));
         QCOMPARE(Row(program, 2).mid(0, 8),
-                 QStringList({"2", "Mr. Teacher 2", "9C", "1st", "Teacher 5", "Maths", "Maths", "5"}));
+                 QStringList({"2", "Mr. Teacher 2", "9C", "1st", "Teacher 5", "English", "Maths", "5"}));
         QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4", "1stTeacher 5"}));
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("3"));
+    }
+
+    // A school imported from a timetabling program gives each lesson its own
+    // subject: the relief teacher is told that one, and the teacher's general
+    // subject only where the lesson names none.
+    void theSubjectIsTheLessonsOwn_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("its own") << "Religion"
+                                 << "Religion";
+        QTest::newRow("none in its cell") << ""
+                                          << "Science";
+    }
+
+    void theSubjectIsTheLessonsOwn()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, subject);
+        TestProgram program;
+        QList<QStringList> teachers = Staff();
+        SetSlot(teachers[0], 0, "6A", cell);
+        auto* timetable = AbsentTimetable(program, Morning(program, teachers), 0);
+        QCOMPARE(TextOf(timetable, "Label9"), QStringLiteral("Science"));
+        DoubleClick(timetable, "Label1(0)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QCOMPARE(TextOf(relief, "Label11"), subject);
+        DoubleClick(relief, "LblName(0)");
+        QCOMPARE(Row(program, 0).at(ReliefRecord::Subject), subject);
+        Click(program.registry.Find<frmList>(), "Command2");
+        QCOMPARE(program.Query("SELECT Subject FROM reltable"), QList<QVariantList> {{subject}});
     }
 
     void theNameCellStartsNoRow()
@@ -275,7 +306,7 @@ private slots:
         DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
         QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("1"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
-        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Science", "", "", ""}));
+        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Maths", "", "", ""}));
 
         DoubleClick(AbsentTimetable(program, board, 1), "Label1(0)");
         QCOMPARE(Listed(program.registry.Find<frmRelList>()).mid(0, 3),
