@@ -31,7 +31,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
         reliefList->Compute();
     timetable.MarkChosen(slot);
     reliefList->SetSubject(handOver.subject);
-    reliefList->show();
+    reliefList->ShowInFront();
     if (plan.LastRowIsDuplicate()) {
         registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));
         plan.RemoveLast();

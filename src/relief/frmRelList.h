@@ -32,6 +32,8 @@ public:
     void ShowCandidates();
     // The subject of the lesson, shown in the heading and given to the relief chosen.
     void SetSubject(const QString& subject);
+    // Shows the list in front, with the keys on its lines.
+    void ShowInFront();
     // Does what Exit does.
     void RemoteClick1();
 
@@ -60,6 +62,7 @@ private:
     void Form_Load();
     void ShowSlotCaption();
     void ShowBlocks(int blocks, bool wide);
+    void FitWindow(int candidates);
     void ShowRow(const RowCells& cells, const ReliefListRow& row);
     void ClearRow(const RowCells& cells);
     void LblName_DblClick(int row);
