@@ -2,6 +2,7 @@
 
 #include "attendance/frmTTAb.h"
 #include "data/Slot.h"
+#include "relief/ReliefSetModel.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "ui/Prompter.h"
@@ -13,10 +14,25 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     if (!list)
         return;
     ReliefPlan& plan = list->Plan();
-    plan.ClearCandidates();
     const LessonHandOver handOver {slot, timetable.CellText(slot), PeriodName(slot), timetable.LessonSubject(slot)};
+    const int held = plan.RowOfLesson(UncoveredLesson(timetable.TeacherNumber(), timetable.TeacherName(),
+                                                      handOver.classText, handOver.periodName),
+                                      plan.Today());
+    // A lesson covered already keeps its relief teacher.
+    if (held >= 0 && HasReliefTeacher(plan.Rows()[held])) {
+        registry.prompter().Report(QStringLiteral("This lesson is covered already: %1 relieves %2 in the %3 period.")
+                                       .arg(plan.Rows()[held][ReliefRecord::PresenceTea].trimmed(), handOver.classText,
+                                            handOver.periodName),
+                                   QStringLiteral("Relief Set"), MessageIcon::Information);
+        return;
+    }
+    plan.ClearCandidates();
     timetable.SetHandOver(handOver);
-    plan.StartLesson(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
+    // A lesson in the set without a relief teacher is taken up in its own row.
+    if (held >= 0)
+        plan.TakeUpLesson(held);
+    else
+        plan.StartLesson(timetable.TeacherNumber(), timetable.TeacherName(), handOver.classText, handOver.periodName);
 
     // The relief list computes as it loads; one already open for an earlier
     // lesson computes again, so that it never offers that lesson's teachers.
@@ -24,7 +40,8 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     frmRelList* reliefList = registry.Open<frmRelList>();
     if (!reliefList) {
         // Its failure has been reported; without a list the lesson stays unchosen.
-        plan.RemoveLast();
+        if (held < 0)
+            plan.RemoveLast();
         return;
     }
     if (alreadyOpen)
@@ -32,7 +49,7 @@ void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
     timetable.MarkChosen(slot);
     reliefList->SetSubject(handOver.subject);
     reliefList->ShowInFront();
-    if (plan.LastRowIsDuplicate()) {
+    if (held < 0 && plan.LastRowIsDuplicate()) {
         registry.prompter().Report(QStringLiteral("Class Duplicate or Free Period"));
         plan.RemoveLast();
         reliefList->RemoteClick1();

@@ -1,8 +1,19 @@
 #include "relief/ReliefPlan.h"
 
+#include "relief/Doubles.h"
 #include "ui/Clock.h"
 
 #include <algorithm>
+
+ReliefRecord UncoveredLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
+{
+    ReliefRecord row;
+    row[ReliefRecord::TeaNo] = number;
+    row[ReliefRecord::AbsenceTea] = name;
+    row[ReliefRecord::Grade] = grade;
+    row[ReliefRecord::Period] = period;
+    return row;
+}
 
 QDate ReliefPlan::Today() const
 {
@@ -44,6 +55,15 @@ QStringList ReliefPlan::ReliefNumbers() const
     return numbers;
 }
 
+int ReliefPlan::RowOfLesson(const ReliefRecord& lesson, const QDate& plannedFor) const
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        if (days_[row].plannedFor == plannedFor && SameLesson(Rows()[row], lesson))
+            return row;
+    }
+    return -1;
+}
+
 std::optional<QDate> ReliefPlan::AnotherDay() const
 {
     const QDate today = Today();
@@ -68,19 +88,23 @@ void ReliefPlan::Append(const ReliefRecord& row, const QDate& plannedFor)
 
 void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
-    ReliefRecord row;
-    row[ReliefRecord::TeaNo] = number;
-    row[ReliefRecord::AbsenceTea] = name;
-    row[ReliefRecord::Grade] = grade;
-    row[ReliefRecord::Period] = period;
-    Append(row, Today());
+    Append(UncoveredLesson(number, name, grade, period), Today());
+    lessonRow_ = RowCount() - 1;
     RowsChanged();
+    LessonStarted();
+}
+
+void ReliefPlan::TakeUpLesson(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    lessonRow_ = row;
     LessonStarted();
 }
 
 void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& subject)
 {
-    ChooseReliefFor(RowCount() - 1, candidate, subject);
+    ChooseReliefFor(lessonRow_ >= 0 ? lessonRow_ : RowCount() - 1, candidate, subject);
 }
 
 void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& subject)
@@ -103,6 +127,8 @@ void ReliefPlan::RemoveLast()
     model_.RemoveLast();
     if (!days_.isEmpty())
         days_.removeLast();
+    if (lessonRow_ >= RowCount())
+        lessonRow_ = -1;
     RowsChanged();
 }
 
@@ -126,8 +152,10 @@ bool ReliefPlan::LastRowIsDuplicate() const
 
 void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows, const QDate& plannedFor)
 {
-    for (const ReliefRecord& row : rows)
-        Append(row, plannedFor);
+    for (const ReliefRecord& row : rows) {
+        if (RowOfLesson(row, plannedFor) < 0)
+            Append(row, plannedFor);
+    }
     RowsChanged();
     emit savedAppended();
 }
@@ -136,7 +164,10 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
 {
     model_.Clear();
     days_.clear();
+    lessonRow_ = -1;
     for (const PlannedRelief& row : rows) {
+        if (RowOfLesson(row.record, row.plannedFor) >= 0)
+            continue;
         model_.Append(row.record);
         days_ << RowDay {row.plannedFor, row.slotKey};
     }
@@ -155,6 +186,7 @@ void ReliefPlan::Clear()
     model_.Clear();
     days_.clear();
     candidates_.clear();
+    lessonRow_ = -1;
     RowsChanged();
     emit cleared();
 }

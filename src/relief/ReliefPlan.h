@@ -14,10 +14,14 @@
 
 class Clock;
 
+// A lesson of an absent teacher as a row of the relief set, without a relief teacher yet.
+ReliefRecord UncoveredLesson(const QString& number, const QString& name, const QString& grade, const QString& period);
+
 // The day's relief plan as the relief set screen keeps it: the rows of the
 // relief set, each with the day it was planned for and its slot key, and the
-// candidates of the lesson being covered. Its operations are what the
-// operator does; its signals say what changed, for the screens that show it.
+// candidates of the lesson being covered. The set holds each lesson once.
+// Its operations are what the operator does; its signals say what changed,
+// for the screens that show it.
 class ReliefPlan : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +37,13 @@ public:
     int RowCount() const { return int(model_.Rows().size()); }
     // The rows with their days and keys, as the day's set under way is kept.
     QList<PlannedRelief> Planned() const;
+
+    // The row holding the lesson of this row (see SameLesson) as planned for
+    // that day, or -1 when the set does not hold it.
+    int RowOfLesson(const ReliefRecord& lesson, const QDate& plannedFor) const;
+    // The row of the lesson whose relief is being chosen: the one last
+    // started or taken up again, or -1 when it is no longer in the set.
+    int LessonRow() const { return lessonRow_; }
 
     // The keys of the rows that hold one: a relief chosen for today, its
     // period name followed by the relief teacher's name. Rows of another
@@ -51,11 +62,16 @@ public:
     void SetCandidates(const QList<ReliefCandidate>& candidates) { candidates_ = candidates; }
     void ClearCandidates() { candidates_.clear(); }
 
-    // A lesson of an absent teacher to cover today, as a new last row.
+    // A lesson of an absent teacher to cover today, as a new last row;
+    // callers take up a lesson the set holds already (TakeUpLesson) rather
+    // than start it again.
     void StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period);
-    // The relief teacher chosen on the relief list for the last row, as the
-    // list shows him, with the subject of the lesson; an empty line records
-    // the lesson without a teacher.
+    // A lesson the set holds, as the one whose relief is now being chosen.
+    void TakeUpLesson(int row);
+    // The relief teacher chosen on the relief list for the lesson being
+    // covered (without one, the last row), as the list shows him, with the
+    // subject of the lesson; an empty line records the lesson without a
+    // teacher.
     void ChooseRelief(const ReliefListRow& candidate, const QString& subject);
     // The same for a row started earlier and left without a relief teacher.
     void ChooseReliefFor(int row, const ReliefListRow& candidate, const QString& subject);
@@ -66,8 +82,10 @@ public:
     void RemoveLast();
     // The saved set brought back, after the rows there are, as planned for
     // its day: rows of today's set keep their keys, another day's hold none.
+    // A lesson the set holds already is not added again.
     void AppendSaved(const QList<ReliefRecord>& rows, const QDate& plannedFor);
-    // The rows kept for today, in place of the plan's, as they were.
+    // The rows kept for today, in place of the plan's, as they were, each
+    // lesson once.
     void Restore(const QList<PlannedRelief>& rows);
     // Every row now planned for today, as once another day's set is saved as today's.
     void PlanAllForToday();
@@ -102,6 +120,7 @@ private:
     ReliefSetModel model_;
     QList<RowDay> days_;
     QList<ReliefCandidate> candidates_;
+    int lessonRow_ = -1;
     struct HeldBack {
         bool rowsChanged = false;
         void (ReliefPlan::*last)() = nullptr;

@@ -50,12 +50,12 @@ void frmList::ShowPlanChanges()
     connect(&plan_, &ReliefPlan::lessonStarted, this, [this] {
         for (QPushButton* button : {Command5, Command4, cmdFill})
             button->setEnabled(false);
-        SelectLastRow();
+        SelectLessonRow();
     });
     connect(&plan_, &ReliefPlan::reliefChosen, this, [this] {
         for (QPushButton* button : {Command4, Command2, Command6, cmdFill})
             button->setEnabled(true);
-        SelectLastRow();
+        SelectLessonRow();
     });
     connect(&plan_, &ReliefPlan::savedAppended, this, [this] { Command2->setEnabled(true); });
     connect(&plan_, &ReliefPlan::cleared, this, [this] { Command6->setEnabled(false); });
@@ -125,14 +125,12 @@ void frmList::Form_Load()
 {
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
+    const std::optional<int> saved = ReliefStore(connection_).Count();
     if (!saved) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
     }
-    savedSet_ = *saved;
-    savedSetDay_ = ProgramSettings(connection_).SavedSetDay();
-    Label3->setText(QString::number(savedSet_.size()));
+    Label3->setText(QString::number(*saved));
     Command6->setEnabled(false);
     RestoreDaySet();
     connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::KeepDaySet);
@@ -152,10 +150,11 @@ void frmList::ShowListedCount()
     Label4->setText(QString::number(plan_.RowCount()));
 }
 
-void frmList::SelectLastRow()
+void frmList::SelectLessonRow()
 {
-    if (plan_.RowCount() > 0)
-        lvmem->setCurrentIndex(plan_.Model().index(plan_.RowCount() - 1, 0));
+    const int row = plan_.LessonRow() >= 0 ? plan_.LessonRow() : plan_.RowCount() - 1;
+    if (row >= 0)
+        lvmem->setCurrentIndex(plan_.Model().index(row, 0));
 }
 
 void frmList::ReliefListLeft()
@@ -209,8 +208,6 @@ void frmList::Command2_Click()
         ShowSetDay();
     registry().Close<frmTTAb>();
     registry().Close<frmRelList>();
-    // The list now is the saved set: bringing it back would list it twice.
-    savedSet_.clear();
     if (!result.report)
         return;
     // The list outlives this screen, and shows above it.
@@ -218,14 +215,17 @@ void frmList::Command2_Click()
     ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
 }
 
-// Previous Relief List: the saved set, appended after the rows of the list,
-// once; a second press adds nothing until the screen is opened afresh, and
-// nor does a press after a save, whose set the list already is. Brought-back
-// rows count as chosen reliefs.
+// Previous Relief List: the saved set, appended after the rows of the list;
+// its lessons that the list holds already are not added again, so a second
+// press adds nothing. Brought-back rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
-    plan_.AppendSaved(savedSet_, savedSetDay_);
-    savedSet_.clear();
+    const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
+    if (!saved) {
+        ReportReadFailure(connection_, registry());
+        return;
+    }
+    plan_.AppendSaved(*saved, ProgramSettings(connection_).SavedSetDay());
 }
 
 void frmList::Command6_Click()

@@ -34,7 +34,8 @@ private:
     void ShowPlanChanges();
     // "Record(s) Listed": the rows of the list.
     void ShowListedCount();
-    void SelectLastRow();
+    // The row of the lesson being covered, or else the last.
+    void SelectLessonRow();
     QWidget* BuildCounters();
     QWidget* BuildButtons();
     void Form_Load();
@@ -44,8 +45,9 @@ private:
     void Command6_Click();
     void cmdFill_Click();
     void RemoteClick();
-    // Print and Save's questions before it saves: another day's reliefs as
-    // today's, and lessons that would be printed as covered by a helper.
+    // Print and Save's checks and questions before it saves: nothing held
+    // twice, another day's reliefs as today's, and lessons that would be
+    // printed as covered by a helper.
     bool ConfirmPrintAndSave();
 
     // The day's set under way is kept at each change, so that it outlives
@@ -59,11 +61,6 @@ private:
     ReliefPlan plan_;
     LoadHistory history_;
     Connection connection_;
-    // The saved set that "Previous Relief List" brings back, once: read at
-    // load, and nothing once the list holds it (brought back or just saved).
-    QList<ReliefRecord> savedSet_;
-    // The day that set was planned for; null for one saved before days were kept.
-    QDate savedSetDay_;
     bool keepFailureTold_ = false;
 
     QLabel* lblSetDay = nullptr;

@@ -3,6 +3,7 @@
 #include "data/HistoryStore.h"
 #include "data/PlannedSetStore.h"
 #include "data/ReliefStore.h"
+#include "relief/Doubles.h"
 #include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
@@ -84,6 +85,12 @@ bool frmList::IsSavedSet(const QDate& day)
 bool frmList::ConfirmPrintAndSave()
 {
     Prompter& prompter = registry().prompter();
+    if (const QStringList doubles = Doubles(plan_.Rows()); !doubles.isEmpty()) {
+        prompter.Report(QStringLiteral("This relief set cannot be saved:\n\n%1\n\nCorrect the list and save again.")
+                            .arg(doubles.join('\n')),
+                        PrintAndSaveTitle, MessageIcon::Exclamation);
+        return false;
+    }
     if (const std::optional<QDate> day = plan_.AnotherDay()) {
         if (!prompter.Ask(QStringLiteral("These reliefs were planned for %1, not for today. "
                                          "Save them as today's reliefs?")

@@ -121,6 +121,17 @@ frmList* TwoLessons(TestProgram& program)
     Click(program.registry.Find<frmRelList>(), "Command2");
     return program.registry.Find<frmList>();
 }
+
+// Thursday's two lessons saved; on Friday the board marked and the relief set opened from it.
+frmList* NextMorning(TestProgram& program)
+{
+    program.prompter.PlanAnswer(Answer::Yes);
+    Click(TwoLessons(program), "Command2");
+    program.CloseScreens();
+    program.clock.now = program.clock.now.addDays(1);
+    Click(MarkTheDay(program), "Command1");
+    return program.registry.Find<frmList>();
+}
 }
 
 // Relief planning as the operator does it, by the controls' names.
@@ -544,23 +555,17 @@ private slots:
         TestProgram program;
         const QDate thursday(2026, 12, 10);
         const QDate friday = thursday.addDays(1);
-        program.prompter.PlanAnswer(Answer::Yes);
-        Click(TwoLessons(program), "Command2");
-        program.CloseScreens();
-        program.clock.now = program.clock.now.addDays(1);
-
-        auto* board = MarkTheDay(program);
-        Click(board, "Command1");
-        auto* list = program.registry.Find<frmList>();
+        auto* list = NextMorning(program);
+        auto* board = program.registry.Find<frmAtten>();
         QCOMPARE(Rows(program), 0);
         Click(list, "Command5");
         QCOMPARE(Rows(program), 2);
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
         QVERIFY(list->Plan().AssignedSlotKeys().isEmpty());
-        DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
+        DoubleClick(AbsentTimetable(program, board, 0), "Label1(1)");
         QCOMPARE(Listed(program.registry.Find<frmRelList>()).first(), QStringLiteral("Teacher 3"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 4"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"2ndTeacher 4"});
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
 
         program.prompter.PlanAnswer(Answer::No);
@@ -582,8 +587,73 @@ private slots:
                                       {"2026-12-11", "1", "Helper (Volunteer)", 2},
                                       {"2026-12-11", "1", "Teacher 4", 3}}));
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(friday, "saved"));
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "1stTeacher 4"}));
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4"}));
         QCOMPARE(ShownListDate(), QStringLiteral("Friday, 11 December 2026"));
+    }
+
+    // The saved set brought back over the rows kept for the day once listed
+    // every relief twice, and saved it so; a set saved before days were kept
+    // came back again on every press.
+    void previousReliefListAddsOnlyWhatTheListLacks_data()
+    {
+        QTest::addColumn<QString>("savedDay");
+        QTest::newRow("saved today") << "2026-12-10";
+        QTest::newRow("saved before days were kept") << QString();
+    }
+
+    void previousReliefListAddsOnlyWhatTheListLacks()
+    {
+        QFETCH(QString, savedDay);
+        TestProgram program;
+        auto* board = Morning(program, Staff());
+        program.Exec(
+            "INSERT INTO reltable VALUES ('1', 'Mr. Teacher 1', '6A', '1st', 'Teacher 3', 'Maths', 'Maths', '3', 1),"
+            " ('2', 'Mr. Teacher 2', '9C', '1st', 'Teacher 4', 'English', 'Maths', '4', 2)");
+        if (!savedDay.isEmpty())
+            program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('SavedSetDay', ?)", {savedDay});
+        for (int opening = 0; opening < 2; ++opening) {
+            Click(board, "Command1");
+            auto* list = program.registry.Find<frmList>();
+            QVERIFY(!Find(list, "Command2")->isEnabled());
+            for (int press = 0; press < 2; ++press) {
+                Click(list, "Command5");
+                QCOMPARE(Rows(program), 2);
+                QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
+                QVERIFY(Find(list, "Command2")->isEnabled());
+            }
+            Click(list, "cmdExit");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(program.prompter.asked.isEmpty());
+        Click(board, "Command1");
+        Click(program.registry.Find<frmList>(), "Command5");
+        if (savedDay.isEmpty())
+            program.prompter.PlanAnswer(Answer::Yes);
+        Click(program.registry.Find<frmList>(), "Command2");
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 2);
+        QCOMPARE(History(program).size(), 2);
+    }
+
+    // Print and Save files every relief once: rows that would give a lesson
+    // twice, or a teacher two classes in one period, are named and not saved.
+    void printAndSaveRefusesWhatItWouldSaveTwice()
+    {
+        TestProgram program;
+        auto* list = NextMorning(program);
+        Click(list, "Command5");
+        DoubleClick(AbsentTimetable(program, program.registry.Find<frmAtten>(), 0), "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral(
+                     "This relief set cannot be saved:\n\n6A of Mr. Teacher 1 in the 1st period is listed 2 "
+                     "times.\nTeacher 3 is sent to 2 classes in the 1st period.\n\nCorrect the list and save "
+                     "again."));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(History(program).size(), 2);
+        QCOMPARE(History(program).first().first(), QStringLiteral("2026-12-10"));
+        QVERIFY(program.registry.Find<frmTTAb>());
     }
 
     // A set saved before the program kept its day is another day's too.
