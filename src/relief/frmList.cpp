@@ -150,6 +150,12 @@ void frmList::ShowListedCount()
     Label4->setText(QString::number(plan_.RowCount()));
 }
 
+void frmList::ShowSavedCount()
+{
+    if (const std::optional<int> saved = ReliefStore(connection_).Count())
+        Label3->setText(QString::number(*saved));
+}
+
 void frmList::SelectLessonRow()
 {
     const int row = plan_.LessonRow() >= 0 ? plan_.LessonRow() : plan_.RowCount() - 1;
@@ -194,6 +200,8 @@ void frmList::Command4_Click()
 // list of it is shown for printing. The list stays as it is.
 void frmList::Command2_Click()
 {
+    if (plan_.RowCount() == 0)
+        return RemoveSavedDay();
     if (!ConfirmPrintAndSave())
         return;
     const bool anotherDay = plan_.AnotherDay().has_value();

@@ -49,6 +49,11 @@ private:
     // twice, another day's reliefs as today's, and lessons that would be
     // printed as covered by a helper.
     bool ConfirmPrintAndSave();
+    // Print and Save of an empty list: the reliefs saved for today are
+    // removed, after a question naming them, or there is nothing to do.
+    void RemoveSavedDay();
+    // "Record(s) in DB": the rows of the relief table.
+    void ShowSavedCount();
 
     // The day's set under way is kept at each change, so that it outlives
     // the screen and the program; a failure to keep it is told once.

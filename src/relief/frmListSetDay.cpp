@@ -105,3 +105,28 @@ bool frmList::ConfirmPrintAndSave()
                             .arg(uncovered),
                         PrintAndSaveTitle, MessageIcon::Exclamation);
 }
+
+void frmList::RemoveSavedDay()
+{
+    Prompter& prompter = registry().prompter();
+    const QDate day = registry().clock().Today();
+    const std::optional<QList<ReliefRecord>> saved = HistoryStore(connection_).Reliefs(day);
+    if (!saved) {
+        ReportReadFailure(connection_, registry());
+        return;
+    }
+    if (saved->isEmpty()) {
+        prompter.Report(QStringLiteral("The relief set is empty: there is nothing to print and save."),
+                        PrintAndSaveTitle, MessageIcon::Information);
+        return;
+    }
+    if (!prompter.Ask(QStringLiteral("The relief set is empty. Remove the %1 relief(s) saved for %2?")
+                          .arg(saved->size())
+                          .arg(DayText(day)),
+                      PrintAndSaveTitle, MessageIcon::Exclamation))
+        return;
+    if (!ReliefStore(connection_).RemoveDay(day))
+        prompter.Report(connection_.LastError().Text() + QStringLiteral("\n\nThe saved reliefs have not been removed."),
+                        {}, MessageIcon::Critical);
+    ShowSavedCount();
+}

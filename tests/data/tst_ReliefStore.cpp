@@ -1,4 +1,5 @@
 #include "ConnectedProgram.h"
+#include "data/HistoryStore.h"
 #include "data/ReliefStore.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
@@ -78,6 +79,25 @@ private slots:
 
         QCOMPARE(ReliefStore(fixture.connection).Replace({}, SomeDay).status, ReliefSaveResult::Status::Saved);
         QVERIFY(Stored(fixture.program).isEmpty());
+    }
+
+    // A day's saved reliefs removed on purpose: that day's history, and the
+    // relief table only while it holds that day's set.
+    void aDayIsRemovedWithoutTouchingAnother()
+    {
+        ConnectedProgram fixture;
+        ReliefStore store(fixture.connection);
+        const QDate dayBefore = SomeDay.addDays(-1);
+        QCOMPARE(store.Replace(EarlierSet, dayBefore).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(store.Replace({Relief("9", "8th", "Mrs. Next", "1")}, SomeDay).status,
+                 ReliefSaveResult::Status::Saved);
+
+        QVERIFY(store.RemoveDay(dayBefore));
+        QCOMPARE(Stored(fixture.program).size(), 1);
+        QCOMPARE(HistoryStore(fixture.connection).Days().value(), QList<HistoryDay>({{SomeDay, 1}}));
+        QVERIFY(store.RemoveDay(SomeDay));
+        QVERIFY(Stored(fixture.program).isEmpty());
+        QVERIFY(HistoryStore(fixture.connection).Days().value().isEmpty());
     }
 
     // Once a failing insert left the table with the old set deleted and the new one half written.

@@ -656,6 +656,38 @@ private slots:
         QVERIFY(program.registry.Find<frmTTAb>());
     }
 
+    // Clear, then Print and Save, once emptied the saved day without a word.
+    void anEmptyListIsNotSavedAndASavedDayGoesOnlyOnPurpose()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command6");
+
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 "The relief set is empty. Remove the 2 relief(s) saved for "
+                     + QLocale::system().toString(QDate(2026, 12, 10), QLocale::LongFormat) + "?");
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 2);
+        QCOMPARE(History(program).size(), 2);
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 0);
+        QVERIFY(History(program).isEmpty());
+        QCOMPARE(TextOf(list, "Label3"), QStringLiteral("0"));
+
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("The relief set is empty: there is nothing to print and save."));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::Ok);
+    }
+
     // A set saved before the program kept its day is another day's too.
     void aSetSavedWithoutItsDayIsAnEarlierDays()
     {
