@@ -109,7 +109,7 @@ QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
             if (grade == OffPeriod)
                 continue;
             const int row = plan.RowOfLesson(UncoveredLesson(number, absentNames_[number], grade, PeriodName(slot)),
-                                             plan.Today());
+                                             plan.Day());
             if (row >= 0 && HasReliefTeacher(plan.Rows()[row]))
                 continue;
             lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number],

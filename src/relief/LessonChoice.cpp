@@ -11,13 +11,13 @@
 void ChooseLesson(ScreenRegistry& registry, frmTTAb& timetable, int slot)
 {
     frmList* list = registry.Open<frmList>();
-    if (!list)
+    if (!list || !list->CheckDay())
         return;
     ReliefPlan& plan = list->Plan();
     const LessonHandOver handOver {slot, timetable.CellText(slot), PeriodName(slot), timetable.LessonSubject(slot)};
     const int held = plan.RowOfLesson(UncoveredLesson(timetable.TeacherNumber(), timetable.TeacherName(),
                                                       handOver.classText, handOver.periodName),
-                                      plan.Today());
+                                      plan.Day());
     // A lesson covered already keeps its relief teacher.
     if (held >= 0 && HasReliefTeacher(plan.Rows()[held])) {
         registry.prompter().Report(QStringLiteral("This lesson is covered already: %1 relieves %2 in the %3 period.")

@@ -1,7 +1,6 @@
 #include "relief/ReliefPlan.h"
 
 #include "relief/Doubles.h"
-#include "ui/Clock.h"
 
 #include <algorithm>
 
@@ -15,16 +14,11 @@ ReliefRecord UncoveredLesson(const QString& number, const QString& name, const Q
     return row;
 }
 
-QDate ReliefPlan::Today() const
-{
-    return clock_.Today();
-}
-
 // A row saved without a relief teacher comes back with the helper's number 0.
 QString ReliefPlan::KeyOf(const ReliefRecord& row, const QDate& plannedFor) const
 {
     const QString& number = row[ReliefRecord::TeaNoP];
-    if (plannedFor != Today() || number.isEmpty() || number == QLatin1String("0"))
+    if (plannedFor != day_ || number.isEmpty() || number == QLatin1String("0"))
         return {};
     return SlotKey(row[ReliefRecord::Period], row[ReliefRecord::PresenceTea]);
 }
@@ -66,9 +60,8 @@ int ReliefPlan::RowOfLesson(const ReliefRecord& lesson, const QDate& plannedFor)
 
 std::optional<QDate> ReliefPlan::AnotherDay() const
 {
-    const QDate today = Today();
     const auto other = std::find_if(days_.begin(), days_.end(),
-                                    [&](const RowDay& day) { return day.plannedFor != today; });
+                                    [this](const RowDay& day) { return day.plannedFor != day_; });
     if (other == days_.end())
         return std::nullopt;
     return other->plannedFor;
@@ -88,7 +81,7 @@ void ReliefPlan::Append(const ReliefRecord& row, const QDate& plannedFor)
 
 void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
-    Append(UncoveredLesson(number, name, grade, period), Today());
+    Append(UncoveredLesson(number, name, grade, period), day_);
     lessonRow_ = RowCount() - 1;
     RowsChanged();
     LessonStarted();
@@ -174,10 +167,10 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
     RowsChanged();
 }
 
-void ReliefPlan::PlanAllForToday()
+void ReliefPlan::PlanAllForTheDay()
 {
     for (int row = 0; row < RowCount(); ++row)
-        days_[row] = RowDay {Today(), KeyOf(Rows()[row], Today())};
+        days_[row] = RowDay {day_, KeyOf(Rows()[row], day_)};
     RowsChanged();
 }
 
@@ -189,6 +182,12 @@ void ReliefPlan::Clear()
     lessonRow_ = -1;
     RowsChanged();
     emit cleared();
+}
+
+void ReliefPlan::StartDay(const QDate& day)
+{
+    day_ = day;
+    Clear();
 }
 
 void ReliefPlan::RowsChanged()

@@ -54,7 +54,7 @@ void frmFill::Form_Load()
     frmList* list = registry().Open<frmList>();
     if (!list || !OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), list->History(), registry().clock().Today());
+    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), list->History(), list->Plan().Day());
     if (!day_) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
@@ -121,6 +121,10 @@ void frmFill::ShowNothingToFill(const AttendanceDay& board)
 void frmFill::cmdAccept_Click()
 {
     frmList* list = registry().Find<frmList>();
+    if (list && !list->CheckDay()) {
+        close();
+        return;
+    }
     bool refused = false;
     // One change of the set for the whole day, kept and drawn once.
     if (list) {

@@ -10,6 +10,7 @@
 #include "relief/frmFill.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
+#include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/DatabaseConnection.h"
@@ -27,7 +28,7 @@
 
 frmList::frmList(ScreenRegistry& registry)
     : Screen(registry)
-    , plan_(registry.clock())
+    , plan_(registry.clock().Today())
 {
     setWindowTitle(QStringLiteral("Relief Set"));
     BuildScreen();
@@ -187,6 +188,8 @@ void frmList::LeaveReliefList()
 // left the relief list and the absence timetable close.
 void frmList::Command4_Click()
 {
+    if (!CheckDay())
+        return;
     if (plan_.RowCount() > 0) {
         plan_.RemoveLast();
         return;
@@ -196,31 +199,41 @@ void frmList::Command4_Click()
     registry().Close<frmTTAb>();
 }
 
-// Print and Save: the list replaces the saved set, and the relief teachers
-// list of it is shown for printing. The list stays as it is.
 void frmList::Command2_Click()
 {
-    if (plan_.RowCount() == 0)
-        return RemoveSavedDay();
+    if (CheckDay())
+        PrintAndSaveSet();
+}
+
+// Print and Save: the list replaces the saved set, under the set's day, and
+// the relief teachers list of it is shown for printing. The list stays as it is.
+bool frmList::PrintAndSaveSet()
+{
+    if (plan_.RowCount() == 0) {
+        RemoveSavedDay();
+        return false;
+    }
     if (!ConfirmPrintAndSave())
-        return;
+        return false;
     const bool anotherDay = plan_.AnotherDay().has_value();
-    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), registry().school(), registry());
+    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), plan_.Day(), registry().school(),
+                                                   registry());
     if (result.rowsInTable)
         Label3->setText(QString::number(*result.rowsInTable));
     if (!result.saved)
-        return;
+        return false;
     if (anotherDay)
-        plan_.PlanAllForToday();
+        plan_.PlanAllForTheDay();
     else
         ShowSetDay();
     registry().Close<frmTTAb>();
     registry().Close<frmRelList>();
-    if (!result.report)
-        return;
-    // The list outlives this screen, and shows above it.
-    QWidget* owner = registry().MainScreen();
-    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
+    if (result.report) {
+        // The list outlives this screen, and shows above it.
+        QWidget* owner = registry().MainScreen();
+        ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this), true);
+    }
+    return true;
 }
 
 // Previous Relief List: the saved set, appended after the rows of the list;
@@ -228,6 +241,8 @@ void frmList::Command2_Click()
 // press adds nothing. Brought-back rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
+    if (!CheckDay())
+        return;
     const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
     if (!saved) {
         ReportReadFailure(connection_, registry());
@@ -238,6 +253,8 @@ void frmList::Command5_Click()
 
 void frmList::Command6_Click()
 {
+    if (!CheckDay())
+        return;
     if (!registry().prompter().Ask(QStringLiteral("All records will be clesr in Listview. Are you Sure?"),
                                    QStringLiteral("Clear"), MessageIcon::Exclamation))
         return;
@@ -248,7 +265,8 @@ void frmList::Command6_Click()
 // Fill the Day: a relief teacher proposed for every lesson still to cover today.
 void frmList::cmdFill_Click()
 {
-    registry().Show<frmFill>();
+    if (CheckDay())
+        registry().Show<frmFill>();
 }
 
 // Lists the candidates of the open relief list again, without those already assigned.

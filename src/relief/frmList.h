@@ -24,6 +24,13 @@ public:
     void ReliefListLeft();
     void OpenedFromBoard();
 
+    // Whether the set still belongs to today, asked by every action on it.
+    // Once the date has moved on since the set was planned, the operator is
+    // told: the set is printed and saved under its own day if he wants it,
+    // and the new day starts afresh; the action goes no further then. An
+    // empty set simply moves on to the new day.
+    bool CheckDay();
+
     // The hidden count of the last relief list's candidates.
     void ShowCandidateCount(int count);
     // Leaves the relief list as its Exit does.
@@ -45,13 +52,18 @@ private:
     void Command6_Click();
     void cmdFill_Click();
     void RemoteClick();
+    // Saves the set under its day and shows its relief teachers list; whether it was saved.
+    bool PrintAndSaveSet();
     // Print and Save's checks and questions before it saves: nothing held
-    // twice, another day's reliefs as today's, and lessons that would be
+    // twice, another day's reliefs as this day's, and lessons that would be
     // printed as covered by a helper.
     bool ConfirmPrintAndSave();
-    // Print and Save of an empty list: the reliefs saved for today are
-    // removed, after a question naming them, or there is nothing to do.
+    // Print and Save of an empty list: the reliefs saved for the set's day
+    // are removed, after a question naming them, or there is nothing to do.
     void RemoveSavedDay();
+    // The set empty for the new day, with its buttons as when it opens, and
+    // the screens of the day before closed.
+    void StartDay(const QDate& day);
     // "Record(s) in DB": the rows of the relief table.
     void ShowSavedCount();
 

@@ -293,13 +293,16 @@ void frmRelList::ShowSlotCaption()
 
 void frmRelList::LblName_DblClick(int row)
 {
+    frmList* list = registry().Show<frmList>();
+    if (list && !list->CheckDay())
+        return;
     if (const frmTTAb* timetable = registry().Find<frmTTAb>()) {
         slot_ = timetable->HandOver().slot;
         Label3->setText(QString::number(slot_));
     }
     ShowSlotCaption();
     // A name cell below the listed teachers records the lesson without one.
-    if (frmList* list = registry().Show<frmList>())
+    if (list)
         list->Plan().ChooseRelief(lines_.value(row), lessonSubject_);
     RemoteClick1();
 }

@@ -110,7 +110,7 @@ private slots:
         const QList<QStringList> before = Stored(fixture.program);
         const QList<ReliefRecord> rows(4, Relief("1", "1st", "Mr. New", "2"));
 
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, {}, fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, SomeDay, {}, fixture.program.registry);
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable.value_or(-1), 2);
@@ -130,8 +130,8 @@ private slots:
             "CREATE TRIGGER keep BEFORE DELETE ON reltable WHEN OLD.Adno = 2 BEGIN SELECT RAISE(IGNORE); END");
         const QList<QStringList> before = Stored(fixture.program);
 
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")}, {},
-                                                       fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")},
+                                                       SomeDay, {}, fixture.program.registry);
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable.value_or(-1), 2);

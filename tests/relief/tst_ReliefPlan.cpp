@@ -1,4 +1,3 @@
-#include "TestProgram.h"
 #include "relief/Doubles.h"
 #include "relief/ReliefPlan.h"
 
@@ -37,8 +36,7 @@ private slots:
     // class in the same period.
     void theKeysAlwaysMatchTheRows()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Choose(plan, "10A", "3rd", "Silva 1");
         Choose(plan, "9B", "2nd", "Dias 2");
@@ -85,8 +83,7 @@ private slots:
         QFETCH(QString, grade);
         QFETCH(QString, period);
         QFETCH(bool, duplicate);
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         Choose(plan, earlierGrade, earlierPeriod, "Silva 1");
         Choose(plan, "6C", "8th");
         QVERIFY(!plan.LastRowIsDuplicate());
@@ -98,8 +95,7 @@ private slots:
     // brought back over the rows kept for the day once listed every relief twice.
     void eachLessonIsHeldOnce()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         Choose(plan, "10A", "3rd", "Silva 1");
         ReliefRecord saved = plan.Rows().first();
         saved[ReliefRecord::TeaNo] = " 2 ";
@@ -125,8 +121,7 @@ private slots:
     // A lesson taken up again is completed in its own row, not the last.
     void aLessonTakenUpAgainIsCompletedInItsRow()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         Choose(plan, "10A", "3rd");
         Choose(plan, "9B", "2nd", "Dias 2");
         plan.TakeUpLesson(0);
@@ -179,8 +174,7 @@ private slots:
     // signals alone, so each operation must say what it changed.
     void everyOperationSaysWhatChanged()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy rows(&plan, &ReliefPlan::rowsChanged);
         QSignalSpy started(&plan, &ReliefPlan::lessonStarted);

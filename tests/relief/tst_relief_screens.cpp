@@ -7,6 +7,7 @@
 #include "attendance/frmTTAb.h"
 #include "data/TeacherRow.h"
 #include "relief/ReliefColours.h"
+#include "relief/frmFill.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
@@ -686,6 +687,97 @@ private slots:
         QCOMPARE(program.prompter.Last().text,
                  QStringLiteral("The relief set is empty: there is nothing to print and save."));
         QCOMPARE(program.prompter.Last().buttons, MessageButtons::Ok);
+    }
+
+    // A set planned on Thursday and still open after midnight: the next
+    // action says so, and the set is saved under Thursday if the operator
+    // wants it, never under Friday as well.
+    void aSetOpenOverMidnightIsSavedUnderItsOwnDay()
+    {
+        TestProgram program;
+        const QDate thursday(2026, 12, 10);
+        const QDate friday = thursday.addDays(1);
+        frmList* list = TwoLessons(program);
+        program.clock.now = QDateTime(friday, QTime(0, 10));
+        program.prompter.PlanAnswer(Answer::Yes);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        const QString thursdayText = QLocale::system().toString(thursday, QLocale::LongFormat);
+        const QString fridayText = QLocale::system().toString(friday, QLocale::LongFormat);
+        QCOMPARE(program.prompter.asked.first().text,
+                 QStringLiteral("The date has changed: this relief set was planned for %1, and today is %2.\n\nPrint "
+                                "and save it as the reliefs of %1, then start %2 afresh? No starts %2 afresh and "
+                                "leaves these reliefs unsaved.")
+                     .arg(thursdayText, fridayText));
+        QCOMPARE(program.prompter.asked.first().title, QStringLiteral("New Day"));
+        QCOMPARE(program.prompter.asked.first().buttons, MessageButtons::YesNo);
+        QCOMPARE(History(program),
+                 QList<QVariantList>(
+                     {{"2026-12-10", "1", "Teacher 3", 1}, {"2026-12-10", "1", "Helper (Volunteer)", 2}}));
+        QCOMPARE(program.Query("SELECT Value FROM ProgramSetting WHERE Name = 'SavedSetDay'"),
+                 QList<QVariantList> {{"2026-12-10"}});
+        QCOMPARE(ShownListDate(), QStringLiteral("Thursday, 10 December 2026"));
+
+        // Friday starts afresh; Thursday's set, brought back, is Thursday's.
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(list->Plan().Day(), friday);
+        QVERIFY(Find(list, "Command5")->isEnabled());
+        Click(list, "Command5");
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
+        QCOMPARE(program.prompter.asked.size(), 2);
+    }
+
+    void aSetOpenOverMidnightCanBeLeftForTheNewDay_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char* action : {"Command2", "Command6", "cmdFill", "lesson", "relief"})
+            QTest::newRow(action) << QString::fromLatin1(action);
+    }
+
+    void aSetOpenOverMidnightCanBeLeftForTheNewDay()
+    {
+        QFETCH(QString, action);
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        auto* timetable = program.registry.Find<frmTTAb>();
+        if (action == "relief")
+            DoubleClick(timetable, "Label1(1)");
+        program.clock.now = QDateTime(QDate(2026, 12, 11), QTime(0, 10));
+        program.prompter.PlanAnswer(Answer::No);
+        if (action == "lesson")
+            DoubleClick(timetable, "Label1(1)");
+        else if (action == "relief")
+            DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+        else
+            Click(list, action);
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("New Day"));
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("0"));
+        QVERIFY(History(program).isEmpty());
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 0);
+        QCOMPARE(program.Query("SELECT count(*) FROM DayReliefSet")[0][0].toInt(), 0);
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QVERIFY(!program.registry.Find<frmTTAb>());
+        QVERIFY(!program.registry.Find<frmFill>());
+    }
+
+    // A set saved on Thursday makes way for Friday without a question.
+    void aSavedSetOpenOverMidnightMakesWayForTheNewDay()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        program.clock.now = QDateTime(QDate(2026, 12, 11), QTime(0, 10));
+        Click(list, "Command6");
+        QVERIFY(program.prompter.Last().text.endsWith(
+            QStringLiteral("Its reliefs are saved under %1. The relief set now starts %2 afresh.")
+                .arg(QLocale::system().toString(QDate(2026, 12, 10), QLocale::LongFormat),
+                     QLocale::system().toString(QDate(2026, 12, 11), QLocale::LongFormat))));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::Ok);
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(History(program).size(), 2);
     }
 
     // A set saved before the program kept its day is another day's too.
