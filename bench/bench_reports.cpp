@@ -69,7 +69,8 @@ void PrintAndSaveReliefSet(benchmark::State& state)
     const School school {"Royal Vale College", "N/A"};
     QWidget owner;
     for (auto _ : state) {
-        const PrintAndSaveResult result = PrintAndSave(bench.fixture.connection, rows, school,
+        const PrintAndSaveResult result = PrintAndSave(bench.fixture.connection, rows,
+                                                       bench.fixture.program.clock.Today(), school,
                                                        bench.fixture.program.registry);
         if (!result.report) {
             state.SkipWithError("the relief set was not saved");

@@ -110,7 +110,8 @@ int main(int argc, char* argv[])
     if (!connection.Open(ConnectionString()))
         return 1;
     const School school {SchoolName, WriteLogo(folder)};
-    const PrintAndSaveResult saved = PrintAndSave(connection, ReliefSet(40), school, program.registry);
+    const PrintAndSaveResult saved = PrintAndSave(connection, ReliefSet(40), program.clock.Today(), school,
+                                                  program.registry);
     const std::optional<QList<TeacherRow>> teachers = TeacherStore(connection).Rows();
     if (!saved.report || !teachers || !SaveTwoWeeks(connection))
         return 1;

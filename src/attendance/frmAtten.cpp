@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -24,13 +25,19 @@ frmAtten::frmAtten(ScreenRegistry& registry, QWidget* parent)
     BuildScreen();
     for (int box = 0; box < BoxCount; ++box)
         connect(Check1[box], &QCheckBox::toggled, this, [this, box](bool ticked) { BoxToggled(box, ticked); });
-    connect(cmdAbs, &QPushButton::clicked, this, &frmAtten::cmdAbs_Click);
-    connect(cmdPres, &QPushButton::clicked, this, &frmAtten::cmdPres_Click);
-    connect(cmdAllT, &QPushButton::clicked, this, &frmAtten::cmdAllT_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmAtten::cmdClear_Click);
-    connect(cmdDisplay, &QPushButton::clicked, this, &frmAtten::cmdDisplay_Click);
+    const auto onTheDay = [this](QPushButton* button, void (frmAtten::*handler)()) {
+        connect(button, &QPushButton::clicked, this, [this, handler] {
+            if (CheckDay())
+                (this->*handler)();
+        });
+    };
+    onTheDay(cmdAbs, &frmAtten::cmdAbs_Click);
+    onTheDay(cmdPres, &frmAtten::cmdPres_Click);
+    onTheDay(cmdAllT, &frmAtten::cmdAllT_Click);
+    onTheDay(cmdClear, &frmAtten::cmdClear_Click);
+    onTheDay(cmdDisplay, &frmAtten::cmdDisplay_Click);
+    onTheDay(Command1, &frmAtten::previousReliefListAsked);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command1, &QPushButton::clicked, this, &frmAtten::previousReliefListAsked);
     Form_Load();
 }
 
@@ -44,18 +51,8 @@ void frmAtten::Form_Load()
         return LoadFailed();
     }
     BindBoxes();
-    for (QPushButton* button : {cmdDisplay, cmdPres, cmdAbs, cmdAllT})
-        button->setEnabled(false);
-    for (QLineEdit* count : {Text1, Text2}) {
-        count->setText(QStringLiteral(" "));
-        SetBackground(count, CountBackground);
-    }
     lblRec2->setText(QString::number(TeacherCount()));
-    ShowToCover();
-    ShowGridLegends(ListMode::None);
-    for (int cell = 0; cell < GridCells; ++cell)
-        ShowCell(cell);
-    RestoreTicks();
+    StartDay(registry().clock().Today());
     if (*rows > BoxCount) {
         registry().prompter().Report(QStringLiteral("There are %1 teachers, but the attendance board holds only %2. "
                                                     "The teachers after number %3 are not on the board.")
@@ -64,6 +61,42 @@ void frmAtten::Form_Load()
                                          .arg(TeacherNumber(TeacherCount() - 1)),
                                      QStringLiteral("Teachers' Attendance"), MessageIcon::Exclamation);
     }
+}
+
+void frmAtten::StartDay(const QDate& day)
+{
+    boardDay_ = day;
+    for (QPushButton* button : {cmdDisplay, cmdPres, cmdAbs, cmdAllT})
+        button->setEnabled(false);
+    for (QLineEdit* count : {Text1, Text2}) {
+        count->setText(QStringLiteral(" "));
+        count->setPalette(QPalette());
+        SetBackground(count, CountBackground);
+    }
+    checkAllNext_ = true;
+    cmdClear->setText(QStringLiteral("Check All"));
+    ShowToCover();
+    ShowListMode(ListMode::None);
+    ShowGridLegends(ListMode::None);
+    cells_ = {};
+    for (int cell = 0; cell < GridCells; ++cell)
+        ShowCell(cell);
+    RestoreTicks();
+}
+
+bool frmAtten::CheckDay()
+{
+    const QDate today = registry().clock().Today();
+    if (today == boardDay_)
+        return true;
+    const QDate opened = boardDay_;
+    StartDay(today);
+    const auto dayText = [](const QDate& day) { return QLocale::system().toString(day, QLocale::LongFormat); };
+    registry().prompter().Report(QStringLiteral("The date has changed: this board was opened for %1, and today is %2. "
+                                                "The board now starts %2 afresh: tick the teachers present today.")
+                                     .arg(dayText(opened), dayText(today)),
+                                 QStringLiteral("New Day"), MessageIcon::Information);
+    return false;
 }
 
 // Reads the teachers in number order and keeps the first 220 for the boxes;
@@ -105,6 +138,8 @@ void frmAtten::BindBoxes()
 // Runs after every change of a box, by the operator or by a command.
 void frmAtten::BoxToggled(int box, bool ticked)
 {
+    if (!holdTicks_ && !CheckDay())
+        return;
     if (box < TeacherCount())
         day_.SetPresent(box, ticked);
     Recount();
@@ -114,7 +149,7 @@ void frmAtten::BoxToggled(int box, bool ticked)
 
 void frmAtten::RestoreTicks()
 {
-    const std::optional<QHash<int, bool>> kept = AttendanceStore(connection_).Read(registry().clock().Today());
+    const std::optional<QHash<int, bool>> kept = AttendanceStore(connection_).Read(boardDay_);
     if (!kept) {
         ReportReadFailure(connection_, registry());
         return;
@@ -130,7 +165,7 @@ void frmAtten::RestoreTicks()
 
 void frmAtten::KeepTicks()
 {
-    if (AttendanceStore(connection_).Replace(registry().clock().Today(), day_.Presence()) || keepFailureTold_)
+    if (AttendanceStore(connection_).Replace(boardDay_, day_.Presence()) || keepFailureTold_)
         return;
     keepFailureTold_ = true;
     registry().prompter().Report(connection_.LastError().Text()
@@ -162,6 +197,8 @@ void frmAtten::SetVisited(int cell, bool visited)
 
 void frmAtten::Label1_DblClick(int cell)
 {
+    if (!CheckDay())
+        return;
     const GridCell& state = cells_.at(cell);
     if (state.number == 0) {
         registry().prompter().Report(QStringLiteral("Empty Label"), QStringLiteral("Error"), MessageIcon::Exclamation);
@@ -189,7 +226,7 @@ void frmAtten::Label1_DblClick(int cell)
     }
     if (auto* timetable = registry().Open<frmTTAb>()) {
         timetable->FillTimetable(row, periodsInDay);
-        timetable->SetSubject(row.subject);
+        timetable->SetSubjects(row.subject, row.subjects);
         timetable->HighlightToday();
         SetVisited(cell, true);
     }

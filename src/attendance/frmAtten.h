@@ -7,6 +7,7 @@
 #include "data/TeacherKind.h"
 #include "ui/Screen.h"
 
+#include <QDate>
 #include <QHash>
 #include <QStringList>
 
@@ -78,6 +79,13 @@ private:
     QWidget* BuildButtons();
 
     void Form_Load();
+    // The board as a day begins: the grid empty, the counters and commands
+    // as at opening, and the ticks kept for that day.
+    void StartDay(const QDate& day);
+    // Whether the board still belongs to today, asked by every action on it.
+    // Once the date has moved on since it opened, the operator is told and
+    // the board starts the new day afresh; the action goes no further.
+    bool CheckDay();
     std::optional<int> ReadTeachers();
     void BindBoxes();
     bool ReadLessons();
@@ -108,6 +116,8 @@ private:
     void ShowCountColours(const QColor& present, const QColor& absent);
 
     Connection connection_;
+    // The day the board is for: the day it opened, until a new day starts.
+    QDate boardDay_;
     AttendanceDay day_;
     std::array<GridCell, GridCells> cells_ {};
     ListMode listMode_ = ListMode::None;

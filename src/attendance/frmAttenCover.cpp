@@ -4,8 +4,6 @@
 #include "data/ProgramSettings.h"
 #include "data/Slot.h"
 #include "data/TeacherStore.h"
-#include "ui/Clock.h"
-#include "ui/ScreenRegistry.h"
 
 #include <QLabel>
 
@@ -31,7 +29,7 @@ void frmAtten::SetCoveredLessons(const QList<CoveredLesson>& covered)
 
 void frmAtten::ShowToCover()
 {
-    const int weekday = registry().clock().Today().dayOfWeek();
+    const int weekday = boardDay_.dayOfWeek();
     if (weekday > DaysPerWeek) {
         lblToCover->setText(QStringLiteral("To cover today: no school day"));
         return;

@@ -176,7 +176,11 @@ void frmAtten::ShowListMode(ListMode mode)
         cmdDisplay->setText(QStringLiteral("All Teachers"));
         SetBackground(cmdDisplay, ListedColour);
         break;
-    case ListMode::None: break;
+    case ListMode::None:
+        cmdDisplay->setText(QStringLiteral("Names"));
+        cmdDisplay->setPalette(QPalette());
+        cmdDisplay->setAutoFillBackground(false);
+        break;
     }
 }
 

@@ -33,14 +33,15 @@ frmTTAb::frmTTAb(ScreenRegistry& registry)
     HighlightToday();
 }
 
-void frmTTAb::SetSubject(const QString& subject)
+void frmTTAb::SetSubjects(const QString& subject, const QStringList& lessonSubjects)
 {
     Label9->setText(subject);
+    lessonSubjects_ = lessonSubjects;
 }
 
-QString frmTTAb::Subject() const
+QString frmTTAb::LessonSubject(int slot) const
 {
-    return Label9->text();
+    return ::LessonSubject(lessonSubjects_.value(slot), Label9->text());
 }
 
 void frmTTAb::SetHandOver(const LessonHandOver& handOver)

@@ -14,8 +14,10 @@ class frmTTAb : public TimetableScreen {
 public:
     explicit frmTTAb(ScreenRegistry& registry);
 
-    void SetSubject(const QString& subject);
-    QString Subject() const;
+    // The teacher's subject, shown under the week, and the subject cells of his lessons.
+    void SetSubjects(const QString& subject, const QStringList& lessonSubjects);
+    // The subject of the lesson in a slot: its own, or the teacher's where its cell names none.
+    QString LessonSubject(int slot) const;
 
     const LessonHandOver& HandOver() const { return handOver_; }
     void SetHandOver(const LessonHandOver& handOver);
@@ -37,6 +39,7 @@ private:
     void ShowCoverage();
 
     QList<CoveredLesson> covered_;
+    QStringList lessonSubjects_;
     LessonHandOver handOver_;
     QLabel* Label9 = nullptr;
     QLabel* Label10 = nullptr;

@@ -41,8 +41,8 @@ bool PlannedSetStore::Replace(const QDate& day, const QList<PlannedRelief>& rows
                                .arg(Columns);
     for (int position = 0; position < rows.size(); ++position) {
         const PlannedRelief& row = rows[position];
-        QVariantList values = {day.toString(Qt::ISODate), position + 1, row.plannedFor.toString(Qt::ISODate),
-                               StoredText(row.slotKey)};
+        QVariantList values = {day.toString(Qt::ISODate), position + 1,
+                               StoredText(row.plannedFor.toString(Qt::ISODate)), StoredText(row.slotKey)};
         for (const QString& field : row.record.fields)
             values << StoredText(field);
         if (!connection_.Execute(insert, values))

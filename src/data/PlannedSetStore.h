@@ -11,8 +11,9 @@
 class Connection;
 
 // One row of the relief set under way: the relief, the day it was planned
-// for (another day's for rows brought back from an earlier saved set), and
-// its assigned-slot key (empty when it holds none).
+// for (another day's for rows brought back from an earlier saved set, none
+// for those of a set saved before days were kept), and its assigned-slot key
+// (empty when it holds none).
 struct PlannedRelief {
     ReliefRecord record;
     QDate plannedFor;

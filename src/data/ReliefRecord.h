@@ -13,7 +13,7 @@ struct ReliefRecord {
         Grade,       // class of the lesson to cover
         Period,      // period name, "1st".."8th"
         PresenceTea, // relief teacher's name
-        Subject,     // absent teacher's subject
+        Subject,     // subject of the lesson to cover
         ComName,     // relief teacher's subject as the relief list showed it
         TeaNoP,      // relief teacher's number
         Adno,        // place of the row in the saved set

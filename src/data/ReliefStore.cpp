@@ -69,6 +69,17 @@ ReliefSaveResult ReliefStore::Replace(const QList<ReliefRecord>& rows, const QDa
     return {};
 }
 
+bool ReliefStore::RemoveDay(const QDate& day)
+{
+    Transaction transaction(connection_);
+    if (!transaction.IsActive() || !HistoryStore(connection_).ReplaceDay(day, {}))
+        return false;
+    if (ProgramSettings(connection_).SavedSetDay() == day
+        && !connection_.Execute(QStringLiteral("DELETE FROM reltable")))
+        return false;
+    return transaction.Commit();
+}
+
 QList<ReliefRecord> ReliefStore::AsStored(const QList<ReliefRecord>& rows)
 {
     QList<ReliefRecord> stored;

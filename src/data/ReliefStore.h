@@ -46,6 +46,9 @@ public:
     // number. It is all one transaction, so a failure anywhere keeps the
     // earlier set and history.
     ReliefSaveResult Replace(const QList<ReliefRecord>& rows, const QDate& day);
+    // The reliefs saved for that day removed, in one transaction: the day's
+    // history, and the relief table when it holds that day's set.
+    bool RemoveDay(const QDate& day);
     // The rows as Replace stores them, helpers filled in and numbered.
     static QList<ReliefRecord> AsStored(const QList<ReliefRecord>& rows);
 

@@ -30,3 +30,9 @@ QString SlotColumn(QChar prefix, int slot)
 {
     return QStringLiteral("%1%2%3").arg(prefix).arg(DayOf(slot) + 1).arg(PeriodOf(slot) + 1);
 }
+
+QString LessonSubject(const QString& cellSubject, const QString& generalSubject)
+{
+    const QString subject = cellSubject.trimmed();
+    return subject.isEmpty() || subject == OffPeriod ? generalSubject : cellSubject;
+}

@@ -50,6 +50,10 @@ constexpr bool IsTeachingPeriod(int slot, int periodsInDay)
 // counting the school's teaching periods only.
 int FreePeriodsOfDay(const QStringList& classes, int day, int periodsInDay = PeriodsPerDay);
 
+// The subject of a lesson: its subject cell, or the teacher's general subject
+// where the cell names none (empty, or off).
+QString LessonSubject(const QString& cellSubject, const QString& generalSubject);
+
 // A slot is off in both cells or working in both; exactly one "0" is a timetable error.
 inline bool IsTimetableError(const QString& classText, const QString& subjectText)
 {

@@ -3,7 +3,6 @@
 #include "attendance/AttendanceDay.h"
 #include "data/ProgramSettings.h"
 #include "data/Slot.h"
-#include "relief/Coverage.h"
 #include "relief/ReliefPlan.h"
 #include "relief/ReliefSetModel.h"
 
@@ -97,37 +96,24 @@ RuleLesson FairDay::LessonOf(const QString& absentNumber, int slot) const
     return {slot, timetable.classes.value(slot), timetable.subjects.value(slot)};
 }
 
-namespace {
-// The row of today's set that holds a lesson without a relief teacher, or -1.
-int UncoveredRow(const QList<PlannedRelief>& planned, const QDate& today, const QString& number, int slot)
-{
-    for (int row = 0; row < planned.size(); ++row) {
-        const ReliefRecord& record = planned[row].record;
-        if (planned[row].plannedFor == today && record[ReliefRecord::TeaNo] == number
-            && record[ReliefRecord::Period] == PeriodName(slot) && !HasReliefTeacher(record))
-            return row;
-    }
-    return -1;
-}
-}
-
 QList<LessonToFill> FairDay::ToFill(const ReliefPlan& plan) const
 {
     QList<LessonToFill> lessons;
     if (day_ < 0)
         return lessons;
-    const QList<PlannedRelief> planned = plan.Planned();
-    const QDate today = plan.Today();
-    QSet<std::pair<int, int>> covered;
-    for (const CoveredLesson& lesson : CoveredToday(planned, today))
-        covered.insert({lesson.teacher, lesson.slot});
     for (int period = 0; period < periodsInDay_; ++period) {
         const int slot = day_ * PeriodsPerDay + period;
         for (const QString& number : absentOrder_) {
-            if (absent_[number].classes.value(slot) == OffPeriod || covered.contains({number.toInt(), slot}))
+            const TeacherTimetable absent = absent_.value(number);
+            const QString grade = absent.classes.value(slot);
+            if (grade == OffPeriod)
                 continue;
-            lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number], absent_[number].subject,
-                                     UncoveredRow(planned, today, number, slot)};
+            const int row = plan.RowOfLesson(UncoveredLesson(number, absentNames_[number], grade, PeriodName(slot)),
+                                             plan.Day());
+            if (row >= 0 && HasReliefTeacher(plan.Rows()[row]))
+                continue;
+            lessons << LessonToFill {LessonOf(number, slot), number, absentNames_[number],
+                                     LessonSubject(absent.subjects.value(slot), absent.subject), row};
         }
     }
     return lessons;

@@ -20,8 +20,8 @@ class ReliefPlan;
 struct LessonToFill {
     RuleLesson lesson;
     QString absentNumber;
-    QString absentName;    // title and name, as the relief set shows them
-    QString absentSubject; // his subject in the register, as the relief set shows it
+    QString absentName; // title and name, as the relief set shows them
+    QString subject;    // the lesson's subject, as the relief set shows it
     int row = -1;
 };
 

@@ -2,7 +2,6 @@
 
 #include "data/ReliefStore.h"
 #include "relief/ReliefReport.h"
-#include "ui/Clock.h"
 #include "ui/DatabaseConnection.h"
 #include "ui/Prompter.h"
 #include "ui/ScreenRegistry.h"
@@ -20,11 +19,11 @@ void ReportNotSaved(const ReliefSaveResult& result, Prompter& prompter)
 }
 }
 
-PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const School& school,
-                                ScreenRegistry& registry)
+PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const QDate& day,
+                                const School& school, ScreenRegistry& registry)
 {
     ReliefStore store(connection);
-    const ReliefSaveResult saved = store.Replace(rows, registry.clock().Today());
+    const ReliefSaveResult saved = store.Replace(rows, day);
     if (saved.status != ReliefSaveResult::Status::Saved) {
         ReportNotSaved(saved, registry.prompter());
         return {false, store.Count(), std::nullopt};
@@ -34,5 +33,5 @@ PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord
         ReportReadFailure(connection, registry);
         return {true, int(rows.size()), std::nullopt};
     }
-    return {true, int(stored->size()), ReliefTeachersList(*stored, school, registry.clock().Today())};
+    return {true, int(stored->size()), ReliefTeachersList(*stored, school, day)};
 }

@@ -3,6 +3,7 @@
 #include "data/ReliefRecord.h"
 #include "report/Report.h"
 
+#include <QDate>
 #include <QList>
 
 #include <optional>
@@ -24,8 +25,8 @@ struct PrintAndSaveResult {
     std::optional<Report> report;
 };
 
-// Saves the relief set in place of the one saved before and gives the
-// relief teachers list of what was stored, by relief teacher number, dated
-// today by the registry's clock.
-PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const School& school,
-                                ScreenRegistry& registry);
+// Saves the relief set planned for that day in place of the one saved
+// before and gives the relief teachers list of what was stored, by relief
+// teacher number, dated that day.
+PrintAndSaveResult PrintAndSave(Connection& connection, const QList<ReliefRecord>& rows, const QDate& day,
+                                const School& school, ScreenRegistry& registry);

@@ -1,19 +1,24 @@
 #include "relief/ReliefPlan.h"
 
-#include "ui/Clock.h"
+#include "relief/Doubles.h"
 
 #include <algorithm>
 
-QDate ReliefPlan::Today() const
+ReliefRecord UncoveredLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
-    return clock_.Today();
+    ReliefRecord row;
+    row[ReliefRecord::TeaNo] = number;
+    row[ReliefRecord::AbsenceTea] = name;
+    row[ReliefRecord::Grade] = grade;
+    row[ReliefRecord::Period] = period;
+    return row;
 }
 
 // A row saved without a relief teacher comes back with the helper's number 0.
 QString ReliefPlan::KeyOf(const ReliefRecord& row, const QDate& plannedFor) const
 {
     const QString& number = row[ReliefRecord::TeaNoP];
-    if (plannedFor != Today() || number.isEmpty() || number == QLatin1String("0"))
+    if (plannedFor != day_ || number.isEmpty() || number == QLatin1String("0"))
         return {};
     return SlotKey(row[ReliefRecord::Period], row[ReliefRecord::PresenceTea]);
 }
@@ -44,11 +49,19 @@ QStringList ReliefPlan::ReliefNumbers() const
     return numbers;
 }
 
+int ReliefPlan::RowOfLesson(const ReliefRecord& lesson, const QDate& plannedFor) const
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        if (days_[row].plannedFor == plannedFor && SameLesson(Rows()[row], lesson))
+            return row;
+    }
+    return -1;
+}
+
 std::optional<QDate> ReliefPlan::AnotherDay() const
 {
-    const QDate today = Today();
     const auto other = std::find_if(days_.begin(), days_.end(),
-                                    [&](const RowDay& day) { return day.plannedFor != today; });
+                                    [this](const RowDay& day) { return day.plannedFor != day_; });
     if (other == days_.end())
         return std::nullopt;
     return other->plannedFor;
@@ -68,28 +81,32 @@ void ReliefPlan::Append(const ReliefRecord& row, const QDate& plannedFor)
 
 void ReliefPlan::StartLesson(const QString& number, const QString& name, const QString& grade, const QString& period)
 {
-    ReliefRecord row;
-    row[ReliefRecord::TeaNo] = number;
-    row[ReliefRecord::AbsenceTea] = name;
-    row[ReliefRecord::Grade] = grade;
-    row[ReliefRecord::Period] = period;
-    Append(row, Today());
+    Append(UncoveredLesson(number, name, grade, period), day_);
+    lessonRow_ = RowCount() - 1;
     RowsChanged();
     LessonStarted();
 }
 
-void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& absentSubject)
+void ReliefPlan::TakeUpLesson(int row)
 {
-    ChooseReliefFor(RowCount() - 1, candidate, absentSubject);
+    if (row < 0 || row >= RowCount())
+        return;
+    lessonRow_ = row;
+    LessonStarted();
 }
 
-void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& absentSubject)
+void ReliefPlan::ChooseRelief(const ReliefListRow& candidate, const QString& subject)
+{
+    ChooseReliefFor(lessonRow_ >= 0 ? lessonRow_ : RowCount() - 1, candidate, subject);
+}
+
+void ReliefPlan::ChooseReliefFor(int rowIndex, const ReliefListRow& candidate, const QString& subject)
 {
     if (rowIndex < 0 || rowIndex >= RowCount())
         return;
     ReliefRecord row = Rows()[rowIndex];
     row[ReliefRecord::PresenceTea] = candidate.name;
-    row[ReliefRecord::Subject] = absentSubject;
+    row[ReliefRecord::Subject] = subject;
     row[ReliefRecord::ComName] = candidate.subject;
     row[ReliefRecord::TeaNoP] = candidate.number;
     model_.ReplaceRow(rowIndex, row);
@@ -103,6 +120,8 @@ void ReliefPlan::RemoveLast()
     model_.RemoveLast();
     if (!days_.isEmpty())
         days_.removeLast();
+    if (lessonRow_ >= RowCount())
+        lessonRow_ = -1;
     RowsChanged();
 }
 
@@ -126,8 +145,10 @@ bool ReliefPlan::LastRowIsDuplicate() const
 
 void ReliefPlan::AppendSaved(const QList<ReliefRecord>& rows, const QDate& plannedFor)
 {
-    for (const ReliefRecord& row : rows)
-        Append(row, plannedFor);
+    for (const ReliefRecord& row : rows) {
+        if (RowOfLesson(row, plannedFor) < 0)
+            Append(row, plannedFor);
+    }
     RowsChanged();
     emit savedAppended();
 }
@@ -136,17 +157,20 @@ void ReliefPlan::Restore(const QList<PlannedRelief>& rows)
 {
     model_.Clear();
     days_.clear();
+    lessonRow_ = -1;
     for (const PlannedRelief& row : rows) {
+        if (RowOfLesson(row.record, row.plannedFor) >= 0)
+            continue;
         model_.Append(row.record);
         days_ << RowDay {row.plannedFor, row.slotKey};
     }
     RowsChanged();
 }
 
-void ReliefPlan::PlanAllForToday()
+void ReliefPlan::PlanAllForTheDay()
 {
     for (int row = 0; row < RowCount(); ++row)
-        days_[row] = RowDay {Today(), KeyOf(Rows()[row], Today())};
+        days_[row] = RowDay {day_, KeyOf(Rows()[row], day_)};
     RowsChanged();
 }
 
@@ -155,8 +179,15 @@ void ReliefPlan::Clear()
     model_.Clear();
     days_.clear();
     candidates_.clear();
+    lessonRow_ = -1;
     RowsChanged();
     emit cleared();
+}
+
+void ReliefPlan::StartDay(const QDate& day)
+{
+    day_ = day;
+    Clear();
 }
 
 void ReliefPlan::RowsChanged()

@@ -53,7 +53,7 @@ void frmFill::Form_Load()
     frmList* list = registry().Open<frmList>();
     if (!list || !OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), list->History(), registry().clock().Today());
+    day_ = FairDay::Read(connection_, board->Day(), list->Plan(), list->History(), list->Plan().Day());
     if (!day_) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
@@ -119,6 +119,10 @@ void frmFill::ShowNothingToFill(const AttendanceDay& board)
 void frmFill::cmdAccept_Click()
 {
     frmList* list = registry().Find<frmList>();
+    if (list && !list->CheckDay()) {
+        close();
+        return;
+    }
     bool refused = false;
     // One change of the set for the whole day, kept and drawn once.
     if (list) {
@@ -149,6 +153,6 @@ bool frmFill::Accept(const Line& line, ReliefPlan& plan) const
         }
         row = plan.RowCount() - 1;
     }
-    plan.ChooseReliefFor(row, ReliefLine(plan, day_->Teachers()[line.teacher], period), line.lesson.absentSubject);
+    plan.ChooseReliefFor(row, ReliefLine(plan, day_->Teachers()[line.teacher], period), line.lesson.subject);
     return true;
 }

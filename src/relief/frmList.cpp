@@ -10,6 +10,7 @@
 #include "relief/frmFill.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
+#include "ui/Clock.h"
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/DatabaseConnection.h"
@@ -27,7 +28,7 @@
 
 frmList::frmList(ScreenRegistry& registry)
     : Screen(registry)
-    , plan_(registry.clock())
+    , plan_(registry.clock().Today())
 {
     setWindowTitle(QStringLiteral("Relief Set"));
     BuildScreen();
@@ -50,12 +51,12 @@ void frmList::ShowPlanChanges()
     connect(&plan_, &ReliefPlan::lessonStarted, this, [this] {
         for (QPushButton* button : {Command5, Command4, cmdFill})
             button->setEnabled(false);
-        SelectLastRow();
+        SelectLessonRow();
     });
     connect(&plan_, &ReliefPlan::reliefChosen, this, [this] {
         for (QPushButton* button : {Command4, Command2, Command6, cmdFill})
             button->setEnabled(true);
-        SelectLastRow();
+        SelectLessonRow();
     });
     connect(&plan_, &ReliefPlan::savedAppended, this, [this] { Command2->setEnabled(true); });
     connect(&plan_, &ReliefPlan::cleared, this, [this] { Command6->setEnabled(false); });
@@ -125,14 +126,12 @@ void frmList::Form_Load()
 {
     if (!OpenDatabaseForScreen(connection_, registry()))
         return LoadFailed();
-    const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
+    const std::optional<int> saved = ReliefStore(connection_).Count();
     if (!saved) {
         ReportReadFailure(connection_, registry());
         return LoadFailed();
     }
-    savedSet_ = *saved;
-    savedSetDay_ = ProgramSettings(connection_).SavedSetDay();
-    Label3->setText(QString::number(savedSet_.size()));
+    Label3->setText(QString::number(*saved));
     Command6->setEnabled(false);
     RestoreDaySet();
     connect(&plan_, &ReliefPlan::rowsChanged, this, &frmList::KeepDaySet);
@@ -152,10 +151,17 @@ void frmList::ShowListedCount()
     Label4->setText(QString::number(plan_.RowCount()));
 }
 
-void frmList::SelectLastRow()
+void frmList::ShowSavedCount()
 {
-    if (plan_.RowCount() > 0)
-        lvmem->setCurrentIndex(plan_.Model().index(plan_.RowCount() - 1, 0));
+    if (const std::optional<int> saved = ReliefStore(connection_).Count())
+        Label3->setText(QString::number(*saved));
+}
+
+void frmList::SelectLessonRow()
+{
+    const int row = plan_.LessonRow() >= 0 ? plan_.LessonRow() : plan_.RowCount() - 1;
+    if (row >= 0)
+        lvmem->setCurrentIndex(plan_.Model().index(row, 0));
 }
 
 void frmList::ReliefListLeft()
@@ -182,6 +188,8 @@ void frmList::LeaveReliefList()
 // left the relief list and the absence timetable close.
 void frmList::Command4_Click()
 {
+    if (!CheckDay())
+        return;
     if (plan_.RowCount() > 0) {
         plan_.RemoveLast();
         return;
@@ -191,45 +199,62 @@ void frmList::Command4_Click()
     registry().Close<frmTTAb>();
 }
 
-// Print and Save: the list replaces the saved set, and the relief teachers
-// list of it is shown for printing. The list stays as it is.
 void frmList::Command2_Click()
 {
+    if (CheckDay())
+        PrintAndSaveSet();
+}
+
+// Print and Save: the list replaces the saved set, under the set's day, and
+// the relief teachers list of it is shown for printing. The list stays as it is.
+bool frmList::PrintAndSaveSet()
+{
+    if (plan_.RowCount() == 0) {
+        RemoveSavedDay();
+        return false;
+    }
     if (!ConfirmPrintAndSave())
-        return;
+        return false;
     const bool anotherDay = plan_.AnotherDay().has_value();
-    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), registry().school(), registry());
+    const PrintAndSaveResult result = PrintAndSave(connection_, plan_.Rows(), plan_.Day(), registry().school(),
+                                                   registry());
     if (result.rowsInTable)
         Label3->setText(QString::number(*result.rowsInTable));
     if (!result.saved)
-        return;
+        return false;
     if (anotherDay)
-        plan_.PlanAllForToday();
+        plan_.PlanAllForTheDay();
     else
         ShowSetDay();
     registry().Close<frmTTAb>();
     registry().Close<frmRelList>();
-    // The list now is the saved set: bringing it back would list it twice.
-    savedSet_.clear();
-    if (!result.report)
-        return;
-    // The list outlives this screen.
-    QWidget* owner = registry().MainScreen();
-    ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
+    if (result.report) {
+        // The list outlives this screen.
+        QWidget* owner = registry().MainScreen();
+        ReportPreview::Show(*result.report, owner ? *owner : *static_cast<QWidget*>(this));
+    }
+    return true;
 }
 
-// Previous Relief List: the saved set, appended after the rows of the list,
-// once; a second press adds nothing until the screen is opened afresh, and
-// nor does a press after a save, whose set the list already is. Brought-back
-// rows count as chosen reliefs.
+// Previous Relief List: the saved set, appended after the rows of the list;
+// its lessons that the list holds already are not added again, so a second
+// press adds nothing. Brought-back rows count as chosen reliefs.
 void frmList::Command5_Click()
 {
-    plan_.AppendSaved(savedSet_, savedSetDay_);
-    savedSet_.clear();
+    if (!CheckDay())
+        return;
+    const std::optional<QList<ReliefRecord>> saved = ReliefStore(connection_).Read(ReliefOrder::AbsentTeacher);
+    if (!saved) {
+        ReportReadFailure(connection_, registry());
+        return;
+    }
+    plan_.AppendSaved(*saved, ProgramSettings(connection_).SavedSetDay());
 }
 
 void frmList::Command6_Click()
 {
+    if (!CheckDay())
+        return;
     if (!registry().prompter().Ask(QStringLiteral("All records will be clesr in Listview. Are you Sure?"),
                                    QStringLiteral("Clear"), MessageIcon::Exclamation))
         return;
@@ -240,7 +265,8 @@ void frmList::Command6_Click()
 // Fill the Day: a relief teacher proposed for every lesson still to cover today.
 void frmList::cmdFill_Click()
 {
-    registry().Show<frmFill>();
+    if (CheckDay())
+        registry().Show<frmFill>();
 }
 
 // Lists the candidates of the open relief list again, without those already assigned.

@@ -24,6 +24,13 @@ public:
     void ReliefListLeft();
     void OpenedFromBoard();
 
+    // Whether the set still belongs to today, asked by every action on it.
+    // Once the date has moved on since the set was planned, the operator is
+    // told: the set is printed and saved under its own day if he wants it,
+    // and the new day starts afresh; the action goes no further then. An
+    // empty set simply moves on to the new day.
+    bool CheckDay();
+
     // The hidden count of the last relief list's candidates.
     void ShowCandidateCount(int count);
     // Leaves the relief list as its Exit does.
@@ -34,7 +41,8 @@ private:
     void ShowPlanChanges();
     // "Record(s) Listed": the rows of the list.
     void ShowListedCount();
-    void SelectLastRow();
+    // The row of the lesson being covered, or else the last.
+    void SelectLessonRow();
     QWidget* BuildCounters();
     QWidget* BuildButtons();
     void Form_Load();
@@ -44,9 +52,20 @@ private:
     void Command6_Click();
     void cmdFill_Click();
     void RemoteClick();
-    // Print and Save's questions before it saves: another day's reliefs as
-    // today's, and lessons that would be printed as covered by a helper.
+    // Saves the set under its day and shows its relief teachers list; whether it was saved.
+    bool PrintAndSaveSet();
+    // Print and Save's checks and questions before it saves: nothing held
+    // twice, another day's reliefs as this day's, and lessons that would be
+    // printed as covered by a helper.
     bool ConfirmPrintAndSave();
+    // Print and Save of an empty list: the reliefs saved for the set's day
+    // are removed, after a question naming them, or there is nothing to do.
+    void RemoveSavedDay();
+    // The set empty for the new day, with its buttons as when it opens, and
+    // the screens of the day before closed.
+    void StartDay(const QDate& day);
+    // "Record(s) in DB": the rows of the relief table.
+    void ShowSavedCount();
 
     // The day's set under way is kept at each change, so that it outlives
     // the screen and the program; a failure to keep it is told once.
@@ -59,11 +78,6 @@ private:
     ReliefPlan plan_;
     LoadHistory history_;
     Connection connection_;
-    // The saved set that "Previous Relief List" brings back, once: read at
-    // load, and nothing once the list holds it (brought back or just saved).
-    QList<ReliefRecord> savedSet_;
-    // The day that set was planned for; null for one saved before days were kept.
-    QDate savedSetDay_;
     bool keepFailureTold_ = false;
 
     QLabel* lblSetDay = nullptr;

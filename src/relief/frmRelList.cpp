@@ -46,6 +46,8 @@ frmRelList::frmRelList(ScreenRegistry& registry)
     : Screen(registry)
 {
     setWindowTitle(QStringLiteral("Relief List"));
+    // The keys move along the lines wherever the operator last clicked.
+    setFocusPolicy(Qt::StrongFocus);
     BuildScreen();
     connect(Command2, &QPushButton::clicked, this, &frmRelList::Command2_Click);
     Form_Load();
@@ -70,6 +72,7 @@ void frmRelList::BuildScreen()
     lblMore = label(QStringLiteral("lblMore"));
     lblMore->hide();
     lblSuggest = label(QStringLiteral("lblSuggest"));
+    lblSuggest->setWordWrap(true);
     Command2 = NewButton(QStringLiteral("Exit"), QStringLiteral("Command2"), this);
 
     auto* top = new QHBoxLayout;
@@ -218,8 +221,26 @@ void frmRelList::ShowCandidates()
     lblMore->setVisible(count > ListedRows);
     lblMore->setText(
         QStringLiteral("%1 teachers are free in this period; scroll to the right to see them all.").arg(count));
-    setFixedSize(Twips(ReliefListWidthTwips(count)), Twips(HeightTwips));
     ShowFairness();
+    FitWindow(count);
+}
+
+// The window is as wide as its blocks; a suggestion longer than a line
+// makes it taller by the lines it needs, so that it is read whole.
+void frmRelList::FitWindow(int candidates)
+{
+    const int width = Twips(ReliefListWidthTwips(candidates));
+    const QMargins margins = layout()->contentsMargins();
+    const int suggestionHeight = lblSuggest->heightForWidth(width - margins.left() - margins.right());
+    setFixedSize(width, Twips(HeightTwips) + std::max(0, suggestionHeight - lblSuggest->fontMetrics().height()));
+}
+
+void frmRelList::ShowInFront()
+{
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // The narrow list shows the left block only; the right one joins it from the
@@ -255,7 +276,7 @@ void frmRelList::ClearRow(const RowCells& cells)
 
 void frmRelList::SetSubject(const QString& subject)
 {
-    absentSubject_ = subject;
+    lessonSubject_ = subject;
     Label11->setText(subject);
 }
 
@@ -272,14 +293,17 @@ void frmRelList::ShowSlotCaption()
 
 void frmRelList::LblName_DblClick(int row)
 {
+    frmList* list = registry().Show<frmList>();
+    if (list && !list->CheckDay())
+        return;
     if (const frmTTAb* timetable = registry().Find<frmTTAb>()) {
         slot_ = timetable->HandOver().slot;
         Label3->setText(QString::number(slot_));
     }
     ShowSlotCaption();
     // A name cell below the listed teachers records the lesson without one.
-    if (frmList* list = registry().Show<frmList>())
-        list->Plan().ChooseRelief(lines_.value(row), absentSubject_);
+    if (list)
+        list->Plan().ChooseRelief(lines_.value(row), lessonSubject_);
     RemoteClick1();
 }
 

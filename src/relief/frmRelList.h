@@ -30,7 +30,10 @@ public:
     void Compute();
     // Lists the candidates not yet assigned in this period, with their counts and colours.
     void ShowCandidates();
+    // The subject of the lesson, shown in the heading and given to the relief chosen.
     void SetSubject(const QString& subject);
+    // Shows the list in front, with the keys on its lines.
+    void ShowInFront();
     // Does what Exit does.
     void RemoteClick1();
 
@@ -59,6 +62,7 @@ private:
     void Form_Load();
     void ShowSlotCaption();
     void ShowBlocks(int blocks, bool wide);
+    void FitWindow(int candidates);
     void ShowRow(const RowCells& cells, const ReliefListRow& row);
     void ClearRow(const RowCells& cells);
     void LblName_DblClick(int row);
@@ -73,10 +77,10 @@ private:
 
     Connection connection_;
     // The lesson's slot, -1 before one is handed over; the lines listed; the
-    // absent teacher's subject. The hidden labels only show them.
+    // lesson's subject. The hidden labels only show them.
     int slot_ = -1;
     QList<ReliefListRow> lines_;
-    QString absentSubject_;
+    QString lessonSubject_;
     std::optional<FairDay> fair_;
     RuleLesson lesson_;
     int suggested_ = -1;

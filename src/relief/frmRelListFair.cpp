@@ -4,7 +4,6 @@
 #include "relief/ReliefColours.h"
 #include "relief/frmList.h"
 #include "ui/CellLabel.h"
-#include "ui/Clock.h"
 #include "ui/ScreenRegistry.h"
 
 #include <QKeyEvent>
@@ -26,7 +25,7 @@ void frmRelList::ReadFairDay(const QList<TeacherTimetable>& teachers, const Atte
     frmList* list = registry().Find<frmList>();
     if (!timetable || !list)
         return;
-    fair_ = FairDay::Read(connection_, teachers, board, list->Plan(), list->History(), registry().clock().Today());
+    fair_ = FairDay::Read(connection_, teachers, board, list->Plan(), list->History(), list->Plan().Day());
     if (fair_)
         lesson_ = fair_->LessonOf(timetable->TeacherNumber(), slot_);
 }

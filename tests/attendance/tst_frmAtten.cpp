@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
@@ -419,6 +420,50 @@ private slots:
         QCOMPARE(TextOf(fresh, "Text1"), QStringLiteral(" "));
         QCOMPARE(ListButtons(fresh), QStringLiteral("----"));
         EndProgram(*nextDay);
+    }
+
+    // A board left open overnight once took Thursday's ticks for Friday's:
+    // the first tick after midnight stored them all under Friday. The next
+    // action now says the date has changed, and the board starts afresh.
+    void aBoardOpenOverMidnightStartsTheNewDayAfresh_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("a tick") << "Check1(1)";
+        QTest::newRow("Absence") << "cmdAbs";
+        QTest::newRow("Check All") << "cmdClear";
+    }
+
+    void aBoardOpenOverMidnightStartsTheNewDayAfresh()
+    {
+        QFETCH(QString, action);
+        TestProgram program;
+        program.CreateDatabase(TenTeachers());
+        auto* board = program.Open<frmAtten>();
+        MarkTenTeachersDay(board);
+        Click(board, "cmdAbs");
+        const QList<QVariantList> thursdays = program.Query("SELECT * FROM DayAttendance ORDER BY TeacherNo");
+        program.clock.now = QDateTime(QDate(2026, 12, 11), QTime(0, 5));
+
+        Click(board, action);
+        const QString thursday = QLocale::system().toString(QDate(2026, 12, 10), QLocale::LongFormat);
+        const QString friday = QLocale::system().toString(QDate(2026, 12, 11), QLocale::LongFormat);
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {QStringLiteral("The date has changed: this board was opened for %1, and today is %2. The "
+                                             "board now starts %2 afresh: tick the teachers present today.")
+                                  .arg(thursday, friday)});
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("New Day"));
+        QVERIFY(Ticked(board).isEmpty());
+        QCOMPARE(TextOf(board, "Text1"), QStringLiteral(" "));
+        QCOMPARE(ListButtons(board), QStringLiteral("----"));
+        QCOMPARE(GridCaptions(board, 2), QStringList({"", ""}));
+        QCOMPARE(TextOf(board, "cmdDisplay"), QStringLiteral("Names"));
+        QCOMPARE(TextOf(board, "cmdClear"), QStringLiteral("Check All"));
+        QCOMPARE(program.Query("SELECT * FROM DayAttendance ORDER BY TeacherNo"), thursdays);
+
+        Click(board, Cell("Check1", 2));
+        QCOMPARE(program.Query("SELECT Day, TeacherNo FROM DayAttendance WHERE Present = 1"),
+                 QList<QVariantList>({{"2026-12-11", 3}}));
+        QCOMPARE(program.prompter.asked.size(), 1);
     }
 
     // Check All and Clear All keep the board once, whole.

@@ -1,4 +1,5 @@
 #include "ConnectedProgram.h"
+#include "data/HistoryStore.h"
 #include "data/ReliefStore.h"
 #include "relief/PrintAndSave.h"
 #include "relief/ReliefReport.h"
@@ -80,6 +81,25 @@ private slots:
         QVERIFY(Stored(fixture.program).isEmpty());
     }
 
+    // A day's saved reliefs removed on purpose: that day's history, and the
+    // relief table only while it holds that day's set.
+    void aDayIsRemovedWithoutTouchingAnother()
+    {
+        ConnectedProgram fixture;
+        ReliefStore store(fixture.connection);
+        const QDate dayBefore = SomeDay.addDays(-1);
+        QCOMPARE(store.Replace(EarlierSet, dayBefore).status, ReliefSaveResult::Status::Saved);
+        QCOMPARE(store.Replace({Relief("9", "8th", "Mrs. Next", "1")}, SomeDay).status,
+                 ReliefSaveResult::Status::Saved);
+
+        QVERIFY(store.RemoveDay(dayBefore));
+        QCOMPARE(Stored(fixture.program).size(), 1);
+        QCOMPARE(HistoryStore(fixture.connection).Days().value(), QList<HistoryDay>({{SomeDay, 1}}));
+        QVERIFY(store.RemoveDay(SomeDay));
+        QVERIFY(Stored(fixture.program).isEmpty());
+        QVERIFY(HistoryStore(fixture.connection).Days().value().isEmpty());
+    }
+
     // Once a failing insert left the table with the old set deleted and the new one half written.
     void aWriteRefusedInTheMiddleKeepsTheEarlierSetAndTellsTheOperator()
     {
@@ -90,7 +110,7 @@ private slots:
         const QList<QStringList> before = Stored(fixture.program);
         const QList<ReliefRecord> rows(4, Relief("1", "1st", "Mr. New", "2"));
 
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, {}, fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, SomeDay, {}, fixture.program.registry);
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable.value_or(-1), 2);
@@ -110,8 +130,8 @@ private slots:
             "CREATE TRIGGER keep BEFORE DELETE ON reltable WHEN OLD.Adno = 2 BEGIN SELECT RAISE(IGNORE); END");
         const QList<QStringList> before = Stored(fixture.program);
 
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")}, {},
-                                                       fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {Relief("1", "1st", "Mr. New", "2")},
+                                                       SomeDay, {}, fixture.program.registry);
 
         QCOMPARE(Stored(fixture.program), before);
         QCOMPARE(result.rowsInTable.value_or(-1), 2);

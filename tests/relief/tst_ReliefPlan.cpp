@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "relief/Doubles.h"
 #include "relief/ReliefPlan.h"
 
 #include <QAbstractItemModelTester>
@@ -6,6 +6,8 @@
 #include <QTest>
 
 namespace {
+const QDate Thursday(2026, 12, 10);
+
 // A line of the relief list, as the operator double-clicks it.
 ReliefListRow Line(const QString& number, const QString& name, const QString& subject)
 {
@@ -34,8 +36,7 @@ private slots:
     // class in the same period.
     void theKeysAlwaysMatchTheRows()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Choose(plan, "10A", "3rd", "Silva 1");
         Choose(plan, "9B", "2nd", "Dias 2");
@@ -82,8 +83,7 @@ private slots:
         QFETCH(QString, grade);
         QFETCH(QString, period);
         QFETCH(bool, duplicate);
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         Choose(plan, earlierGrade, earlierPeriod, "Silva 1");
         Choose(plan, "6C", "8th");
         QVERIFY(!plan.LastRowIsDuplicate());
@@ -91,12 +91,90 @@ private slots:
         QCOMPARE(plan.LastRowIsDuplicate(), duplicate);
     }
 
+    // A set holds each lesson once, whatever brings it: the saved set
+    // brought back over the rows kept for the day once listed every relief twice.
+    void eachLessonIsHeldOnce()
+    {
+        ReliefPlan plan(Thursday);
+        Choose(plan, "10A", "3rd", "Silva 1");
+        ReliefRecord saved = plan.Rows().first();
+        saved[ReliefRecord::TeaNo] = " 2 ";
+        saved[ReliefRecord::Adno] = "1";
+        const ReliefRecord other = UncoveredLesson("4", "Mr. Dias", "10A", "3rd");
+
+        plan.AppendSaved({saved, other, other}, Thursday);
+        QCOMPARE(plan.RowCount(), 2);
+        QCOMPARE(plan.Rows()[1], other);
+        plan.AppendSaved({saved, other}, Thursday);
+        QCOMPARE(plan.RowCount(), 2);
+        QCOMPARE(plan.RowOfLesson(other, Thursday), 1);
+        // Another day's lesson is another lesson.
+        QCOMPARE(plan.RowOfLesson(other, Thursday.addDays(-1)), -1);
+        plan.AppendSaved({saved}, Thursday.addDays(-1));
+        QCOMPARE(plan.RowCount(), 3);
+
+        const QList<PlannedRelief> doubled = plan.Planned() + plan.Planned();
+        plan.Restore(doubled);
+        QCOMPARE(plan.Planned(), doubled.mid(0, 3));
+    }
+
+    // A lesson taken up again is completed in its own row, not the last.
+    void aLessonTakenUpAgainIsCompletedInItsRow()
+    {
+        ReliefPlan plan(Thursday);
+        Choose(plan, "10A", "3rd");
+        Choose(plan, "9B", "2nd", "Dias 2");
+        plan.TakeUpLesson(0);
+        QCOMPARE(plan.LessonRow(), 0);
+        plan.ChooseRelief(Line("7", "Silva", "Art"), "Maths");
+        QCOMPARE(plan.Rows()[0][ReliefRecord::PresenceTea], QStringLiteral("Silva"));
+        QCOMPARE(plan.Rows()[1][ReliefRecord::PresenceTea], QStringLiteral("Dias 2"));
+        QCOMPARE(plan.AssignedSlotKeys(), QStringList({"3rdSilva", "2ndDias 2"}));
+    }
+
+    // Rows saved under one day: a lesson in two rows, or a teacher in two
+    // classes of one period, would give a relief twice.
+    void whatWouldBeSavedTwiceIsNamed_data()
+    {
+        QTest::addColumn<QList<QStringList>>("rows"); // absent number, class, period, relief number
+        QTest::addColumn<QStringList>("doubles");
+        const QStringList lesson = {"2", "10A", "3rd", "7"};
+        QTest::newRow("each once") << QList<QStringList> {lesson, {"2", "10A", "4th", "7"}, {"3", "10A", "3rd", "8"}}
+                                   << QStringList {};
+        QTest::newRow("a lesson twice") << QList<QStringList> {lesson,
+                                                               {"2", "9B", "1st", "8"},
+                                                               {" 2", "10A", "3rd", "9"}}
+                                        << QStringList {"10A of Mr. 2 in the 3rd period is listed 2 times."};
+        QTest::newRow("a group lesson twice") << QList<QStringList> {{"2", "10A*", "3rd", ""}, {"2", "10A*", "3rd", ""}}
+                                              << QStringList {"10A* of Mr. 2 in the 3rd period is listed 2 times."};
+        QTest::newRow("a teacher twice in a period")
+            << QList<QStringList> {lesson, {"3", "9B", "3rd", "7 "}, {"4", "9C", "3rd", "7"}}
+            << QStringList {"Teacher 7 is sent to 3 classes in the 3rd period."};
+        QTest::newRow("helpers are nobody")
+            << QList<QStringList> {{"2", "10A", "3rd", "0"}, {"3", "9B", "3rd", "0"}, {"4", "9C", "3rd", ""}}
+            << QStringList {};
+    }
+
+    void whatWouldBeSavedTwiceIsNamed()
+    {
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QStringList, doubles);
+        QList<ReliefRecord> records;
+        for (const QStringList& row : rows) {
+            ReliefRecord record = UncoveredLesson(row[0], "Mr. " + row[0].trimmed(), row[1], row[2]);
+            record[ReliefRecord::TeaNoP] = row[3];
+            if (!row[3].isEmpty())
+                record[ReliefRecord::PresenceTea] = "Teacher " + row[3].trimmed();
+            records << record;
+        }
+        QCOMPARE(Doubles(records), doubles);
+    }
+
     // The relief set screen draws its counters and buttons from these
     // signals alone, so each operation must say what it changed.
     void everyOperationSaysWhatChanged()
     {
-        FixedClock clock;
-        ReliefPlan plan(clock);
+        ReliefPlan plan(Thursday);
         QAbstractItemModelTester tester(&plan.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy rows(&plan, &ReliefPlan::rowsChanged);
         QSignalSpy started(&plan, &ReliefPlan::lessonStarted);
@@ -113,7 +191,9 @@ private slots:
         QCOMPARE(counts(), QList<qsizetype>({2, 1, 1, 0, 0}));
         QCOMPARE(QStringList(plan.Rows().last().fields.begin(), plan.Rows().last().fields.end()),
                  QStringList({"2", "Mrs. Perera", "10A", "3rd", "Silva", "Maths", "Art", "7", ""}));
-        plan.AppendSaved({plan.Rows().last(), plan.Rows().last()}, clock.Today());
+        plan.AppendSaved({UncoveredLesson("3", "Mr. Silva", "9B", "1st"),
+                          UncoveredLesson("3", "Mr. Silva", "9C", "2nd")},
+                         Thursday);
         QCOMPARE(counts(), QList<qsizetype>({3, 1, 1, 1, 0}));
         QCOMPARE(plan.RowCount(), 3);
         plan.RemoveLast();

@@ -173,6 +173,37 @@ private slots:
         QCOMPARE(TextOf(board, "lblToCover"), QStringLiteral("To cover today: 14 lessons, 0 covered"));
     }
 
+    // A covered lesson chosen again says who covers it and changes nothing;
+    // it once added a row for a moment, refused it as a duplicate and left
+    // the cell violet. One still without a teacher is taken up in its own row.
+    void aLessonInTheSetIsNotStartedAgain()
+    {
+        TestProgram program;
+        auto* timetable = AbsentTimetable(program, Morning(program), 0);
+        const QString relief = Cover(program, timetable, Thursday1st, 0);
+        DoubleClick(timetable, Cell("Label1", Thursday2nd));
+        Click(program.registry.Find<frmRelList>(), "Command2");
+        const ReliefPlan& plan = program.registry.Find<frmList>()->Plan();
+        const QList<PlannedRelief> before = plan.Planned();
+        const QColor text = TextColour(Find(timetable, Cell("Label1", Thursday1st)));
+
+        DoubleClick(timetable, Cell("Label1", Thursday1st));
+        QCOMPARE(program.prompter.AskedTexts(),
+                 QStringList {
+                     QStringLiteral("This lesson is covered already: %1 relieves 10A in the 1st period.").arg(relief)});
+        QCOMPARE(plan.Planned(), before);
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QVERIFY(IsGreen(timetable, Thursday1st));
+        QCOMPARE(TextColour(Find(timetable, Cell("Label1", Thursday1st))), text);
+
+        const QString second = Cover(program, timetable, Thursday2nd, 0);
+        QCOMPARE(plan.RowCount(), 2);
+        QCOMPARE(plan.UncoveredCount(), 0);
+        QCOMPARE(plan.Rows()[1][ReliefRecord::PresenceTea], second);
+        QCOMPARE(Tooltip(timetable, Thursday2nd), QStringLiteral("Covered by %1").arg(second));
+        QCOMPARE(program.prompter.asked.size(), 1);
+    }
+
     // Rows brought back from today's saved set cover the lessons whose
     // teacher, period and class they name; a helper's row covers nothing.
     void theSavedSetBroughtBackCoversItsLessons()

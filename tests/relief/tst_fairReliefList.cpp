@@ -9,7 +9,11 @@
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "teachers/frmDbase.h"
+#include "ui/Twips.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -122,6 +126,30 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!program.registry.Find<frmRelList>());
         QCOMPARE(LastRelief(program), QStringLiteral("Teacher 4"));
+    }
+
+    // The suggestion is longer than the narrow list is wide: it wraps, the
+    // window keeps its width and grows by the lines, and the keys work
+    // without a click into the list first.
+    void theSuggestionIsReadWholeAndTheKeysWorkAtOnce()
+    {
+        TestProgram program;
+        frmRelList* list = OpenTheList(program);
+        QVERIFY(QTest::qWaitForWindowActive(list));
+        auto* suggestion = Find<QLabel>(list, "lblSuggest");
+        QVERIFY(suggestion->text().endsWith("teaches Maths"));
+        QCOMPARE(list->width(), Twips(7740));
+        QVERIFY(suggestion->geometry().right() < list->width());
+        const QRect needed = suggestion->fontMetrics().boundingRect(QRect(0, 0, suggestion->width(), list->height()),
+                                                                    Qt::TextWordWrap, suggestion->text());
+        QVERIFY(needed.height() > suggestion->fontMetrics().height());
+        QVERIFY(needed.height() <= suggestion->height());
+        auto* blocks = Find<QScrollArea>(list, "blocks");
+        QVERIFY(blocks->widget()->height() <= blocks->viewport()->height());
+
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(list->Selected(), 1);
     }
 
     void escapeLeavesAsExitDoes()

@@ -4,6 +4,7 @@
 #include "attendance/frmAtten.h"
 #include "attendance/frmTTAb.h"
 #include "data/Slot.h"
+#include "data/TeacherRow.h"
 #include "relief/frmFill.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
@@ -227,6 +228,23 @@ private slots:
                  1);
         QCOMPARE(plan.Rows().first()[ReliefRecord::TeaNo], QStringLiteral("1"));
         QCOMPARE(program.prompter.Last().text, QStringLiteral("Class Duplicate or Free Period"));
+    }
+
+    // Each row takes the subject of its lesson, and the teacher's general
+    // subject where the lesson names none.
+    void eachRowTakesTheSubjectOfItsLesson()
+    {
+        TestProgram program;
+        QList<QStringList> teachers = Staff();
+        teachers[0][TeacherColumn::subject] = "History";
+        SetSlot(teachers[0], Thursday1st, "10A", "");
+        SetSlot(teachers[0], Thursday2nd, "10B", "Religion");
+        Morning(program, teachers);
+        Click(Fill(program), "cmdAccept");
+        const QList<ReliefRecord>& rows = program.registry.Find<frmList>()->Plan().Rows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0][ReliefRecord::Subject], QStringLiteral("History"));
+        QCOMPARE(rows[1][ReliefRecord::Subject], QStringLiteral("Religion"));
     }
 
     void aDayWithNothingToFillSaysSo_data()

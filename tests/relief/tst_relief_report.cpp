@@ -52,8 +52,8 @@ private slots:
         const QList<ReliefRecord> rows = {Relief("3", "10A*", "2nd", "Mr. Ten", "10"),
                                           Relief("12", "6B", "1st", "Mrs. Two", "2"), Relief("3", "9C", "5th", "", ""),
                                           Relief("1", "8A", "3rd", "Miss. One", "1")};
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, {"Royal Vale College", "N/A"},
-                                                       fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, rows, fixture.program.clock.Today(),
+                                                       {"Royal Vale College", "N/A"}, fixture.program.registry);
 
         QCOMPARE(result.rowsInTable.value_or(-1), 4);
         QVERIFY(result.saved);
@@ -161,9 +161,12 @@ private slots:
     void anEmptyListEmptiesTheTableAndListsNoReliefs()
     {
         ConnectedProgram fixture;
-        QVERIFY(PrintAndSave(fixture.connection, Reliefs(3), {}, fixture.program.registry).report);
+        QVERIFY(
+            PrintAndSave(fixture.connection, Reliefs(3), fixture.program.clock.Today(), {}, fixture.program.registry)
+                .report);
 
-        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {}, {}, fixture.program.registry);
+        const PrintAndSaveResult result = PrintAndSave(fixture.connection, {}, fixture.program.clock.Today(), {},
+                                                       fixture.program.registry);
 
         QCOMPARE(result.rowsInTable.value_or(-1), 0);
         QVERIFY(fixture.program.Query("SELECT * FROM reltable").isEmpty());

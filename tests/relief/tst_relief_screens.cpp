@@ -7,6 +7,7 @@
 #include "attendance/frmTTAb.h"
 #include "data/TeacherRow.h"
 #include "relief/ReliefColours.h"
+#include "relief/frmFill.h"
 #include "relief/frmList.h"
 #include "relief/frmRelList.h"
 #include "report/ReportPreview.h"
@@ -121,6 +122,17 @@ frmList* TwoLessons(TestProgram& program)
     Click(program.registry.Find<frmRelList>(), "Command2");
     return program.registry.Find<frmList>();
 }
+
+// Thursday's two lessons saved; on Friday the board marked and the relief set opened from it.
+frmList* NextMorning(TestProgram& program)
+{
+    program.prompter.PlanAnswer(Answer::Yes);
+    Click(TwoLessons(program), "Command2");
+    program.CloseScreens();
+    program.clock.now = program.clock.now.addDays(1);
+    Click(MarkTheDay(program), "Command1");
+    return program.registry.Find<frmList>();
+}
 }
 
 // Relief planning as the operator does it, by the controls' names.
@@ -149,18 +161,20 @@ private slots:
         QVERIFY(relief);
         QCOMPARE(relief->windowTitle(), QStringLiteral("Relief List"));
         QCOMPARE(TextOf(relief, "Label4"), QStringLiteral("Monday - First Period "));
-        QCOMPARE(TextOf(relief, "Label11"), QStringLiteral("Science"));
+        QCOMPARE(TextOf(relief, "Label11"), QStringLiteral("Maths"));
         QCOMPARE(Listed(relief), QStringList({"Teacher 3", "Teacher 4", "Teacher 5"}));
         QCOMPARE(TextOf(relief, "Label12(0)"), QStringLiteral("3"));
         QCOMPARE(TextOf(relief, "Label8(0)"), QStringLiteral("3"));
         QCOMPARE(TextColour(Find(relief, "LblName(0)")), ThreeFreeColour);
         QCOMPARE(relief->width(), Twips(7740));
-        QCOMPARE(relief->height(), Twips(9700));
+        // The suggestion wraps, and the window grows by the lines it needs beyond one.
+        const auto* suggestion = Find<QLabel>(relief, "lblSuggest");
+        QCOMPARE(relief->height(), Twips(9700) + suggestion->height() - suggestion->fontMetrics().height());
 
         DoubleClick(relief, "LblName(0)");
         QVERIFY(!program.registry.Find<frmRelList>());
         QCOMPARE(Row(program, 0),
-                 QStringList({"1", "Mr. Teacher 1", "6A", "1st", "Teacher 3", "Science", "Maths", "3", ""}));
+                 QStringList({"1", "Mr. Teacher 1", "6A", "1st", "Teacher 3", "Maths", "Maths", "3", ""}));
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("1"));
         for (const char* button : {"Command2", "Command4", "Command6"})
             QVERIFY2(Find(list, button)->isEnabled(), button);
@@ -190,11 +204,42 @@ private slots:
         QCOMPARE(Listed(relief), QStringList({"Teacher 4", "Teacher 5"}));
         DoubleClick(relief, "LblName(1)");
         QCOMPARE(Rows(program), 3);
-        QCOMPARE(Row(program, 1).mid(2, 6), QStringList({"7A", "2nd", "Teacher 4", "Science", "Maths", "4"}));
+        QCOMPARE(Row(program, 1).mid(2, 6), QStringList({"7A", "2nd", "Teacher 4", "Maths", "Maths", "4"}));
         QCOMPARE(Row(program, 2).mid(0, 8),
-                 QStringList({"2", "Mr. Teacher 2", "9C", "1st", "Teacher 5", "Maths", "Maths", "5"}));
+                 QStringList({"2", "Mr. Teacher 2", "9C", "1st", "Teacher 5", "English", "Maths", "5"}));
         QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4", "1stTeacher 5"}));
         QCOMPARE(TextOf(list, "Label4"), QStringLiteral("3"));
+    }
+
+    // A school imported from a timetabling program gives each lesson its own
+    // subject: the relief teacher is told that one, and the teacher's general
+    // subject only where the lesson names none.
+    void theSubjectIsTheLessonsOwn_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("its own") << "Religion"
+                                 << "Religion";
+        QTest::newRow("none in its cell") << ""
+                                          << "Science";
+    }
+
+    void theSubjectIsTheLessonsOwn()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, subject);
+        TestProgram program;
+        QList<QStringList> teachers = Staff();
+        SetSlot(teachers[0], 0, "6A", cell);
+        auto* timetable = AbsentTimetable(program, Morning(program, teachers), 0);
+        QCOMPARE(TextOf(timetable, "Label9"), QStringLiteral("Science"));
+        DoubleClick(timetable, "Label1(0)");
+        auto* relief = program.registry.Find<frmRelList>();
+        QCOMPARE(TextOf(relief, "Label11"), subject);
+        DoubleClick(relief, "LblName(0)");
+        QCOMPARE(Row(program, 0).at(ReliefRecord::Subject), subject);
+        Click(program.registry.Find<frmList>(), "Command2");
+        QCOMPARE(program.Query("SELECT Subject FROM reltable"), QList<QVariantList> {{subject}});
     }
 
     void theNameCellStartsNoRow()
@@ -275,7 +320,7 @@ private slots:
         DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
         QCOMPARE(TextOf(program.registry.Find<frmList>(), "Label4"), QStringLiteral("1"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(10)");
-        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Science", "", "", ""}));
+        QCOMPARE(Row(program, 0).mid(4), QStringList({"", "Maths", "", "", ""}));
 
         DoubleClick(AbsentTimetable(program, board, 1), "Label1(0)");
         QCOMPARE(Listed(program.registry.Find<frmRelList>()).mid(0, 3),
@@ -511,23 +556,17 @@ private slots:
         TestProgram program;
         const QDate thursday(2026, 12, 10);
         const QDate friday = thursday.addDays(1);
-        program.prompter.PlanAnswer(Answer::Yes);
-        Click(TwoLessons(program), "Command2");
-        program.CloseScreens();
-        program.clock.now = program.clock.now.addDays(1);
-
-        auto* board = MarkTheDay(program);
-        Click(board, "Command1");
-        auto* list = program.registry.Find<frmList>();
+        auto* list = NextMorning(program);
+        auto* board = program.registry.Find<frmAtten>();
         QCOMPARE(Rows(program), 0);
         Click(list, "Command5");
         QCOMPARE(Rows(program), 2);
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
         QVERIFY(list->Plan().AssignedSlotKeys().isEmpty());
-        DoubleClick(AbsentTimetable(program, board, 0), "Label1(0)");
+        DoubleClick(AbsentTimetable(program, board, 0), "Label1(1)");
         QCOMPARE(Listed(program.registry.Find<frmRelList>()).first(), QStringLiteral("Teacher 3"));
         DoubleClick(program.registry.Find<frmRelList>(), "LblName(1)");
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"1stTeacher 4"});
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList {"2ndTeacher 4"});
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "not saved"));
 
         program.prompter.PlanAnswer(Answer::No);
@@ -549,8 +588,196 @@ private slots:
                                       {"2026-12-11", "1", "Helper (Volunteer)", 2},
                                       {"2026-12-11", "1", "Teacher 4", 3}}));
         QCOMPARE(TextOf(list, "lblSetDay"), SetDay(friday, "saved"));
-        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "1stTeacher 4"}));
+        QCOMPARE(list->Plan().AssignedSlotKeys(), QStringList({"1stTeacher 3", "2ndTeacher 4"}));
         QCOMPARE(ShownListDate(), QStringLiteral("Friday, 11 December 2026"));
+    }
+
+    // The saved set brought back over the rows kept for the day once listed
+    // every relief twice, and saved it so; a set saved before days were kept
+    // came back again on every press.
+    void previousReliefListAddsOnlyWhatTheListLacks_data()
+    {
+        QTest::addColumn<QString>("savedDay");
+        QTest::newRow("saved today") << "2026-12-10";
+        QTest::newRow("saved before days were kept") << QString();
+    }
+
+    void previousReliefListAddsOnlyWhatTheListLacks()
+    {
+        QFETCH(QString, savedDay);
+        TestProgram program;
+        auto* board = Morning(program, Staff());
+        program.Exec(
+            "INSERT INTO reltable VALUES ('1', 'Mr. Teacher 1', '6A', '1st', 'Teacher 3', 'Maths', 'Maths', '3', 1),"
+            " ('2', 'Mr. Teacher 2', '9C', '1st', 'Teacher 4', 'English', 'Maths', '4', 2)");
+        if (!savedDay.isEmpty())
+            program.Exec("INSERT INTO ProgramSetting (Name, Value) VALUES ('SavedSetDay', ?)", {savedDay});
+        for (int opening = 0; opening < 2; ++opening) {
+            Click(board, "Command1");
+            auto* list = program.registry.Find<frmList>();
+            QVERIFY(!Find(list, "Command2")->isEnabled());
+            for (int press = 0; press < 2; ++press) {
+                Click(list, "Command5");
+                QCOMPARE(Rows(program), 2);
+                QCOMPARE(TextOf(list, "Label4"), QStringLiteral("2"));
+                QVERIFY(Find(list, "Command2")->isEnabled());
+            }
+            Click(list, "cmdExit");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(program.prompter.asked.isEmpty());
+        Click(board, "Command1");
+        Click(program.registry.Find<frmList>(), "Command5");
+        if (savedDay.isEmpty())
+            program.prompter.PlanAnswer(Answer::Yes);
+        Click(program.registry.Find<frmList>(), "Command2");
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 2);
+        QCOMPARE(History(program).size(), 2);
+    }
+
+    // Print and Save files every relief once: rows that would give a lesson
+    // twice, or a teacher two classes in one period, are named and not saved.
+    void printAndSaveRefusesWhatItWouldSaveTwice()
+    {
+        TestProgram program;
+        auto* list = NextMorning(program);
+        Click(list, "Command5");
+        DoubleClick(AbsentTimetable(program, program.registry.Find<frmAtten>(), 0), "Label1(0)");
+        DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral(
+                     "This relief set cannot be saved:\n\n6A of Mr. Teacher 1 in the 1st period is listed 2 "
+                     "times.\nTeacher 3 is sent to 2 classes in the 1st period.\n\nCorrect the list and save "
+                     "again."));
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(History(program).size(), 2);
+        QCOMPARE(History(program).first().first(), QStringLiteral("2026-12-10"));
+        QVERIFY(program.registry.Find<frmTTAb>());
+    }
+
+    // Clear, then Print and Save, once emptied the saved day without a word.
+    void anEmptyListIsNotSavedAndASavedDayGoesOnlyOnPurpose()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command6");
+
+        program.prompter.PlanAnswer(Answer::No);
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 "The relief set is empty. Remove the 2 relief(s) saved for "
+                     + QLocale::system().toString(QDate(2026, 12, 10), QLocale::LongFormat) + "?");
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("Print and Save"));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::YesNo);
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 2);
+        QCOMPARE(History(program).size(), 2);
+
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 0);
+        QVERIFY(History(program).isEmpty());
+        QCOMPARE(TextOf(list, "Label3"), QStringLiteral("0"));
+
+        Click(list, "Command2");
+        QCOMPARE(program.prompter.Last().text,
+                 QStringLiteral("The relief set is empty: there is nothing to print and save."));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::Ok);
+    }
+
+    // A set planned on Thursday and still open after midnight: the next
+    // action says so, and the set is saved under Thursday if the operator
+    // wants it, never under Friday as well.
+    void aSetOpenOverMidnightIsSavedUnderItsOwnDay()
+    {
+        TestProgram program;
+        const QDate thursday(2026, 12, 10);
+        const QDate friday = thursday.addDays(1);
+        frmList* list = TwoLessons(program);
+        program.clock.now = QDateTime(friday, QTime(0, 10));
+        program.prompter.PlanAnswer(Answer::Yes);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        const QString thursdayText = QLocale::system().toString(thursday, QLocale::LongFormat);
+        const QString fridayText = QLocale::system().toString(friday, QLocale::LongFormat);
+        QCOMPARE(program.prompter.asked.first().text,
+                 QStringLiteral("The date has changed: this relief set was planned for %1, and today is %2.\n\nPrint "
+                                "and save it as the reliefs of %1, then start %2 afresh? No starts %2 afresh and "
+                                "leaves these reliefs unsaved.")
+                     .arg(thursdayText, fridayText));
+        QCOMPARE(program.prompter.asked.first().title, QStringLiteral("New Day"));
+        QCOMPARE(program.prompter.asked.first().buttons, MessageButtons::YesNo);
+        QCOMPARE(History(program),
+                 QList<QVariantList>(
+                     {{"2026-12-10", "1", "Teacher 3", 1}, {"2026-12-10", "1", "Helper (Volunteer)", 2}}));
+        QCOMPARE(program.Query("SELECT Value FROM ProgramSetting WHERE Name = 'SavedSetDay'"),
+                 QList<QVariantList> {{"2026-12-10"}});
+        QCOMPARE(ShownListDate(), QStringLiteral("Thursday, 10 December 2026"));
+
+        // Friday starts afresh; Thursday's set, brought back, is Thursday's.
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(list->Plan().Day(), friday);
+        QVERIFY(Find(list, "Command5")->isEnabled());
+        Click(list, "Command5");
+        QCOMPARE(TextOf(list, "lblSetDay"), SetDay(thursday, "saved"));
+        QCOMPARE(program.prompter.asked.size(), 2);
+    }
+
+    void aSetOpenOverMidnightCanBeLeftForTheNewDay_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char* action : {"Command2", "Command6", "cmdFill", "lesson", "relief"})
+            QTest::newRow(action) << QString::fromLatin1(action);
+    }
+
+    void aSetOpenOverMidnightCanBeLeftForTheNewDay()
+    {
+        QFETCH(QString, action);
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        auto* timetable = program.registry.Find<frmTTAb>();
+        if (action == "relief")
+            DoubleClick(timetable, "Label1(1)");
+        program.clock.now = QDateTime(QDate(2026, 12, 11), QTime(0, 10));
+        program.prompter.PlanAnswer(Answer::No);
+        if (action == "lesson")
+            DoubleClick(timetable, "Label1(1)");
+        else if (action == "relief")
+            DoubleClick(program.registry.Find<frmRelList>(), "LblName(0)");
+        else
+            Click(list, action);
+        QCOMPARE(program.prompter.asked.size(), 1);
+        QCOMPARE(program.prompter.Last().title, QStringLiteral("New Day"));
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(TextOf(list, "Label4"), QStringLiteral("0"));
+        QVERIFY(History(program).isEmpty());
+        QCOMPARE(program.Query("SELECT count(*) FROM reltable")[0][0].toInt(), 0);
+        QCOMPARE(program.Query("SELECT count(*) FROM DayReliefSet")[0][0].toInt(), 0);
+        QVERIFY(!program.registry.Find<frmRelList>());
+        QVERIFY(!program.registry.Find<frmTTAb>());
+        QVERIFY(!program.registry.Find<frmFill>());
+    }
+
+    // A set saved on Thursday makes way for Friday without a question.
+    void aSavedSetOpenOverMidnightMakesWayForTheNewDay()
+    {
+        TestProgram program;
+        frmList* list = TwoLessons(program);
+        program.prompter.PlanAnswer(Answer::Yes);
+        Click(list, "Command2");
+        program.clock.now = QDateTime(QDate(2026, 12, 11), QTime(0, 10));
+        Click(list, "Command6");
+        QVERIFY(program.prompter.Last().text.endsWith(
+            QStringLiteral("Its reliefs are saved under %1. The relief set now starts %2 afresh.")
+                .arg(QLocale::system().toString(QDate(2026, 12, 10), QLocale::LongFormat),
+                     QLocale::system().toString(QDate(2026, 12, 11), QLocale::LongFormat))));
+        QCOMPARE(program.prompter.Last().buttons, MessageButtons::Ok);
+        QCOMPARE(Rows(program), 0);
+        QCOMPARE(History(program).size(), 2);
     }
 
     // A set saved before the program kept its day is another day's too.
